@@ -1,0 +1,67 @@
+# Shared by the project's scripts: packages, build trees, the private Wine prefix and a display.
+# Source it; it defines functions and exports the Wine environment.
+
+QEW_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+QEW_BUILD=${QEW_BUILD:-$QEW_ROOT/build}
+QEW_PACKAGES="cmake ninja-build g++ clang libclang-rt-14-dev googletest libbenchmark-dev
+  g++-mingw-w64-x86-64 mingw-w64-x86-64-dev wine64 xvfb xauth imagemagick xdotool"
+
+export WINE=/usr/lib/wine/wine64
+export WINEPREFIX=$QEW_BUILD/wineprefix
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEDEBUG=-all
+export WINEARCH=win64
+
+qew_install_packages() {
+  local missing=()
+  for p in $QEW_PACKAGES; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "== installing: ${missing[*]}"
+  if [ "$(id -u)" -ne 0 ]; then echo "need root to install packages" >&2; return 1; fi
+  apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+qew_configure_and_build() { # tree, extra cmake args...
+  local tree=$1; shift
+  cmake -S "$QEW_ROOT" -B "$QEW_BUILD/$tree" -G Ninja "$@" >/dev/null
+  cmake --build "$QEW_BUILD/$tree" -j"$(nproc)"
+}
+
+qew_build_windows() {
+  qew_configure_and_build win -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$QEW_ROOT/cmake/mingw-w64-x86_64.cmake"
+}
+
+# An X display for Wine's windows: the current one, or a private Xvfb.
+qew_ensure_display() {
+  if [ -n "${DISPLAY:-}" ] && xdpyinfo -display "$DISPLAY" >/dev/null 2>&1; then return 0; fi
+  if [ -n "${DISPLAY:-}" ] && ! command -v xdpyinfo >/dev/null && [ -e "/tmp/.X11-unix/X${DISPLAY#:}" ]; then return 0; fi
+  local n
+  for n in 97 98 99 96 95; do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    QEW_XVFB_PID=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && return 0; sleep 0.1; done
+  done
+  echo "could not start Xvfb" >&2; return 1
+}
+
+# The private prefix is made once; a running wineserver keeps later starts quick.
+qew_ensure_wineprefix() {
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "== preparing Wine prefix $WINEPREFIX"
+    mkdir -p "$WINEPREFIX"
+    "$WINE" wineboot -i >/dev/null 2>&1 || true
+    /usr/lib/wine/wineserver -w
+  fi
+  /usr/lib/wine/wineserver -p 2>/dev/null || true
+}
+
+qew_stop_wine() {
+  /usr/lib/wine/wineserver -k 2>/dev/null || true
+  [ -n "${QEW_XVFB_PID:-}" ] && kill "$QEW_XVFB_PID" 2>/dev/null || true
+}
