@@ -58,7 +58,10 @@ qew_ensure_wineprefix() {
     "$WINE" wineboot -i >/dev/null 2>&1 || true
     /usr/lib/wine/wineserver -w
   fi
-  /usr/lib/wine/wineserver -p 2>/dev/null || true
+  /usr/lib/wine/wineserver -p </dev/null >/dev/null 2>&1 || true
+  # Start the prefix's services now, detached: started by a test they would inherit its
+  # output pipe and keep ctest waiting after the last test.
+  "$WINE" wineboot </dev/null >/dev/null 2>&1 || true
 }
 
 qew_stop_wine() {
