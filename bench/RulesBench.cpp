@@ -1,0 +1,133 @@
+// Reader and writer against a bare CR LF split of the same bytes; interpretation of many
+// titles by many templates against a bare find loop over the same data.
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "rules/AllPlayersInfo.h"
+#include "rules/TitleParser.h"
+
+namespace {
+
+// A rules file of about `lines` lines: sections of six lines, each with one template.
+std::string MakeRules(int lines)
+{
+    std::string text = "; Generated rules\r\n\r\n";
+    for (int i = 0; 6 * i + 2 < lines; ++i) {
+        const std::string n = std::to_string(i);
+        text += "\r\n[Player" + n + "]\r\nCLASSNAME=\"Class" + n + "\"\r\n;\r\n; Example: 1. A - T - P" + n +
+                "\r\nFORMAT=\"<Track>. <Artist> - <Title> - P" + n + "\"\r\n";
+    }
+    return text;
+}
+
+std::vector<std::string_view> SplitCrLf(std::string_view text)
+{
+    std::vector<std::string_view> lines;
+    std::size_t pos = 0;
+    for (std::size_t i; (i = text.find("\r\n", pos)) != std::string_view::npos; pos = i + 2)
+        lines.push_back(text.substr(pos, i - pos));
+    if (pos < text.size())
+        lines.push_back(text.substr(pos));
+    return lines;
+}
+
+void BM_SplitCrLf(benchmark::State& state)
+{
+    const std::string text = MakeRules(static_cast<int>(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(SplitCrLf(text));
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
+}
+
+void BM_ParseText(benchmark::State& state)
+{
+    const std::string text = MakeRules(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        CAllPlayersInfo players;
+        if (players.ParseText(text) != 0)
+            state.SkipWithError("rejected");
+        benchmark::DoNotOptimize(players.GetPlayerCount());
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
+}
+
+void BM_BuildText(benchmark::State& state)
+{
+    const std::string text = MakeRules(static_cast<int>(state.range(0)));
+    CAllPlayersInfo players;
+    players.ParseText(text);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(players.BuildText());
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
+}
+
+struct TitlesAndTemplates {
+    std::vector<std::string> titles;
+    std::vector<std::string> templates;
+};
+
+// Each title is matched by one template only, spread over the whole list.
+TitlesAndTemplates MakeTitles()
+{
+    TitlesAndTemplates data;
+    for (int t = 0; t < 100; ++t)
+        data.templates.push_back("<Track>. <Artist> - <Title> - Player" + std::to_string(t));
+    for (int i = 0; i < 1000; ++i)
+        data.titles.push_back(std::to_string(i) + ". Artist " + std::to_string(i) + " - Title - Player" +
+                              std::to_string(i % 100));
+    return data;
+}
+
+void BM_InterpretTitles(benchmark::State& state)
+{
+    const TitlesAndTemplates data = MakeTitles();
+    for (auto _ : state) {
+        int recognised = 0;
+        CTitleParser parser;
+        for (const std::string& title : data.titles) {
+            parser.SetTitle(title);
+            for (const std::string& format : data.templates) {
+                if (parser.SetTemplate(format) == 0 && parser.Interpret() == 0) {
+                    ++recognised;
+                    break;
+                }
+            }
+        }
+        if (recognised != 1000)
+            state.SkipWithError("not every title recognised");
+    }
+}
+
+void BM_BareFindLoop(benchmark::State& state)
+{
+    const TitlesAndTemplates data = MakeTitles();
+    std::vector<std::string> suffixes;
+    for (const std::string& format : data.templates)
+        suffixes.push_back(format.substr(format.rfind('>') + 1));
+    for (auto _ : state) {
+        int recognised = 0;
+        for (const std::string& title : data.titles) {
+            for (const std::string& suffix : suffixes) {
+                if (title.find(". ") != std::string::npos && title.find(" - ") != std::string::npos &&
+                    title.size() >= suffix.size() &&
+                    title.compare(title.size() - suffix.size(), suffix.size(), suffix) == 0) {
+                    ++recognised;
+                    break;
+                }
+            }
+        }
+        benchmark::DoNotOptimize(recognised);
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_SplitCrLf)->Arg(100)->Arg(10000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ParseText)->Arg(100)->Arg(10000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BuildText)->Arg(100)->Arg(10000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_InterpretTitles)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BareFindLoop)->Unit(benchmark::kMillisecond);
+BENCHMARK_MAIN();
