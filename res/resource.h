@@ -68,4 +68,19 @@
 #define IDS_HOST_NOT_INSTALLED              202  // host missing or older than 4.3
 
 // Dialogs, controls, bitmaps and icons
-// (to be filled in)
+#define IDD_ABOUTBOX                        100
+#define IDD_QUORVELEXTPLRWIZARD_DIALOG      102
+#define IDD_MANUAL_EDITING                  156
+#define IDR_MAINFRAME                       160  // application icon
+
+#define IDC_ABOUT                           104
+#define IDC_LIST_PLAYERS                    1000
+#define IDC_EDIT_MANUALLY                   1001
+#define IDC_ADD_TEMPLATE                    1003
+#define IDC_EDIT_TEMPLATE                   1004
+#define IDC_DELETE_TEMPLATE                 1005
+#define IDC_EDIT_RULES                      1041
+#define IDC_EDIT_PATH                       1066
+#define IDC_QUIT                            1067
+
+#define IDM_ABOUTBOX                        0x0010  // system menu item
