@@ -1,0 +1,87 @@
+#include "app/FindRulesFile.h"
+
+#include <clocale>
+
+#include "framework/ErrorReport.h"
+#include "framework/MessageBox.h"
+#include "framework/ResString.h"
+#include "platform/BaseRegistry.h"
+#include "res/resource.h"
+#include "rules/AllPlayersInfo.h"
+#include "rules/DispNameSupported.h"
+
+const char* const kHostKey = "Software\\Dunmere\\Quorvel";
+
+namespace {
+
+// The host is a 32-bit program on 64-bit Windows and keeps its keys in the 32-bit view;
+// a 64-bit host keeps them in the 64-bit view. The view found first serves both keys.
+LONG OpenHostKey(char (&path)[kKeyPathTextSize], stErrorInfo* error, const char* subkey, REGSAM& view,
+                 RegKeyHolder& key)
+{
+    if (view != 0)
+        return BaRe_OpenKey(path, error, HKEY_LOCAL_MACHINE, subkey, KEY_READ | view, key);
+    LONG status = BaRe_OpenKey(path, error, HKEY_LOCAL_MACHINE, subkey, KEY_READ | KEY_WOW64_32KEY, key);
+    view = KEY_WOW64_32KEY;
+    if (status == ERROR_FILE_NOT_FOUND) {
+        status = BaRe_OpenKey(path, error, HKEY_LOCAL_MACHINE, subkey, KEY_READ | KEY_WOW64_64KEY, key);
+        view = KEY_WOW64_64KEY;
+    }
+    return status;
+}
+
+LONG QueryString(const char* path, stErrorInfo* error, HKEY key, const char* name, char (&value)[kRegTextSize])
+{
+    DWORD size = sizeof value;
+    return BaRe_QueryValue(path, error, key, name, nullptr, value, &size, REG_SZ);
+}
+
+void ShowLoadFailure(const CAllPlayersInfo& players)
+{
+    stParseError error;
+    players.GetError(&error);
+    if (error.code == kParseErrorSystem)
+        ShowErrorInfo(&error.sysError);
+    else
+        ErrorBox(FormatText("%s\n%s%u", LoadResString(static_cast<UINT>(error.code)).c_str(),
+                            LoadResString(IDS_LINE).c_str(), static_cast<unsigned>(error.line + 1)));
+}
+
+} // namespace
+
+int FindRulesFile(stErrorInfo* error, CAllPlayersInfo& players, RulesFileSink& sink)
+{
+    std::setlocale(LC_ALL, "");
+
+    char path[kKeyPathTextSize];
+    REGSAM view = 0;
+    RegKeyHolder key;
+    if (LONG status = OpenHostKey(path, error, kHostKey, view, key))
+        return status;
+    char version[kRegTextSize];
+    if (LONG status = QueryString(path, error, key.Get(), "Version", version))
+        return status;
+    if (BaRe_CompareVersions(version, "4.3") < 0)
+        return 2;
+    if (BaRe_CompareVersions(version, "6.0") >= 0)
+        SetDispNameSupported();
+
+    key.Close();
+    char subkey[kRegTextSize];
+    CopyCut(subkey, FormatText("%s\\%s", kHostKey, version).c_str());
+    if (LONG status = OpenHostKey(path, error, subkey, view, key))
+        return status;
+    char hostPath[kRegTextSize];
+    if (LONG status = QueryString(path, error, key.Get(), "Path", hostPath))
+        return status;
+
+    char rulesPath[kRegTextSize];
+    CopyCut(rulesPath, FormatText("%s\\Players.txt", hostPath).c_str());
+    sink.ShowRulesPath(rulesPath);
+    if (players.LoadFromFile(rulesPath) != 0) {
+        ShowLoadFailure(players);
+        return -1;
+    }
+    sink.RulesLoaded(rulesPath);
+    return 0;
+}

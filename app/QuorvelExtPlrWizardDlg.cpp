@@ -1,0 +1,243 @@
+#include "app/QuorvelExtPlrWizardDlg.h"
+
+#include "app/AboutDlg.h"
+#include "app/ManualEditingDlg.h"
+#include "framework/ErrorReport.h"
+#include "framework/Guards.h"
+#include "framework/MessageBox.h"
+#include "framework/ResString.h"
+#include "res/resource.h"
+#include "rules/AllPlayersInfo.h"
+
+CQuorvelExtPlrWizardDlg::CQuorvelExtPlrWizardDlg()
+    : Dialog(IDD_QUORVELEXTPLRWIZARD_DIALOG),
+      m_hIcon(LoadIconA(ResourceModule(), MAKEINTRESOURCEA(IDR_MAINFRAME)))
+{
+}
+
+CQuorvelExtPlrWizardDlg::~CQuorvelExtPlrWizardDlg() = default;
+
+BOOL CQuorvelExtPlrWizardDlg::OnInitDialog()
+{
+    m_editPath.Attach(Hwnd(), IDC_EDIT_PATH);
+    m_listPlayers.Attach(Hwnd(), IDC_LIST_PLAYERS);
+
+    if (HMENU menu = GetSystemMenu(Hwnd(), FALSE)) {
+        const std::string about = LoadResString(IDS_ABOUTBOX);
+        if (!about.empty()) {
+            AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+            AppendMenuA(menu, MF_STRING, IDM_ABOUTBOX, about.c_str());
+        }
+    }
+    SendMessageA(Hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+
+    m_pPlayers = std::make_unique<CAllPlayersInfo>();
+    WaitCursor wait;
+    stErrorInfo error;
+    ErrorInfo_Clear(&error);
+    const int result = FindRulesFile(&error, *m_pPlayers, *this);
+    if (result == -1) {
+        PostQuitMessage(1);
+        return TRUE;
+    }
+    if (result == 2) {
+        ErrorBox(LoadResString(IDS_HOST_NOT_INSTALLED), Hwnd());
+        EnableButtons();
+        return TRUE;
+    }
+    if (result != 0)
+        ShowErrorInfo(&error, Hwnd());
+    m_listPlayers.SetCurSel(0);
+    m_bModified = false;
+    EnableButtons();
+    return TRUE;
+}
+
+void CQuorvelExtPlrWizardDlg::ShowRulesPath(const std::string& path)
+{
+    m_editPath.SetText(path);
+}
+
+void CQuorvelExtPlrWizardDlg::RulesLoaded(const std::string& path)
+{
+    m_strRulesPath = path;
+    m_bModified = false;
+    FillPlayerList();
+}
+
+void CQuorvelExtPlrWizardDlg::FillPlayerList()
+{
+    for (int n = m_listPlayers.GetCount(); n > 0; --n)
+        m_listPlayers.DeleteString(0);
+    for (int i = 0; i < m_pPlayers->GetPlayerCount(); ++i)
+        m_listPlayers.AddString(m_pPlayers->GetPlayerName(i));
+}
+
+void CQuorvelExtPlrWizardDlg::EnableButtons()
+{
+    const bool selected = m_listPlayers.GetCount() > 0 && m_listPlayers.GetCurSel() >= 0;
+    EnableWindow(Item(IDC_EDIT_TEMPLATE), selected);
+    EnableWindow(Item(IDC_DELETE_TEMPLATE), selected);
+    EnableWindow(Item(IDC_ADD_TEMPLATE), TRUE);
+    EnableWindow(Item(IDC_EDIT_MANUALLY), TRUE);
+}
+
+int CQuorvelExtPlrWizardDlg::SaveRules()
+{
+    if (m_pPlayers->SaveToFile(m_strRulesPath) == 0)
+        return 0;
+    stParseError error;
+    m_pPlayers->GetError(&error);
+    if (error.code == kParseErrorSystem)
+        ShowErrorInfo(&error.sysError, Hwnd());
+    else
+        ErrorBox(LoadResString(static_cast<UINT>(error.code)), Hwnd());
+    return -1;
+}
+
+bool CQuorvelExtPlrWizardDlg::OnCommand(int id, int code)
+{
+    switch (id) {
+    case IDC_ADD_TEMPLATE:
+    case IDC_EDIT_TEMPLATE:
+        EnableButtons();
+        return true;
+    case IDC_DELETE_TEMPLATE:
+        OnDelete();
+        return true;
+    case IDC_EDIT_MANUALLY:
+        OnManualEditing();
+        return true;
+    case IDC_LIST_PLAYERS:
+        if (code == LBN_SELCHANGE)
+            EnableButtons();
+        return true;
+    case IDC_ABOUT:
+        OnAbout();
+        return true;
+    case IDC_QUIT:
+        OnQuit();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CQuorvelExtPlrWizardDlg::OnDelete()
+{
+    const int i = m_listPlayers.GetCurSel();
+    if (i >= 0) {
+        const std::string name = m_listPlayers.GetItemText(i);
+        if (AppMessageBox(FormatResText(IDS_CONFIRM_DELETE_PLAYER, name.c_str()), MB_YESNO | MB_ICONQUESTION,
+                          Hwnd()) == IDYES) {
+            m_listPlayers.DeleteString(i);
+            const int count = m_listPlayers.GetCount();
+            m_listPlayers.SetCurSel(i < count ? i : count - 1);
+            m_pPlayers->RemovePlayer(i);
+            m_bModified = true;
+        }
+    }
+    EnableButtons();
+}
+
+void CQuorvelExtPlrWizardDlg::OnManualEditing()
+{
+    auto backup = std::make_unique<CAllPlayersInfo>();
+    *backup = *m_pPlayers;
+    const int i = m_listPlayers.GetCurSel();
+
+    CManualEditingDlg editor;
+    editor.m_pPlayers = m_pPlayers.get();
+    if (editor.DoModal(Hwnd()) == IDOK) {
+        if (m_pPlayers->BuildText() != backup->BuildText()) {
+            m_bModified = true;
+            FillPlayerList();
+            m_listPlayers.SetCurSel(i >= 0 && i < m_pPlayers->GetPlayerCount() ? i : 0);
+        }
+    } else {
+        // The reader does not restore what a rejected text left in the collection.
+        *m_pPlayers = *backup;
+    }
+    EnableButtons();
+}
+
+void CQuorvelExtPlrWizardDlg::OnAbout()
+{
+    CAboutDlg about;
+    about.DoModal(Hwnd());
+}
+
+void CQuorvelExtPlrWizardDlg::OnOK()
+{
+    if (!m_bModified) {
+        EndDialog(IDOK);
+        return;
+    }
+    switch (AppMessageBox(FormatResText(IDS_SAVE_CHANGES, m_strRulesPath.c_str()), MB_YESNOCANCEL, Hwnd())) {
+    case IDYES:
+        // A failed save keeps the dialog and the changes, so that the user can remove the
+        // cause and try again, or leave with Cancel.
+        if (SaveRules() == 0)
+            EndDialog(IDOK);
+        break;
+    case IDNO:
+        EndDialog(IDOK);
+        break;
+    default:
+        break;
+    }
+}
+
+void CQuorvelExtPlrWizardDlg::OnQuit()
+{
+    if (!m_bModified) {
+        PostQuitMessage(0);
+        return;
+    }
+    if (AppMessageBox(LoadResString(IDS_QUIT_WITHOUT_SAVING), MB_YESNO, Hwnd()) == IDYES)
+        PostQuitMessage(1);
+}
+
+void CQuorvelExtPlrWizardDlg::OnDestroy()
+{
+    m_pPlayers.reset();
+}
+
+void CQuorvelExtPlrWizardDlg::PaintMinimised()
+{
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(Hwnd(), &paint);
+    SendMessageA(Hwnd(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    RECT client;
+    GetClientRect(Hwnd(), &client);
+    const int cx = GetSystemMetrics(SM_CXICON), cy = GetSystemMetrics(SM_CYICON);
+    DrawIcon(dc, (client.right - client.left - cx + 1) / 2, (client.bottom - client.top - cy + 1) / 2, m_hIcon);
+    EndPaint(Hwnd(), &paint);
+}
+
+bool CQuorvelExtPlrWizardDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result)
+{
+    switch (message) {
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) != IDM_ABOUTBOX)
+            return false;
+        OnAbout();
+        result = TRUE;
+        return true;
+    case WM_PAINT:
+        if (!IsIconic(Hwnd()))
+            return false;
+        PaintMinimised();
+        result = TRUE;
+        return true;
+    case WM_QUERYDRAGICON:
+        result = reinterpret_cast<INT_PTR>(m_hIcon);
+        return true;
+    case WM_CLOSE:
+        OnQuit();
+        result = TRUE;
+        return true;
+    default:
+        return false;
+    }
+}

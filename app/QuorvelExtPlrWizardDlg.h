@@ -1,0 +1,51 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "app/FindRulesFile.h"
+#include "framework/Controls.h"
+#include "framework/Dialog.h"
+
+class CAllPlayersInfo;
+
+// The program's main window: the players of the rules file and the commands on them.
+class CQuorvelExtPlrWizardDlg : public Dialog, private RulesFileSink {
+public:
+    CQuorvelExtPlrWizardDlg();
+    ~CQuorvelExtPlrWizardDlg() override;
+
+    void FillPlayerList();
+    void EnableButtons();
+    // 0 when saved; otherwise the failure has been shown.
+    int SaveRules();
+
+    bool IsModified() const { return m_bModified; }
+    const std::string& RulesPath() const { return m_strRulesPath; }
+    CAllPlayersInfo* Players() const { return m_pPlayers.get(); }
+
+protected:
+    BOOL OnInitDialog() override;
+    bool OnCommand(int id, int code) override;
+    void OnOK() override;
+    void OnCancel() override {} // Escape never closes the main window
+    void OnDestroy() override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+
+private:
+    void ShowRulesPath(const std::string& path) override;
+    void RulesLoaded(const std::string& path) override;
+
+    void OnDelete();
+    void OnManualEditing();
+    void OnAbout();
+    void OnQuit();
+    void PaintMinimised();
+
+    bool m_bModified = false;
+    std::string m_strRulesPath;
+    std::unique_ptr<CAllPlayersInfo> m_pPlayers;
+    Edit m_editPath;
+    ListBox m_listPlayers;
+    HICON m_hIcon;
+};
