@@ -56,6 +56,10 @@ qew_ensure_wineprefix() {
     echo "== preparing Wine prefix $WINEPREFIX"
     mkdir -p "$WINEPREFIX"
     "$WINE" wineboot -i >/dev/null 2>&1 || true
+    # A virtual desktop: without a window manager Wine waits two seconds for every
+    # visible window that goes away.
+    "$WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1
     /usr/lib/wine/wineserver -w
   fi
   /usr/lib/wine/wineserver -p </dev/null >/dev/null 2>&1 || true
