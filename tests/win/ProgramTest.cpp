@@ -1,0 +1,133 @@
+// The built program as its own process, against a host installation of the test's own.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "HostFixture.h"
+
+namespace {
+
+class Program : public HostFixture {
+protected:
+    void Start()
+    {
+        STARTUPINFOA startup{sizeof startup};
+        std::string command = "\"" QEW_APP_EXE "\"";
+        ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                                   &m_process));
+        CloseHandle(m_process.hThread);
+    }
+    void TearDown() override
+    {
+        if (m_process.hProcess) {
+            TerminateProcess(m_process.hProcess, 99);
+            CloseHandle(m_process.hProcess);
+        }
+        HostFixture::TearDown();
+    }
+
+    // The first visible top-level window of the program with this caption; waits for it.
+    HWND WaitForWindow(const std::string& caption)
+    {
+        for (int i = 0; i < 200; ++i) {
+            struct Search {
+                DWORD pid;
+                const std::string* caption;
+                HWND found;
+            } search{m_process.dwProcessId, &caption, nullptr};
+            EnumWindows(
+                [](HWND hwnd, LPARAM lParam) -> BOOL {
+                    auto* s = reinterpret_cast<Search*>(lParam);
+                    DWORD pid = 0;
+                    GetWindowThreadProcessId(hwnd, &pid);
+                    char text[256] = {};
+                    GetWindowTextA(hwnd, text, sizeof text);
+                    if (pid == s->pid && IsWindowVisible(hwnd) && *s->caption == text) {
+                        s->found = hwnd;
+                        return FALSE;
+                    }
+                    return TRUE;
+                },
+                reinterpret_cast<LPARAM>(&search));
+            if (search.found)
+                return search.found;
+            if (WaitForSingleObject(m_process.hProcess, 50) == WAIT_OBJECT_0)
+                return nullptr;
+        }
+        return nullptr;
+    }
+
+    DWORD WaitForExit()
+    {
+        EXPECT_EQ(WaitForSingleObject(m_process.hProcess, 20000), WAIT_OBJECT_0);
+        DWORD code = 0;
+        GetExitCodeProcess(m_process.hProcess, &code);
+        return code;
+    }
+
+    static std::string BoxText(HWND box)
+    {
+        char text[1024] = {};
+        GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+        return text;
+    }
+
+    PROCESS_INFORMATION m_process{};
+    const std::string m_caption = "Quorvel External Players Description Wizard";
+};
+
+TEST_F(Program, ClosingWithoutChangesEndsWithCodeZeroAndLeavesTheFile)
+{
+    InstallHost("6.0");
+    WriteRules(kThreePlayers);
+    Start();
+    HWND main = WaitForWindow(m_caption);
+    ASSERT_NE(main, nullptr);
+    char path[MAX_PATH] = {};
+    GetDlgItemTextA(main, 1066, path, sizeof path);
+    EXPECT_EQ(std::string(path), m_rulesPath);
+    EXPECT_EQ(SendMessageA(GetDlgItem(main, 1000), LB_GETCOUNT, 0, 0), 3);
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(WaitForExit(), 0u);
+    EXPECT_EQ(ReadRules(), kThreePlayers);
+}
+
+TEST_F(Program, DeletingAndSavingOnOkRewritesTheFile)
+{
+    InstallHost("6.0");
+    WriteRules(kThreePlayers);
+    Start();
+    HWND main = WaitForWindow(m_caption);
+    ASSERT_NE(main, nullptr);
+    PostMessageA(main, WM_COMMAND, MAKEWPARAM(1005, BN_CLICKED), 0);
+    HWND question = WaitForWindow("QuorvelExtPlrWizard");
+    ASSERT_NE(question, nullptr);
+    EXPECT_EQ(BoxText(question), "Are you sure you want to delete window titles interpretation rules for Alpha?");
+    PostMessageA(question, WM_COMMAND, IDYES, 0);
+    for (int i = 0; i < 100 && IsWindow(question); ++i)
+        Sleep(20);
+    PostMessageA(main, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    HWND save = WaitForWindow("QuorvelExtPlrWizard");
+    ASSERT_NE(save, nullptr);
+    EXPECT_EQ(BoxText(save), "Save changes in " + m_rulesPath + " ?");
+    PostMessageA(save, WM_COMMAND, IDYES, 0);
+    EXPECT_EQ(WaitForExit(), 0u);
+    EXPECT_EQ(ReadRules(), kThreePlayers.substr(0, kThreePlayers.find("[Alpha]")) +
+                               kThreePlayers.substr(kThreePlayers.find("[Beta]")));
+}
+
+TEST_F(Program, ARulesFileWithAFaultEndsWithCodeOneAfterItsMessage)
+{
+    InstallHost("6.0");
+    WriteRules("[A]\r\nCLASSNAME=\"a\"\r\nFORMAT=\"<Title>\"\r\nbogus\r\n");
+    Start();
+    HWND box = WaitForWindow("QuorvelExtPlrWizard");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(BoxText(box), "Incorrect line\nLine: 4");
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(WaitForExit(), 1u);
+}
+
+} // namespace
