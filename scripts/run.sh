@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Builds the program and starts it under Wine. Without a host installation in the private
+# prefix, a demo one is made: Version 6.0 and a Path holding a sample Players.txt.
+set -euo pipefail
+source "$(dirname "$0")/env.sh"
+
+qew_install_packages
+qew_build_windows
+had_display=${DISPLAY:-}
+qew_ensure_display
+qew_ensure_wineprefix
+
+if ! "$WINE" reg query 'HKLM\Software\Dunmere\Quorvel' /v Version /reg:32 >/dev/null 2>&1; then
+  demo=$QEW_BUILD/demo-host
+  mkdir -p "$demo"
+  cp "$QEW_ROOT/tools/demo/Players.txt" "$demo/Players.txt"
+  windir="Z:${demo//\//\\}"
+  "$WINE" reg add 'HKLM\Software\Dunmere\Quorvel' /v Version /d 6.0 /f /reg:32 >/dev/null 2>&1
+  "$WINE" reg add 'HKLM\Software\Dunmere\Quorvel\6.0' /v Path /d "$windir" /f /reg:32 >/dev/null 2>&1
+  echo "== demo host installation: $demo/Players.txt"
+fi
+
+if [ -z "$had_display" ]; then
+  echo "== no display was set: the program runs on the private Xvfb display $DISPLAY."
+  echo "   Look at it with: DISPLAY=$DISPLAY import -window root shot.png"
+  echo "   (or: x11vnc -display $DISPLAY, then a VNC viewer)"
+fi
+set +e
+"$WINE" "$QEW_BUILD/win/QuorvelExtPlrWizard.exe"
+code=$?
+echo "== QuorvelExtPlrWizard exited with code $code"
+exit $code
