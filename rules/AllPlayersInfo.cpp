@@ -340,7 +340,11 @@ std::string CAllPlayersInfo::BuildPlayerText(const CPlayerInfo& player) const
     text += "[" + player.m_strName + "]" + kCrLf;
     AppendLines(text, player.m_arrHeadLines);
     text += kClassKey + player.m_strWndClass + "\"" + kCrLf;
-    if (DispNameSupported() && !player.m_strDispName.empty())
+    // An empty display name is left out, unless the line that follows is a display-name
+    // line of the first template's own: read back, that line would become the display name.
+    const bool dispNameFollows = !player.m_arrFormats.empty() && !player.m_arrFormats[0]->m_arrLines.empty() &&
+                                 player.m_arrFormats[0]->m_arrLines[0].compare(0, kDispNameKey.size(), kDispNameKey) == 0;
+    if (DispNameSupported() && (!player.m_strDispName.empty() || dispNameFollows))
         text += kDispNameKey + player.m_strDispName + "\"" + kCrLf;
     for (const auto& format : player.m_arrFormats)
         text += format->GetLinesText(kCrLf) + kFormatKey + format->m_strFormat + "\"" + kCrLf;
