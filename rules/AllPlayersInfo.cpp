@@ -5,6 +5,8 @@
 #include "rules/DispNameSupported.h"
 #include "rules/TpTemplate.h"
 
+#include <unordered_set>
+
 namespace {
 
 // The reporting module of the file records, whatever the build's path style.
@@ -150,7 +152,8 @@ private:
         const std::string name = header.substr(1, header.size() - 2);
         if (name.empty())
             return Fail(IDS_PLAYER_NAME_BLANK, h);
-        if (m_out.FindPlayerName(name))
+        // The collection holds just the sections read so far; a set keeps the check linear.
+        if (!m_names.insert(name).second)
             return Fail(IDS_PLAYER_NAME_EXISTS, h);
         player.m_strName = name;
 
@@ -229,6 +232,7 @@ private:
     }
 
     CAllPlayersInfo& m_out;
+    std::unordered_set<std::string> m_names;
     std::vector<std::string> m_lines;
     std::vector<LineKind> m_kinds;
     const int m_n;
