@@ -8,6 +8,7 @@
 #include "framework/ResString.h"
 #include "res/resource.h"
 #include "rules/AllPlayersInfo.h"
+#include "wizard/Ci_wizard.h"
 
 CQuorvelExtPlrWizardDlg::CQuorvelExtPlrWizardDlg()
     : Dialog(IDD_QUORVELEXTPLRWIZARD_DIALOG),
@@ -99,6 +100,8 @@ bool CQuorvelExtPlrWizardDlg::OnCommand(int id, int code)
 {
     switch (id) {
     case IDC_ADD_TEMPLATE:
+        OnAddTemplate();
+        return true;
     case IDC_EDIT_TEMPLATE:
         EnableButtons();
         return true;
@@ -121,6 +124,17 @@ bool CQuorvelExtPlrWizardDlg::OnCommand(int id, int code)
     default:
         return false;
     }
+}
+
+void CQuorvelExtPlrWizardDlg::OnAddTemplate()
+{
+    // Until the wizard can name the player, what it builds is not taken into the rules.
+    CPlayerInfo player;
+    CCi_wizard wizard(false);
+    wizard.m_pPlayerInfo = &player;
+    wizard.m_pAllPlayersInfo = m_pPlayers.get();
+    wizard.DoModal(Hwnd());
+    EnableButtons();
 }
 
 void CQuorvelExtPlrWizardDlg::OnDelete()

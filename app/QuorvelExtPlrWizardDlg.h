@@ -36,6 +36,7 @@ private:
     void ShowRulesPath(const std::string& path) override;
     void RulesLoaded(const std::string& path) override;
 
+    void OnAddTemplate();
     void OnDelete();
     void OnManualEditing();
     void OnAbout();

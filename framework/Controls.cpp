@@ -26,3 +26,63 @@ std::string ListBox::GetItemText(int index) const
     text.resize(n == LB_ERR ? 0 : static_cast<std::size_t>(n));
     return text;
 }
+
+int ListView::InsertColumn(int index, const std::string& heading, int width, int format) const
+{
+    LVCOLUMNA column{};
+    column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+    column.fmt = format;
+    column.cx = width;
+    column.pszText = const_cast<char*>(heading.c_str());
+    column.iSubItem = index;
+    return static_cast<int>(Send(LVM_INSERTCOLUMNA, index, reinterpret_cast<LPARAM>(&column)));
+}
+
+int ListView::ClientWidth() const
+{
+    RECT rect{};
+    GetClientRect(m_hwnd, &rect);
+    return rect.right - rect.left;
+}
+
+int ListView::InsertItem(int index, const std::string& text) const
+{
+    LVITEMA item{};
+    item.mask = LVIF_TEXT;
+    item.iItem = index;
+    item.pszText = const_cast<char*>(text.c_str());
+    return static_cast<int>(Send(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+}
+
+void ListView::SetItemText(int item, int subItem, const std::string& text) const
+{
+    LVITEMA change{};
+    change.iSubItem = subItem;
+    change.pszText = const_cast<char*>(text.c_str());
+    Send(LVM_SETITEMTEXTA, item, reinterpret_cast<LPARAM>(&change));
+}
+
+std::string ListView::GetItemText(int item, int subItem) const
+{
+    // The control says how much it copied, not how long the text is: grow until it fits.
+    for (std::size_t size = 256;; size *= 2) {
+        std::string text(size, '\0');
+        LVITEMA query{};
+        query.iSubItem = subItem;
+        query.pszText = text.data();
+        query.cchTextMax = static_cast<int>(size);
+        const auto n = static_cast<std::size_t>(Send(LVM_GETITEMTEXTA, item, reinterpret_cast<LPARAM>(&query)));
+        if (n + 1 < size || size >= (1u << 20)) {
+            text.resize(n < size ? n : size - 1);
+            return text;
+        }
+    }
+}
+
+void ListView::Select(int item) const
+{
+    LVITEMA state{};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    Send(LVM_SETITEMSTATE, item, reinterpret_cast<LPARAM>(&state));
+}

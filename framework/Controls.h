@@ -2,6 +2,7 @@
 // Non-owning wrappers of a dialog's controls, attached by id once the dialog exists.
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <string>
 
@@ -23,7 +24,11 @@ protected:
     HWND m_hwnd = nullptr;
 };
 
-class Button : public Control {};
+class Button : public Control {
+public:
+    bool IsChecked() const { return Send(BM_GETCHECK) == BST_CHECKED; }
+    void SetCheck(bool checked) const { Send(BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED); }
+};
 class Static : public Control {};
 
 class Edit : public Control {
@@ -46,4 +51,27 @@ public:
     int GetCurSel() const { return static_cast<int>(Send(LB_GETCURSEL)); }
     void SetCurSel(int index) const { Send(LB_SETCURSEL, index); }
     std::string GetItemText(int index) const;
+};
+
+// A list view in report view.
+class ListView : public Control {
+public:
+    // Returns the new column's index, -1 on failure.
+    int InsertColumn(int index, const std::string& heading, int width, int format = LVCFMT_LEFT) const;
+    void SetExtendedStyle(DWORD style) const { Send(LVM_SETEXTENDEDLISTVIEWSTYLE, style, style); }
+    int ClientWidth() const;
+
+    int GetItemCount() const { return static_cast<int>(Send(LVM_GETITEMCOUNT)); }
+    void DeleteAllItems() const { Send(LVM_DELETEALLITEMS); }
+    // Returns the new row's index, -1 on failure.
+    int InsertItem(int index, const std::string& text) const;
+    void SetItemText(int item, int subItem, const std::string& text) const;
+    std::string GetItemText(int item, int subItem) const;
+
+    int GetSelectionMark() const { return static_cast<int>(Send(LVM_GETSELECTIONMARK)); }
+    void SetSelectionMark(int item) const { Send(LVM_SETSELECTIONMARK, 0, item); }
+    int GetSelectedItem() const { return static_cast<int>(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED)); }
+    // Selects and focuses the row (and only it, in a single-selection list).
+    void Select(int item) const;
+    void EnsureVisible(int item) const { Send(LVM_ENSUREVISIBLE, item, FALSE); }
 };

@@ -84,3 +84,17 @@
 #define IDC_QUIT                            1067
 
 #define IDM_ABOUTBOX                        0x0010  // system menu item
+
+// The add/edit wizard
+#define IDD_CI_WIZ_SELWND                   133
+#define IDD_CI_WIZ_GETWNDTLT                134
+#define IDD_CI_WIZ_TEMPLATES                135
+#define IDD_CI_WIZ_FINISH                   136
+#define IDB_HEADER                          181  // wizard header image, 532x58
+#define IDB_WATERMARK                       182  // wizard watermark image, 48x48
+
+#define IDC_REFRESH                         1006
+#define IDC_SHOW_INVISIBLE                  1007
+#define IDC_WINDOW_LIST                     1008
+#define IDC_CAPTURED_TITLES                 1020
+#define IDC_STEP1_INSTRUCTIONS              1069

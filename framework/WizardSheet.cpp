@@ -1,0 +1,120 @@
+#include "framework/WizardSheet.h"
+
+#include <utility>
+
+#include "framework/PropertyPage.h"
+#include "framework/ResString.h"
+
+namespace {
+
+WizardSheet::ModalRunner& Runner()
+{
+    static WizardSheet::ModalRunner runner;
+    return runner;
+}
+
+// The sheet being made: its callback learns the window before any page is active.
+thread_local WizardSheet* t_creating = nullptr;
+
+} // namespace
+
+WizardSheet::WizardSheet(UINT captionId, UINT watermarkId, UINT headerId)
+    : m_caption(LoadResString(captionId)), m_watermarkId(watermarkId), m_headerId(headerId)
+{
+}
+
+WizardSheet::~WizardSheet()
+{
+    Destroy();
+}
+
+WizardSheet::ModalRunner WizardSheet::SetModalRunner(ModalRunner runner)
+{
+    return std::exchange(Runner(), std::move(runner));
+}
+
+void WizardSheet::AddPage(PropertyPage& page)
+{
+    page.m_sheetObject = this;
+    m_pages.push_back(&page);
+}
+
+INT_PTR WizardSheet::DoModal(HWND parent)
+{
+    if (Runner())
+        return Runner()(*this, parent);
+    return Run(parent, false);
+}
+
+HWND WizardSheet::Create(HWND parent)
+{
+    Run(parent, true);
+    return m_hwnd;
+}
+
+void WizardSheet::Destroy()
+{
+    if (m_hwnd && m_modeless && IsWindow(m_hwnd))
+        DestroyWindow(m_hwnd);
+    m_hwnd = nullptr;
+}
+
+bool WizardSheet::HasEnded() const
+{
+    return !m_hwnd || !IsWindow(m_hwnd) || SendMessageA(m_hwnd, PSM_GETCURRENTPAGEHWND, 0, 0) == 0;
+}
+
+int CALLBACK WizardSheet::SheetCallback(HWND hwnd, UINT message, LPARAM lParam)
+{
+    if (message == PSCB_PRECREATE) {
+        // A wizard has no use for the caption's help button.
+        auto* dialogTemplate = reinterpret_cast<DLGTEMPLATE*>(lParam);
+        dialogTemplate->style &= ~static_cast<DWORD>(DS_CONTEXTHELP);
+    } else if (message == PSCB_INITIALIZED) {
+        if (t_creating)
+            t_creating->m_hwnd = hwnd;
+    }
+    return 0;
+}
+
+INT_PTR WizardSheet::Run(HWND parent, bool modeless)
+{
+    std::vector<PROPSHEETPAGEA> descriptions;
+    std::vector<HPROPSHEETPAGE> handles;
+    for (PropertyPage* page : m_pages) {
+        descriptions.push_back(page->Describe());
+        if (HPROPSHEETPAGE handle = CreatePropertySheetPageA(&descriptions.back()))
+            handles.push_back(handle);
+    }
+
+    PROPSHEETHEADERA header{};
+    header.dwSize = sizeof header;
+    header.dwFlags = PSH_WIZARD | PSH_WIZARD97 | PSH_WATERMARK | PSH_HEADER | PSH_USECALLBACK;
+    if (modeless)
+        header.dwFlags |= PSH_MODELESS;
+    header.hwndParent = parent;
+    header.hInstance = ResourceModule();
+    header.pszCaption = m_caption.c_str();
+    header.nPages = static_cast<UINT>(handles.size());
+    header.nStartPage = 0;
+    header.phpage = handles.data();
+    header.pszbmWatermark = MAKEINTRESOURCEA(m_watermarkId);
+    header.pszbmHeader = MAKEINTRESOURCEA(m_headerId);
+    header.pfnCallback = SheetCallback;
+
+    m_modeless = modeless;
+    m_finished = false;
+    m_hwnd = nullptr;
+    t_creating = this;
+    const INT_PTR result = PropertySheetA(&header);
+    t_creating = nullptr;
+    if (modeless) {
+        if (result > 0 && result != -1)
+            m_hwnd = reinterpret_cast<HWND>(result);
+        return result;
+    }
+    m_hwnd = nullptr;
+    if (result == -1)
+        return -1;
+    return m_finished ? kFinished : IDCANCEL;
+}

@@ -1,0 +1,97 @@
+#pragma once
+// A sample player started as its own process for a test: one top-level window of the
+// given class and title. The process is ended with the object.
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "HostFixture.h"
+
+class SamplePlayerProcess {
+public:
+    SamplePlayerProcess(const std::string& windowClass, const std::string& title, bool hidden = false)
+    {
+        std::string commandLine = std::string("\"") + QEW_SAMPLE_PLAYER_EXE + "\" --interval 0 ";
+        if (hidden)
+            commandLine += "--hidden ";
+        commandLine += "-- \"" + windowClass + "\" \"" + title + "\"";
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                            &m_process)) {
+            ADD_FAILURE() << "cannot start " << commandLine << ": " << GetLastError();
+            return;
+        }
+        // Bounded wait for its window to exist.
+        for (int i = 0; i < 1000 && !m_window; ++i) {
+            m_window = FindOwnWindow(windowClass);
+            if (!m_window) {
+                PumpMessages();
+                Sleep(10);
+            }
+        }
+        if (!m_window)
+            ADD_FAILURE() << "no window of class " << windowClass;
+    }
+    ~SamplePlayerProcess() { Close(); }
+    SamplePlayerProcess(const SamplePlayerProcess&) = delete;
+    SamplePlayerProcess& operator=(const SamplePlayerProcess&) = delete;
+
+    HWND Window() const { return m_window; }
+
+    void SetTitle(const std::string& title) const
+    {
+        DWORD_PTR ignored = 0;
+        SendMessageTimeoutA(m_window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(title.c_str()), SMTO_ABORTIFHUNG,
+                            5000, &ignored);
+    }
+
+    // Ends the player and waits until its window is gone.
+    void Close()
+    {
+        if (!m_process.hProcess)
+            return;
+        PostMessageA(m_window, WM_CLOSE, 0, 0);
+        if (WaitForSingleObject(m_process.hProcess, 5000) != WAIT_OBJECT_0) {
+            TerminateProcess(m_process.hProcess, 1);
+            WaitForSingleObject(m_process.hProcess, 5000);
+        }
+        CloseHandle(m_process.hThread);
+        CloseHandle(m_process.hProcess);
+        m_process = {};
+        for (int i = 0; i < 500 && IsWindow(m_window); ++i)
+            Sleep(10);
+    }
+
+private:
+    HWND FindOwnWindow(const std::string& windowClass) const
+    {
+        struct Search {
+            DWORD processId;
+            const std::string* windowClass;
+            HWND found;
+        } search{m_process.dwProcessId, &windowClass, nullptr};
+        EnumWindows(
+            [](HWND hwnd, LPARAM param) -> BOOL {
+                auto* s = reinterpret_cast<Search*>(param);
+                DWORD processId = 0;
+                GetWindowThreadProcessId(hwnd, &processId);
+                char name[260] = {};
+                GetClassNameA(hwnd, name, sizeof name);
+                if (processId == s->processId && *s->windowClass == name) {
+                    s->found = hwnd;
+                    return FALSE;
+                }
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        return search.found;
+    }
+
+    PROCESS_INFORMATION m_process{};
+    HWND m_window = nullptr;
+};

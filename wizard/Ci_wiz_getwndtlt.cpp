@@ -1,0 +1,68 @@
+#include "wizard/Ci_wiz_getwndtlt.h"
+
+#include "res/resource.h"
+#include "wizard/Ci_wizard.h"
+#include "wizard/EnumWnd.h"
+#include "wizard/TitleEntries.h"
+
+CCi_wiz_getwndtlt::CCi_wiz_getwndtlt(CCi_wizard* wizard)
+    : PropertyPage(IDD_CI_WIZ_GETWNDTLT, wizard->m_bEditMode ? IDS_CAPTION_EDIT_STEP2 : IDS_CAPTION_ADD_STEP2,
+                   IDS_STEP2_TITLE, IDS_STEP2_SUBTITLE),
+      m_pWizard(wizard)
+{
+}
+
+BOOL CCi_wiz_getwndtlt::OnInitDialog()
+{
+    m_editTitles.Attach(Hwnd(), IDC_CAPTURED_TITLES);
+    // The list is as long as the titles are; the edit's default limit would cut it.
+    SendMessageA(m_editTitles.Hwnd(), EM_SETLIMITTEXT, 0, 0);
+    return TRUE;
+}
+
+bool CCi_wiz_getwndtlt::OnSetActive()
+{
+    SetWizardButtons(PSWIZB_BACK | PSWIZB_NEXT);
+    m_editTitles.SetText(TitleListText(*m_pWizard->m_pPlayerInfo));
+    if (!SetTimer(Hwnd(), kCaptureTimer, kCaptureInterval, nullptr))
+        m_pWizard->ReportError("SetTimer", "", GetLastError(), __FILE__, __LINE__);
+    return true;
+}
+
+void CCi_wiz_getwndtlt::OnTimer(UINT_PTR id)
+{
+    if (id == kCaptureTimer)
+        CaptureTitles();
+}
+
+void CCi_wiz_getwndtlt::CaptureTitles()
+{
+    const std::string& wndClass = m_pWizard->m_pPlayerInfo->m_strWndClass;
+    if (wndClass.empty())
+        return;
+    EnumWnd windows;
+    windows.Enumerate(GetCurrentProcessId(), wndClass, !m_pWizard->m_bShowInvisible, true);
+    std::string text = m_editTitles.GetText();
+    bool added = false;
+    for (int i = 0; i < windows.Count(); ++i)
+        added |= AppendTitleIfNew(text, windows.Title(i));
+    if (!added)
+        return;
+    m_editTitles.SetText(text);
+    const auto lines = SendMessageA(m_editTitles.Hwnd(), EM_GETLINECOUNT, 0, 0);
+    SendMessageA(m_editTitles.Hwnd(), EM_LINESCROLL, 0, lines);
+}
+
+LRESULT CCi_wiz_getwndtlt::OnWizardBack()
+{
+    // Nothing is captured for a page that is not shown; activation starts it again.
+    KillTimer(Hwnd(), kCaptureTimer);
+    return 0;
+}
+
+LRESULT CCi_wiz_getwndtlt::OnWizardNext()
+{
+    SetTitleEntries(*m_pWizard->m_pPlayerInfo, ListedTitles(m_editTitles.GetText()));
+    KillTimer(Hwnd(), kCaptureTimer);
+    return 0;
+}

@@ -1,0 +1,60 @@
+#include "wizard/EnumWnd.h"
+
+namespace {
+
+constexpr int kClassChars = 259;
+constexpr int kTitleChars = 2599;
+
+// A failed read gives an empty text.
+std::string ReadText(int (WINAPI* read)(HWND, LPSTR, int), HWND hwnd, int maxChars)
+{
+    std::string text(static_cast<std::size_t>(maxChars) + 1, '\0');
+    const int n = read(hwnd, text.data(), maxChars + 1);
+    text.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+    return text;
+}
+
+} // namespace
+
+int EnumWnd::Enumerate(DWORD skipProcessId, const std::string& windowClass, bool visibleOnly, bool includeEmptyTitles)
+{
+    m_titles.clear();
+    m_windows.clear();
+    m_skipProcessId = skipProcessId;
+    m_class = windowClass;
+    m_visibleOnly = visibleOnly;
+    m_includeEmptyTitles = includeEmptyTitles;
+    if (!EnumWindows(Visit, reinterpret_cast<LPARAM>(this)))
+        return 0;
+    return Count();
+}
+
+std::string EnumWnd::Title(int index) const
+{
+    if (index < 0 || index >= Count())
+        return {};
+    return m_titles[static_cast<std::size_t>(index)];
+}
+
+BOOL CALLBACK EnumWnd::Visit(HWND hwnd, LPARAM self)
+{
+    reinterpret_cast<EnumWnd*>(self)->Consider(hwnd);
+    return TRUE;
+}
+
+void EnumWnd::Consider(HWND hwnd)
+{
+    if (m_visibleOnly && !IsWindowVisible(hwnd))
+        return;
+    if (!m_class.empty() && ReadText(GetClassNameA, hwnd, kClassChars) != m_class)
+        return;
+    std::string title = ReadText(GetWindowTextA, hwnd, kTitleChars);
+    if (title.empty() && !m_includeEmptyTitles)
+        return;
+    DWORD processId = 0;
+    GetWindowThreadProcessId(hwnd, &processId);
+    if (processId == m_skipProcessId)
+        return;
+    m_titles.push_back(std::move(title));
+    m_windows.push_back(hwnd);
+}
