@@ -16,6 +16,10 @@ WizardSheet::ModalRunner& Runner()
 // The sheet being made: its callback learns the window before any page is active.
 thread_local WizardSheet* t_creating = nullptr;
 
+// The first wizard-97 style: the header image is a banner across the whole header,
+// where the later one shows only a corner of it.
+constexpr DWORD kWizard97Banner = 0x00002000;
+
 } // namespace
 
 WizardSheet::WizardSheet(UINT captionId, UINT watermarkId, UINT headerId)
@@ -89,7 +93,11 @@ INT_PTR WizardSheet::Run(HWND parent, bool modeless)
 
     PROPSHEETHEADERA header{};
     header.dwSize = sizeof header;
-    header.dwFlags = PSH_WIZARD | PSH_WIZARD97 | PSH_WATERMARK | PSH_HEADER | PSH_USECALLBACK;
+    // The images are loaded here: the sheet draws a header only from a bitmap handle.
+    m_watermark.Reset(LoadImageA(ResourceModule(), MAKEINTRESOURCEA(m_watermarkId), IMAGE_BITMAP, 0, 0, 0));
+    m_header.Reset(LoadImageA(ResourceModule(), MAKEINTRESOURCEA(m_headerId), IMAGE_BITMAP, 0, 0, 0));
+    header.dwFlags = PSH_WIZARD | kWizard97Banner | PSH_WATERMARK | PSH_USEHBMWATERMARK | PSH_HEADER |
+                     PSH_USEHBMHEADER | PSH_USECALLBACK;
     if (modeless)
         header.dwFlags |= PSH_MODELESS;
     header.hwndParent = parent;
@@ -98,8 +106,8 @@ INT_PTR WizardSheet::Run(HWND parent, bool modeless)
     header.nPages = static_cast<UINT>(handles.size());
     header.nStartPage = 0;
     header.phpage = handles.data();
-    header.pszbmWatermark = MAKEINTRESOURCEA(m_watermarkId);
-    header.pszbmHeader = MAKEINTRESOURCEA(m_headerId);
+    header.hbmWatermark = static_cast<HBITMAP>(m_watermark.Get());
+    header.hbmHeader = static_cast<HBITMAP>(m_header.Get());
     header.pfnCallback = SheetCallback;
 
     m_modeless = modeless;

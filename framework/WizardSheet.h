@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "framework/Guards.h"
+
 class PropertyPage;
 
 class WizardSheet {
@@ -50,6 +52,8 @@ private:
     std::string m_caption;
     UINT m_watermarkId;
     UINT m_headerId;
+    GdiObject m_watermark;
+    GdiObject m_header;
     std::vector<PropertyPage*> m_pages;
     HWND m_hwnd = nullptr;
     bool m_modeless = false;

@@ -147,13 +147,16 @@ def waveform(cv, x0, x1, mid, amp, index, step=2, seed=0.0):
 def header():
     w, h = 532, 58
     cv = Canvas(w, h, WHITE)
-    # White where the text goes, then an easing rise to pale blue towards the motif.
+    # White where the text goes, an easing rise to pale blue behind the motif, and white
+    # again at the right end: a header wider than the image is filled with its corner colour.
+    def ease(t):
+        t = min(max(t, 0.0), 1.0)
+        return (3 - 2 * t) * t * t
     def band(px, py):
-        t = (px - 170) / (w - 170)
-        return 0 if t <= 0 else (3 - 2 * t) * t * t
+        return min(ease((px - 170) / (410 - 170)), ease((w - 1 - px) / (w - 1 - 506)))
     cv.gradient(0, 0, w, h, [WHITE, PALE1, PALE2, PALE3], band)
     # A faint sound wave running into the window, barely darker than the band.
-    waveform(cv, 362, 418, 29, 8, LIGHT, seed=1.3)
+    waveform(cv, 384, 418, 29, 8, LIGHT, seed=1.3)
 
     x, y, ww, wh = 420, 9, 80, 40
     bar = player_window(cv, x, y, ww, wh)

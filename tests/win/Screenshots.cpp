@@ -1,6 +1,7 @@
 // Not a test: with QEW_SCREENSHOT_DIR set, opens each dialog in a known state and saves
 // it as a BMP there (tools/screenshots.sh runs it and converts them).
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -15,6 +16,9 @@
 #include "app/ManualEditingDlg.h"
 #include "app/QuorvelExtPlrWizardDlg.h"
 #include "rules/AllPlayersInfo.h"
+#include "SamplePlayerProcess.h"
+#include "wizard/Ci_wizard.h"
+#include "wizard/Ci_wiz_getwndtlt.h"
 
 namespace {
 
@@ -84,6 +88,33 @@ TEST_F(Screenshots, OfEveryDialog)
     ASSERT_NE(editor.Create(main.Hwnd()), nullptr);
     SaveWindow(editor.Hwnd(), std::string(dir) + "\\manual-editing.bmp");
     editor.EndDialog(IDCANCEL);
+
+    SamplePlayerProcess player("Winamp v1.x", "1. Sample Artist - Sample Title - Winamp");
+    CPlayerInfo newPlayer;
+    CCi_wizard wizard(false);
+    wizard.m_pPlayerInfo = &newPlayer;
+    wizard.m_pAllPlayersInfo = main.Players();
+    ASSERT_NE(wizard.Create(nullptr), nullptr);
+    PumpMessages();
+    SaveWindow(wizard.Hwnd(), std::string(dir) + "\\wizard-step1.bmp");
+    HWND list = GetDlgItem(reinterpret_cast<HWND>(SendMessageA(wizard.Hwnd(), PSM_GETCURRENTPAGEHWND, 0, 0)),
+                           IDC_WINDOW_LIST);
+    for (int i = 0, n = ListView_GetItemCount(list); i < n; ++i) {
+        char windowClass[64] = {};
+        ListView_GetItemText(list, i, 1, windowClass, sizeof windowClass);
+        if (std::string(windowClass) == "Winamp v1.x") {
+            ListView_SetItemState(list, i, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+            ListView_SetSelectionMark(list, i);
+        }
+    }
+    SendMessageA(wizard.Hwnd(), PSM_PRESSBUTTON, PSBTN_NEXT, 0);
+    PumpMessages();
+    for (const char* title : {"2. Another Artist - Another Title - Winamp", "Winamp 5.9 - *** Paused ***",
+                              "3. Stream: Radio Sample - Winamp"}) {
+        player.SetTitle(title);
+        wizard.GetWndTltPage().CaptureTitles();
+    }
+    SaveWindow(wizard.Hwnd(), std::string(dir) + "\\wizard-step2.bmp");
 }
 
 } // namespace

@@ -6,11 +6,13 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "HostFixture.h"
 #include "MessageBoxRecorder.h"
 #include "SamplePlayerProcess.h"
+#include "app/QuorvelExtPlrWizardDlg.h"
 #include "framework/ResString.h"
 #include "res/resource.h"
 #include "rules/AllPlayersInfo.h"
@@ -454,6 +456,88 @@ TEST_F(Wizard, PagesCarryTheirHeaderTextsInBothModes)
         EXPECT_EQ(wizard.GetWndTltPage().HeaderTitle(), "Capturing titles");
         EXPECT_FALSE(wizard.GetWndTltPage().HeaderSubtitle().empty());
     }
+}
+
+// Drives a modal run from inside its own message loop: the sheet of this thread is
+// moved to `page` and `button` is pressed on it.
+struct ModalDriver {
+    static inline int page = 0;
+    static inline int button = PSBTN_CANCEL;
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR timer, DWORD)
+    {
+        HWND sheet = nullptr;
+        EnumThreadWindows(
+            GetCurrentThreadId(),
+            [](HWND hwnd, LPARAM found) -> BOOL {
+                if (GetDlgItem(hwnd, kNextButton) && IsWindowVisible(hwnd))
+                    *reinterpret_cast<HWND*>(found) = hwnd;
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&sheet));
+        if (!sheet)
+            return;
+        KillTimer(nullptr, timer);
+        SendMessageA(sheet, PSM_SETCURSEL, static_cast<WPARAM>(page), 0);
+        SendMessageA(sheet, PSM_PRESSBUTTON, static_cast<WPARAM>(button), 0);
+    }
+};
+
+TEST(WizardModalRun, ReturnsFinishedOnlyWhenTheUserFinished)
+{
+    MessageBoxRecorder boxes;
+    for (const auto& [page, button, expected] :
+         {std::tuple{0, PSBTN_CANCEL, INT_PTR{IDCANCEL}}, std::tuple{3, PSBTN_FINISH, CCi_wizard::kFinished}}) {
+        CPlayerInfo player;
+        player.m_strName = "Snapshot";
+        CAllPlayersInfo players;
+        CCi_wizard wizard(false);
+        wizard.m_pPlayerInfo = &player;
+        wizard.m_pAllPlayersInfo = &players;
+        ModalDriver::page = page;
+        ModalDriver::button = button;
+        ASSERT_NE(SetTimer(nullptr, 0, 20, ModalDriver::Tick), 0u);
+        EXPECT_EQ(wizard.DoModal(nullptr), expected);
+        EXPECT_EQ(wizard.m_OrigPlayerInfo.m_strName, "Snapshot");
+        EXPECT_EQ(wizard.Hwnd(), nullptr);
+    }
+}
+
+class AddCommand : public HostFixture {};
+
+TEST_F(AddCommand, RunsTheWizardInAddNewModeAndACancelChangesNothing)
+{
+    MessageBoxRecorder boxes;
+    InstallHost("6.0");
+    WriteRules(kThreePlayers);
+    CQuorvelExtPlrWizardDlg main;
+    ASSERT_NE(main.Create(nullptr), nullptr);
+    PumpMessages();
+
+    int runs = 0;
+    WizardSheet::SetModalRunner([&](WizardSheet& sheet, HWND parent) -> INT_PTR {
+        auto& wizard = dynamic_cast<CCi_wizard&>(sheet);
+        ++runs;
+        EXPECT_FALSE(wizard.m_bEditMode);
+        EXPECT_EQ(parent, main.Hwnd());
+        EXPECT_EQ(wizard.m_pAllPlayersInfo, main.Players());
+        EXPECT_NE(wizard.m_pPlayerInfo, nullptr);
+        EXPECT_TRUE(wizard.m_pPlayerInfo->m_arrFormats.empty());
+        EXPECT_TRUE(wizard.m_pPlayerInfo->m_strName.empty());
+        wizard.Create(parent);
+        PumpMessages();
+        SendMessageA(wizard.Hwnd(), PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+        PumpMessages();
+        EXPECT_TRUE(wizard.HasEnded());
+        return IDCANCEL;
+    });
+    SendMessageA(GetDlgItem(main.Hwnd(), IDC_ADD_TEMPLATE), BM_CLICK, 0, 0);
+    PumpMessages();
+    WizardSheet::SetModalRunner(nullptr);
+
+    EXPECT_EQ(runs, 1);
+    EXPECT_FALSE(main.IsModified());
+    EXPECT_EQ(main.Players()->GetPlayerCount(), 3);
+    EXPECT_EQ(SendMessageA(GetDlgItem(main.Hwnd(), IDC_LIST_PLAYERS), LB_GETCOUNT, 0, 0), 3);
 }
 
 } // namespace
