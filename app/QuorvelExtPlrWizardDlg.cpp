@@ -166,7 +166,7 @@ void CQuorvelExtPlrWizardDlg::OnManualEditing()
         if (m_pPlayers->BuildText() != backup->BuildText()) {
             m_bModified = true;
             FillPlayerList();
-            m_listPlayers.SetCurSel(i >= 0 && i < m_pPlayers->GetPlayerCount() ? i : 0);
+            m_listPlayers.SetCurSel(i < m_pPlayers->GetPlayerCount() ? i : 0);
         }
     } else {
         // The reader does not restore what a rejected text left in the collection.

@@ -5,6 +5,9 @@
 
 namespace {
 
+// The module's name in the records, as the other modules give theirs.
+constexpr const char* kSourceFile = "BaseRegistry.cpp";
+
 const char* RootName(HKEY root)
 {
     struct Root {
@@ -47,7 +50,7 @@ LONG BaRe_OpenKey(char (&keyPathText)[kKeyPathTextSize], stErrorInfo* error, HKE
     ErrorInfo_Clear(error);
     if (status != ERROR_SUCCESS)
         ErrorInfo_Set(error, ErrorKind_System, static_cast<uint32_t>(status), "RegOpenKeyEx", keyPathText,
-                      __FILE__, __LINE__, 2, keyPathText);
+                      kSourceFile, __LINE__, 2, keyPathText);
     return status;
 }
 
@@ -65,11 +68,11 @@ LONG BaRe_QueryValue(const char* keyPathText, stErrorInfo* error, HKEY key, cons
                                  (valueName ? valueName : "") + ")";
     if (status != ERROR_SUCCESS) {
         ErrorInfo_Set(error, ErrorKind_System, static_cast<uint32_t>(status), "RegQueryValueEx",
-                      argument.c_str(), __FILE__, __LINE__, 2, keyPathText);
+                      argument.c_str(), kSourceFile, __LINE__, 2, keyPathText);
         return status;
     }
     if (expectedType != 0 && expectedType != actualType) {
-        ErrorInfo_Set(error, ErrorKind_BadValueType, 0, nullptr, argument.c_str(), __FILE__, __LINE__, 2,
+        ErrorInfo_Set(error, ErrorKind_BadValueType, 0, nullptr, argument.c_str(), kSourceFile, __LINE__, 2,
                       keyPathText);
         return ERROR_INVALID_DATA;
     }

@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "HostFixture.h"
 #include "MessageBoxRecorder.h"
+#include "app/AboutDlg.h"
 #include "app/ManualEditingDlg.h"
 #include "app/QuorvelExtPlrWizardDlg.h"
 #include "framework/ResString.h"
@@ -66,6 +69,7 @@ protected:
         Dialog::SetModalRunner([&](Dialog& dialog, HWND parent) -> INT_PTR {
             auto& editor = static_cast<CManualEditingDlg&>(dialog);
             editor.Create(parent);
+            ShowWindow(editor.Hwnd(), SW_SHOWNORMAL); // as the modal loop does
             PumpMessages();
             drive(editor);
             if (editor.Hwnd())
@@ -419,6 +423,222 @@ TEST_F(MainDialog, TheManualEditorOpensWithTheCaretAtTheStart)
         EXPECT_EQ(end, 0u);
         EXPECT_EQ(GetFocus(), edit);
     });
+}
+
+TEST_F(MainDialog, AManualEditorFullOfRulesStillTakesTyping)
+{
+    InstallHost("6.0");
+    std::string rules;
+    for (int i = 0; i < 800; ++i)
+        rules += "[P" + std::to_string(i) + "]\r\nCLASSNAME=\"C\"\r\nFORMAT=\"<Title> - Player " + std::to_string(i) + "\"\r\n";
+    ASSERT_GT(rules.size(), 40000u);
+    WriteRules(rules);
+    Open();
+    EditManually([&](CManualEditingDlg& editor) {
+        HWND edit = GetDlgItem(editor.Hwnd(), IDC_EDIT_RULES);
+        const int length = GetWindowTextLengthA(edit);
+        EXPECT_EQ(length, static_cast<int>(rules.size()));
+        SendMessageA(edit, EM_SETSEL, length, length);
+        SendMessageA(edit, WM_CHAR, ';', 0);
+        EXPECT_EQ(GetWindowTextLengthA(edit), length + 1);
+    });
+}
+
+// --- minimised ---
+
+TEST_F(MainDialog, MinimisedItPaintsAndDragsTheApplicationIcon)
+{
+    InstallHost("6.0");
+    WriteRules(kThreePlayers);
+    Open();
+    ShowWindow(Dlg(), SW_SHOWNORMAL);
+    const HICON icon = LoadIconA(ResourceModule(), MAKEINTRESOURCEA(IDR_MAINFRAME));
+    ASSERT_NE(icon, nullptr);
+    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(Dlg(), WM_GETICON, ICON_BIG, 0)), icon);
+
+    // Records the erasing of the icon background that the dialog's painting asks for.
+    static HWND erasedIn;
+    static WNDPROC original;
+    erasedIn = nullptr;
+    original = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+        Dlg(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(+[](HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            if (message == WM_ICONERASEBKGND)
+                erasedIn = WindowFromDC(reinterpret_cast<HDC>(wParam));
+            return CallWindowProcA(original, hwnd, message, wParam, lParam);
+        })));
+
+    SendMessageA(Dlg(), WM_PAINT, 0, 0);
+    EXPECT_EQ(erasedIn, nullptr) << "a normal window paints as a dialog does";
+
+    // Not the about command: the system's own handling.
+    SendMessageA(Dlg(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    ASSERT_TRUE(IsIconic(Dlg()));
+    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(Dlg(), WM_QUERYDRAGICON, 0, 0)), icon);
+    SendMessageA(Dlg(), WM_PAINT, 0, 0);
+    EXPECT_EQ(erasedIn, Dlg());
+
+    SetWindowLongPtrA(Dlg(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+}
+
+// --- the dialogs as the system made them from their templates ---
+
+struct ControlSpec {
+    int id;
+    const char* className;
+    DWORD type;       // the BS_/SS_ type field, when the class has one
+    DWORD styles;     // further styles that must be set; a border may be a client edge
+    const char* text; // null for icons
+    int x, y, cx, cy; // dialog units; icons are as large as the icon
+};
+
+void ExpectDialog(HWND dialog, const char* caption, int cx, int cy, DWORD styles, DWORD notStyles, DWORD exStyles)
+{
+    char text[256] = {};
+    GetWindowTextA(dialog, text, sizeof text);
+    EXPECT_STREQ(text, caption);
+    const DWORD style = static_cast<DWORD>(GetWindowLongA(dialog, GWL_STYLE));
+    EXPECT_EQ(style & styles, styles) << std::hex << style;
+    EXPECT_EQ(style & notStyles, 0u) << std::hex << style;
+    const DWORD exStyle = static_cast<DWORD>(GetWindowLongA(dialog, GWL_EXSTYLE));
+    EXPECT_EQ(exStyle & exStyles, exStyles) << std::hex << exStyle;
+
+    RECT size{0, 0, cx, cy}, client;
+    MapDialogRect(dialog, &size);
+    GetClientRect(dialog, &client);
+    EXPECT_EQ(client.right, size.right);
+    EXPECT_EQ(client.bottom, size.bottom);
+
+    LOGFONTA font{};
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0)), sizeof font, &font);
+    EXPECT_STREQ(font.lfFaceName, "MS Shell Dlg");
+    HDC screen = GetDC(nullptr);
+    EXPECT_EQ(font.lfHeight, -MulDiv(8, GetDeviceCaps(screen, LOGPIXELSY), 72));
+    ReleaseDC(nullptr, screen);
+
+    EXPECT_EQ(SendMessageA(dialog, DM_GETDEFID, 0, 0), MAKELRESULT(IDOK, DC_HASDEFID));
+}
+
+void ExpectControls(HWND dialog, const std::vector<ControlSpec>& specs)
+{
+    HWND control = GetWindow(dialog, GW_CHILD);
+    for (const ControlSpec& spec : specs) {
+        SCOPED_TRACE(spec.text ? spec.text : "icon");
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(static_cast<WORD>(GetDlgCtrlID(control)), static_cast<WORD>(spec.id));
+        char className[64] = {};
+        GetClassNameA(control, className, sizeof className);
+        EXPECT_STRCASEEQ(className, spec.className);
+
+        DWORD style = static_cast<DWORD>(GetWindowLongA(control, GWL_STYLE));
+        if (GetWindowLongA(control, GWL_EXSTYLE) & WS_EX_CLIENTEDGE)
+            style |= WS_BORDER;
+        const DWORD typeMask = lstrcmpiA(className, "Button") == 0   ? BS_TYPEMASK
+                               : lstrcmpiA(className, "Static") == 0 ? SS_TYPEMASK
+                                                                     : 0;
+        EXPECT_EQ(style & typeMask, spec.type) << std::hex << style;
+        EXPECT_EQ(style & spec.styles, spec.styles) << std::hex << style;
+
+        if (spec.text) {
+            char text[256] = {};
+            GetWindowTextA(control, text, sizeof text);
+            EXPECT_STREQ(text, spec.text);
+        } else {
+            EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(control, STM_GETICON, 0, 0)),
+                      LoadIconA(ResourceModule(), MAKEINTRESOURCEA(IDR_MAINFRAME)));
+        }
+
+        // Position and size are converted each on its own, as the dialog manager does.
+        RECT position{spec.x, spec.y, spec.cx, spec.cy}, actual;
+        MapDialogRect(dialog, &position);
+        GetWindowRect(control, &actual);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&actual), 2);
+        EXPECT_EQ(actual.left, position.left);
+        EXPECT_EQ(actual.top, position.top);
+        if (spec.text) {
+            EXPECT_EQ(actual.right - actual.left, position.right);
+            EXPECT_EQ(actual.bottom - actual.top, position.bottom);
+        }
+        control = GetWindow(control, GW_HWNDNEXT);
+    }
+    EXPECT_EQ(control, nullptr) << "no further controls";
+}
+
+constexpr DWORD kBorder = WS_BORDER;
+
+TEST_F(MainDialog, TheMainDialogIsMadeAsItsTemplateSays)
+{
+    InstallHost("6.0");
+    WriteRules(kThreePlayers);
+    Open();
+    ExpectDialog(Dlg(), "Quorvel External Players Description Wizard", 324, 204,
+                 WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | DS_MODALFRAME, WS_MAXIMIZEBOX | WS_THICKFRAME,
+                 WS_EX_APPWINDOW);
+    ExpectControls(Dlg(), {
+        {-1, "Button", BS_GROUPBOX, 0, "", 7, 7, 309, 37},
+        {-1, "Static", SS_ICON, 0, nullptr, 15, 18, 0, 0},
+        {-1, "Static", SS_LEFT, 0,
+         "This wizard lets you add, edit and delete the current Quorvel templates for analyzing the window titles "
+         "of external players.",
+         41, 16, 219, 22},
+        {IDC_ABOUT, "Button", BS_PUSHBUTTON, BS_FLAT, "About ...", 263, 16, 50, 14},
+        {-1, "Button", BS_GROUPBOX, 0, " Existing templates ", 7, 47, 309, 127},
+        {IDC_EDIT_PATH, "Edit", 0, ES_READONLY | ES_AUTOHSCROLL | kBorder, m_rulesPath.c_str(), 14, 57, 295, 12},
+        {IDC_LIST_PLAYERS, "ListBox", 0, LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | kBorder, "", 14, 73, 193, 94},
+        {IDC_ADD_TEMPLATE, "Button", BS_PUSHBUTTON, 0, "Add new template", 212, 73, 97, 16},
+        {IDC_EDIT_TEMPLATE, "Button", BS_PUSHBUTTON, 0, "Edit selected template", 212, 93, 97, 16},
+        {IDC_DELETE_TEMPLATE, "Button", BS_PUSHBUTTON, 0, "Delete selected template", 212, 113, 97, 16},
+        {IDC_EDIT_MANUALLY, "Button", BS_PUSHBUTTON, 0, "Edit templates list manualy", 212, 133, 97, 16},
+        {IDOK, "Button", BS_DEFPUSHBUTTON, 0, "OK", 103, 184, 50, 14},
+        {IDC_QUIT, "Button", BS_PUSHBUTTON, 0, "Cancel", 171, 184, 50, 14},
+    });
+    HWND list = Item(IDC_LIST_PLAYERS);
+    EXPECT_EQ(GetWindowLongA(Item(IDC_EDIT_PATH), GWL_STYLE) & ES_MULTILINE, 0);
+    EXPECT_EQ(GetWindowLongA(list, GWL_STYLE) & (LBS_SORT | LBS_MULTIPLESEL | LBS_EXTENDEDSEL), 0);
+    SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("Aardvark"));
+    EXPECT_EQ(Entry(3), "Aardvark") << "not sorted";
+    for (int i = 0; i < 40; ++i)
+        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("more"));
+    EXPECT_NE(GetWindowLongA(list, GWL_STYLE) & WS_VSCROLL, 0) << "a long list scrolls";
+}
+
+TEST_F(MainDialog, TheAboutBoxIsMadeAsItsTemplateSaysAndEscapeClosesIt)
+{
+    CAboutDlg about;
+    ASSERT_NE(about.Create(nullptr), nullptr);
+    ExpectDialog(about.Hwnd(), "About Quorvel External Players Description Wizard", 253, 45,
+                 WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME,
+                 WS_EX_CLIENTEDGE);
+    ExpectControls(about.Hwnd(), {
+        {-1, "Static", SS_ICON, 0, nullptr, 9, 9, 0, 0},
+        {-1, "Static", SS_CENTER, SS_NOPREFIX, "Quorvel External Players Description Wizard v8.3.1", 48, 6, 136, 18},
+        {-1, "Static", SS_CENTER, 0, "Copyright (C) Dunmere Software", 36, 26, 156, 8},
+        {IDOK, "Button", BS_DEFPUSHBUTTON, 0, "OK", 197, 6, 53, 14},
+    });
+    SendMessageA(about.Hwnd(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    EXPECT_EQ(about.Hwnd(), nullptr);
+    EXPECT_EQ(about.Result(), IDCANCEL);
+}
+
+TEST_F(MainDialog, TheManualEditorIsMadeAsItsTemplateSays)
+{
+    CAllPlayersInfo players;
+    ASSERT_EQ(players.ParseText(kThreePlayers), 0);
+    CManualEditingDlg editor;
+    editor.m_pPlayers = &players;
+    ASSERT_NE(editor.Create(nullptr), nullptr);
+    ExpectDialog(editor.Hwnd(), "Interpretation rules for player's window titles: manual editing", 380, 250,
+                 WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME, 0);
+    ExpectControls(editor.Hwnd(), {
+        {-1, "Static", SS_LEFT, 0, "Manual editing is not recommended!", 127, 7, 136, 8},
+        {-1, "Static", SS_LEFT, 0, "Interpretation rules for all player's window titles:", 7, 22, 357, 8},
+        {IDC_EDIT_RULES, "Edit", 0,
+         ES_MULTILINE | ES_WANTRETURN | ES_AUTOHSCROLL | ES_AUTOVSCROLL | WS_HSCROLL | WS_VSCROLL | kBorder,
+         kThreePlayers.c_str(), 7, 34, 366, 193},
+        {IDOK, "Button", BS_DEFPUSHBUTTON, 0, "OK", 137, 229, 50, 14},
+        {IDCANCEL, "Button", BS_PUSHBUTTON, 0, "Cancel", 192, 229, 50, 14},
+    });
+    EXPECT_EQ(GetWindowLongA(editor.Item(IDC_EDIT_RULES), GWL_STYLE) & ES_READONLY, 0);
+    editor.EndDialog(IDCANCEL);
 }
 
 } // namespace

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
+#include <vector>
 
 #include "HostFixture.h"
 
@@ -128,6 +130,70 @@ TEST_F(Program, ARulesFileWithAFaultEndsWithCodeOneAfterItsMessage)
     EXPECT_EQ(BoxText(box), "Incorrect line\nLine: 4");
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     EXPECT_EQ(WaitForExit(), 1u);
+}
+
+TEST_F(Program, QuittingAfterAChangeAsksAndEndsWithCodeOneLeavingTheFile)
+{
+    InstallHost("6.0");
+    WriteRules(kThreePlayers);
+    Start();
+    HWND main = WaitForWindow(m_caption);
+    ASSERT_NE(main, nullptr);
+    PostMessageA(main, WM_COMMAND, MAKEWPARAM(1005, BN_CLICKED), 0);
+    HWND question = WaitForWindow("QuorvelExtPlrWizard");
+    ASSERT_NE(question, nullptr);
+    PostMessageA(question, WM_COMMAND, IDYES, 0);
+    for (int i = 0; i < 100 && IsWindow(question); ++i)
+        Sleep(20);
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    HWND quit = WaitForWindow("QuorvelExtPlrWizard");
+    ASSERT_NE(quit, nullptr);
+    EXPECT_EQ(BoxText(quit), "Would you like to quit without saving changes?");
+    PostMessageA(quit, WM_COMMAND, IDYES, 0);
+    EXPECT_EQ(WaitForExit(), 1u);
+    EXPECT_EQ(ReadRules(), kThreePlayers);
+}
+
+// What the shell shows of the executable: its version block, read as the shell reads it.
+TEST(ProgramFile, CarriesItsVersionBlock)
+{
+    // The test program does not link the version library; the shell's own copy serves.
+    HMODULE library = LoadLibraryA("version.dll");
+    ASSERT_NE(library, nullptr);
+    auto getSize = reinterpret_cast<decltype(&GetFileVersionInfoSizeA)>(
+        reinterpret_cast<void*>(GetProcAddress(library, "GetFileVersionInfoSizeA")));
+    auto getInfo = reinterpret_cast<decltype(&GetFileVersionInfoA)>(
+        reinterpret_cast<void*>(GetProcAddress(library, "GetFileVersionInfoA")));
+    auto query = reinterpret_cast<decltype(&VerQueryValueA)>(
+        reinterpret_cast<void*>(GetProcAddress(library, "VerQueryValueA")));
+    ASSERT_TRUE(getSize && getInfo && query);
+
+    const char* exe = QEW_APP_EXE;
+    DWORD handle = 0;
+    const DWORD size = getSize(exe, &handle);
+    ASSERT_GT(size, 0u);
+    std::vector<char> block(size);
+    ASSERT_TRUE(getInfo(exe, 0, size, block.data()));
+    struct Translation {
+        WORD language, codePage;
+    }* translation = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(query(block.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation),
+                               &length));
+    ASSERT_GE(length, sizeof *translation);
+    char prefix[64];
+    std::snprintf(prefix, sizeof prefix, "\\StringFileInfo\\%04x%04x\\", translation->language, translation->codePage);
+    auto value = [&](const char* name) {
+        char* text = nullptr;
+        UINT n = 0;
+        const std::string path = prefix + std::string(name);
+        return query(block.data(), path.c_str(), reinterpret_cast<void**>(&text), &n) && text ? std::string(text)
+                                                                                                   : std::string();
+    };
+    EXPECT_EQ(value("FileDescription"), "Quorvel External Players Descriptions Wizard");
+    EXPECT_EQ(value("FileVersion"), "8.3.1");
+    EXPECT_EQ(value("InternalName"), "QuorvelExtPlrWizard");
+    EXPECT_EQ(value("OriginalFilename"), "QuorvelExtPlrWizard.exe");
 }
 
 } // namespace
