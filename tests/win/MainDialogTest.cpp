@@ -162,6 +162,35 @@ TEST_F(MainDialog, AVersionOfTheWrongTypeIsShownAndTheDialogCarriesOn)
     EXPECT_EQ(TakeQuitCode(), -1);
 }
 
+TEST_F(MainDialog, AnUnreadableHostKeyIsShownAndTheDialogCarriesOn)
+{
+    InstallHost("6.0");
+    WriteRules(kThreePlayers);
+    HKEY key = nullptr;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Dunmere\\Quorvel", 0, WRITE_DAC | KEY_WOW64_32KEY, &key), 0);
+    // An empty access list lets nobody read the key; a null one, set again at the end, lets everybody.
+    auto setAccessList = [key](ACL* list) {
+        SECURITY_DESCRIPTOR descriptor;
+        InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION);
+        SetSecurityDescriptorDacl(&descriptor, TRUE, list, FALSE);
+        return RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, &descriptor);
+    };
+    ACL empty;
+    InitializeAcl(&empty, sizeof empty, ACL_REVISION);
+    ASSERT_EQ(setAccessList(&empty), 0);
+    Open();
+    EXPECT_EQ(setAccessList(nullptr), 0);
+    RegCloseKey(key);
+
+    ASSERT_EQ(m_boxes.Count(), 1u);
+    EXPECT_EQ(m_boxes.Last().text.find("Unexpected error 5 ("), 0u);
+    EXPECT_NE(m_boxes.Last().text.find("\"RegOpenKeyEx(HKEY_LOCAL_MACHINE\\Software\\Dunmere\\Quorvel)\"."),
+              std::string::npos);
+    EXPECT_EQ(Count(), 0);
+    EXPECT_FALSE(Closed());
+    EXPECT_EQ(TakeQuitCode(), -1);
+}
+
 TEST_F(MainDialog, ARulesFileWithAFaultEndsTheProgramAfterItsMessage)
 {
     InstallHost("6.0");
