@@ -5,6 +5,8 @@ set -euo pipefail
 source "$(dirname "$0")/env.sh"
 
 qew_install_packages
+# The private Xvfb and the prefix's wineserver end with the program.
+trap qew_stop_wine EXIT
 qew_build_windows
 had_display=${DISPLAY:-}
 qew_ensure_display
@@ -25,8 +27,16 @@ if [ -z "$had_display" ]; then
   echo "   Look at it with: DISPLAY=$DISPLAY import -window root shot.png"
   echo "   (or: x11vnc -display $DISPLAY, then a VNC viewer)"
 fi
+# A sample player to point the wizard at: its title changes every few seconds, as a
+# player's does from track to track.
+"$WINE" "$QEW_BUILD/win/SamplePlayer.exe" --interval 4000 -- "Winamp v1.x" \
+  "1. Sample Artist - Sample Title - Winamp" "2. Another Artist - Another Title - Winamp" \
+  "Winamp 5.9 - *** Paused ***" "3. Radio Sample: Stream Title - Winamp" >/dev/null 2>&1 &
+player=$!
+echo "== a sample player (window class \"Winamp v1.x\") runs beside it for the wizard"
 set +e
 "$WINE" "$QEW_BUILD/win/QuorvelExtPlrWizard.exe"
 code=$?
+kill "$player" 2>/dev/null
 echo "== QuorvelExtPlrWizard exited with code $code"
 exit $code
