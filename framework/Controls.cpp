@@ -1,5 +1,7 @@
 #include "framework/Controls.h"
 
+#include <algorithm>
+
 std::string Control::GetText() const
 {
     std::string text(static_cast<std::size_t>(GetWindowTextLengthA(m_hwnd)) + 1, '\0');
@@ -85,4 +87,62 @@ void ListView::Select(int item) const
     state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     state.state = LVIS_SELECTED | LVIS_FOCUSED;
     Send(LVM_SETITEMSTATE, item, reinterpret_cast<LPARAM>(&state));
+}
+
+bool ListView::SetItemData(int item, LPARAM data) const
+{
+    LVITEMA change{};
+    change.mask = LVIF_PARAM;
+    change.iItem = item;
+    change.lParam = data;
+    return Send(LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&change)) != FALSE;
+}
+
+LPARAM ListView::GetItemData(int item) const
+{
+    LVITEMA query{};
+    query.mask = LVIF_PARAM;
+    query.iItem = item;
+    return Send(LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&query)) ? query.lParam : 0;
+}
+
+int ListView::GetColumnCount() const
+{
+    const HWND header = reinterpret_cast<HWND>(Send(LVM_GETHEADER));
+    return header ? static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
+}
+
+std::vector<int> ListView::SortByText(int column, TextLess less) const
+{
+    // The rows are read, ordered and written back: a stable order, and no callback that
+    // must read texts while the control moves its rows.
+    struct Row {
+        std::vector<std::string> texts;
+        LPARAM data;
+        int position;
+    };
+    const int columns = GetColumnCount();
+    std::vector<Row> rows;
+    for (int i = 0, n = GetItemCount(); i < n; ++i) {
+        Row row{{}, GetItemData(i), i};
+        for (int c = 0; c < columns; ++c)
+            row.texts.push_back(GetItemText(i, c));
+        rows.push_back(std::move(row));
+    }
+    if (column < 0 || column >= columns)
+        column = 0;
+    std::stable_sort(rows.begin(), rows.end(), [column, less](const Row& a, const Row& b) {
+        return less(a.texts[static_cast<std::size_t>(column)], b.texts[static_cast<std::size_t>(column)]);
+    });
+
+    DeleteAllItems();
+    std::vector<int> before;
+    for (const Row& row : rows) {
+        const int index = InsertItem(GetItemCount(), row.texts.empty() ? std::string() : row.texts[0]);
+        for (int c = 1; c < columns; ++c)
+            SetItemText(index, c, row.texts[static_cast<std::size_t>(c)]);
+        SetItemData(index, row.data);
+        before.push_back(row.position);
+    }
+    return before;
 }

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include <string>
+#include <vector>
 
 class Control {
 public:
@@ -74,4 +75,13 @@ public:
     // Selects and focuses the row (and only it, in a single-selection list).
     void Select(int item) const;
     void EnsureVisible(int item) const { Send(LVM_ENSUREVISIBLE, item, FALSE); }
+
+    bool SetItemData(int item, LPARAM data) const;
+    LPARAM GetItemData(int item) const;
+
+    // Puts the rows in ascending order of their text in `column`, keeping the order of
+    // equal rows. Returns, for each new position, the row's position before.
+    using TextLess = bool (*)(const std::string&, const std::string&);
+    std::vector<int> SortByText(int column, TextLess less) const;
+    int GetColumnCount() const;
 };

@@ -40,7 +40,7 @@ qew_ensure_display() {
   if [ -n "${DISPLAY:-}" ] && xdpyinfo -display "$DISPLAY" >/dev/null 2>&1; then return 0; fi
   if [ -n "${DISPLAY:-}" ] && ! command -v xdpyinfo >/dev/null && [ -e "/tmp/.X11-unix/X${DISPLAY#:}" ]; then return 0; fi
   local n
-  for n in 97 98 99 96 95; do
+  for n in $(seq 90 130); do
     [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
     Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
     QEW_XVFB_PID=$!

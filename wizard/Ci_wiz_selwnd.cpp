@@ -122,38 +122,17 @@ void CCi_wiz_selwnd::Refresh()
 
 void CCi_wiz_selwnd::SortList()
 {
-    struct Row {
-        std::string title;
-        std::string wndClass;
-        int position;
-    };
-    const int count = m_listWindows.GetItemCount();
-    std::vector<Row> rows;
-    rows.reserve(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i)
-        rows.push_back({m_listWindows.GetItemText(i, 0), m_listWindows.GetItemText(i, 1), i});
     const int remembered = m_listWindows.GetSelectionMark();
-
-    const int column = m_nSortColumn;
-    std::stable_sort(rows.begin(), rows.end(), [column](const Row& a, const Row& b) {
-        return column == 1 ? CaseInsensitiveLess(a.wndClass, b.wndClass) : CaseInsensitiveLess(a.title, b.title);
-    });
-    m_listWindows.DeleteAllItems();
-    int selected = 0;
-    for (const Row& row : rows) {
-        const int index = m_listWindows.InsertItem(m_listWindows.GetItemCount(), row.title);
-        m_listWindows.SetItemText(index, 1, row.wndClass);
-        if (row.position == remembered)
-            selected = index;
-    }
-
-    if (rows.empty())
+    const std::vector<int> before = m_listWindows.SortByText(m_nSortColumn, CaseInsensitiveLess);
+    if (before.empty())
         return;
     SetLastError(0);
     if (!SetFocus(m_listWindows.Hwnd()) && GetLastError() != 0) {
         m_pWizard->ReportError("SetFocus", "", GetLastError(), __FILE__, __LINE__);
         return;
     }
+    const auto found = std::find(before.begin(), before.end(), remembered);
+    const int selected = found == before.end() ? 0 : static_cast<int>(found - before.begin());
     m_listWindows.Select(selected);
     m_listWindows.SetSelectionMark(selected);
     m_listWindows.EnsureVisible(selected);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <tuple>
@@ -212,6 +213,29 @@ TEST_F(Wizard, SortsByTheClickedColumnWithoutRegardToCaseAcrossRefreshes)
     Click(IDC_REFRESH);
     EXPECT_EQ(m_wizard->SelWndPage().m_nSortColumn, 1);
     EXPECT_EQ(ours(1), (std::vector<std::string>{"QewSortA", "qewSortB", "QewSortC"}));
+}
+
+TEST_F(Wizard, TitlesThatDifferOnlyInCaseKeepTheirEnumerationOrder)
+{
+    SamplePlayerProcess lower("QewCaseOne", "qew same title");
+    SamplePlayerProcess upper("QewCaseTwo", "QEW SAME TITLE");
+    std::vector<std::string> enumerated;
+    EnumWindows(
+        [](HWND hwnd, LPARAM param) -> BOOL {
+            char name[64] = {};
+            GetClassNameA(hwnd, name, sizeof name);
+            if (std::string(name).rfind("QewCase", 0) == 0)
+                reinterpret_cast<std::vector<std::string>*>(param)->push_back(name);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&enumerated));
+    Open(false);
+    std::vector<std::string> listed;
+    for (const auto& [title, windowClass] : Rows())
+        if (windowClass.rfind("QewCase", 0) == 0)
+            listed.push_back(windowClass);
+    EXPECT_EQ(listed, enumerated);
+    EXPECT_EQ(std::abs(RowOfClass("QewCaseOne") - RowOfClass("QewCaseTwo")), 1);
 }
 
 TEST_F(Wizard, EditModePreselectsThePlayersWindowAndNamesItInTheInstructions)
