@@ -5,7 +5,9 @@
 #include "rules/DispNameSupported.h"
 #include "rules/TpTemplate.h"
 
-#include <unordered_set>
+#include <algorithm>
+#include <functional>
+#include <string_view>
 
 namespace {
 
@@ -16,57 +18,148 @@ const std::string kClassKey = "CLASSNAME=\"";
 const std::string kFormatKey = "FORMAT=\"";
 const std::string kDispNameKey = "DISPNAME=\"";
 
+// Up to this many templates in a section, a repeated one is looked for by comparing with
+// each; past it a set keeps the reading linear.
+constexpr std::size_t kFewTemplates = 16;
+
 enum class LineKind { Blank, Comment, Header, Class, Format, DispName, Other };
 
-bool StartsWith(const std::string& line, const std::string& key)
-{
-    return line.compare(0, key.size(), key) == 0;
-}
-
-LineKind Classify(const std::string& line)
+LineKind Classify(std::string_view line)
 {
     if (line.empty())
         return LineKind::Blank;
-    if (line.front() == ';')
-        return LineKind::Comment;
-    if (line.front() == '[' && line.back() == ']')
-        return LineKind::Header;
-    if (StartsWith(line, kClassKey))
-        return LineKind::Class;
-    if (StartsWith(line, kFormatKey))
-        return LineKind::Format;
-    if (StartsWith(line, kDispNameKey))
-        return LineKind::DispName;
-    return LineKind::Other;
+    // The first byte picks the one key worth comparing.
+    switch (line.front()) {
+    case ';': return LineKind::Comment;
+    case '[': return line.back() == ']' ? LineKind::Header : LineKind::Other;
+    case 'C': return line.starts_with(kClassKey) ? LineKind::Class : LineKind::Other;
+    case 'F': return line.starts_with(kFormatKey) ? LineKind::Format : LineKind::Other;
+    case 'D': return line.starts_with(kDispNameKey) ? LineKind::DispName : LineKind::Other;
+    default: return LineKind::Other;
+    }
 }
 
-std::vector<std::string> SplitLines(const std::string& text)
+// At least the number of lines: every line but the last ends in an LF, and takes two bytes.
+std::size_t MaxLines(std::string_view text)
 {
-    std::vector<std::string> lines;
-    std::size_t pos = 0;
-    for (std::size_t i; (i = text.find(kCrLf, pos)) != std::string::npos; pos = i + kCrLf.size())
-        lines.push_back(text.substr(pos, i - pos));
-    if (pos < text.size())
-        lines.push_back(text.substr(pos));
-    return lines;
+    const auto ends = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+    return std::min(ends, text.size() / 2) + 1;
 }
+
+// The lines of a text, without their CR LF, and their kinds apart: most passes look at the
+// kinds only. The text outlives them.
+struct Lines {
+    explicit Lines(std::string_view text)
+    {
+        // Sized once: a growing array of a million lines costs as much as reading them.
+        const std::size_t most = MaxLines(text);
+        texts.reserve(most);
+        kinds.reserve(most);
+        std::size_t pos = 0;
+        for (std::size_t i; (i = text.find(kCrLf, pos)) != std::string_view::npos; pos = i + kCrLf.size())
+            Add(text.substr(pos, i - pos));
+        if (pos < text.size())
+            Add(text.substr(pos));
+    }
+
+    void Add(std::string_view line)
+    {
+        texts.push_back(line);
+        kinds.push_back(Classify(line));
+    }
+
+    std::vector<std::string_view> texts;
+    std::vector<LineKind> kinds;
+};
 
 // Text strictly between the first and the last double quote; empty when there is one.
-std::string QuotedValue(const std::string& line)
+std::string QuotedValue(std::string_view line)
 {
     const std::size_t q1 = line.find('"');
     const std::size_t q2 = line.rfind('"');
-    return q2 > q1 ? line.substr(q1 + 1, q2 - q1 - 1) : std::string();
+    return q2 > q1 ? std::string(line.substr(q1 + 1, q2 - q1 - 1)) : std::string();
 }
+
+// A set of non-empty texts that outlive it, in one array: a node per entry would cost more
+// than the rest of reading a section.
+class TextSet {
+    static constexpr std::size_t kMinSlots = 16;
+
+    struct Slot {
+        std::string_view text; // empty while free
+        std::size_t hash = 0;
+    };
+
+    // The slot holding the text, or the free one where it belongs.
+    template <class Slots>
+    static auto& Probe(Slots& slots, std::string_view text, std::size_t hash)
+    {
+        const std::size_t mask = slots.size() - 1;
+        for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+            auto& slot = slots[i];
+            if (slot.text.empty() || (slot.hash == hash && slot.text == text))
+                return slot;
+        }
+    }
+
+public:
+    // False when the text was there already.
+    bool Insert(std::string_view text)
+    {
+        if (2 * (m_count + 1) > m_slots.size())
+            Rehash(std::max(kMinSlots, 2 * m_slots.size()));
+        const std::size_t hash = std::hash<std::string_view>{}(text);
+        Slot& slot = Probe(m_slots, text, hash);
+        if (!slot.text.empty())
+            return false;
+        slot = {text, hash};
+        ++m_count;
+        return true;
+    }
+
+    bool Contains(std::string_view text) const
+    {
+        return m_count != 0 && !Probe(m_slots, text, std::hash<std::string_view>{}(text)).text.empty();
+    }
+
+    bool IsEmpty() const { return m_count == 0; }
+
+    // Room for count texts in all, so that inserting them never grows the array.
+    void Reserve(std::size_t count)
+    {
+        std::size_t size = kMinSlots;
+        while (size < 2 * count)
+            size *= 2;
+        if (size > m_slots.size())
+            Rehash(size);
+    }
+
+private:
+    void Rehash(std::size_t size)
+    {
+        std::vector<Slot> old(size);
+        old.swap(m_slots);
+        for (const Slot& slot : old)
+            if (!slot.text.empty())
+                Probe(m_slots, slot.text, slot.hash) = slot;
+    }
+
+    std::vector<Slot> m_slots; // a power of two in size, at most half used
+    std::size_t m_count = 0;
+};
 
 // One run of the reader over the lines of a text, filling the collection as it goes.
 class Reader {
 public:
-    Reader(CAllPlayersInfo& out, const std::string& text)
-        : m_out(out), m_lines(SplitLines(text)), m_n(static_cast<int>(m_lines.size()))
+    Reader(CAllPlayersInfo& out, std::string_view text)
+        : m_out(out), m_lines(text), m_n(static_cast<int>(m_lines.texts.size()))
     {
-        for (const std::string& line : m_lines)
-            m_kinds.push_back(Classify(line));
+        // Every section gets its room at once: the large blocks are all taken before the
+        // many small ones, and none is taken again.
+        const auto headers = static_cast<std::size_t>(
+            std::count(m_lines.kinds.begin(), m_lines.kinds.end(), LineKind::Header));
+        m_names.Reserve(headers);
+        m_out.m_arrPlayers.reserve(headers);
     }
 
     int Run()
@@ -84,9 +177,21 @@ public:
     }
 
 private:
+    LineKind Kind(int i) const { return m_lines.kinds[static_cast<std::size_t>(i)]; }
+    std::string_view Text(int i) const { return m_lines.texts[static_cast<std::size_t>(i)]; }
+
     bool IsBlankOrComment(int i) const
     {
-        return m_kinds[i] == LineKind::Blank || m_kinds[i] == LineKind::Comment;
+        return Kind(i) == LineKind::Blank || Kind(i) == LineKind::Comment;
+    }
+
+    void CopyLines(std::vector<std::string>& to, int from, int end) const
+    {
+        if (from >= end)
+            return;
+        to.reserve(to.size() + static_cast<std::size_t>(end - from));
+        for (int i = from; i < end; ++i)
+            to.emplace_back(Text(i));
     }
 
     int Fail(int code, int line)
@@ -100,7 +205,7 @@ private:
     {
         const bool dispNames = DispNameSupported();
         for (int i = 0; i < m_n; ++i)
-            if (m_kinds[i] == LineKind::Other || (m_kinds[i] == LineKind::DispName && !dispNames))
+            if (Kind(i) == LineKind::Other || (Kind(i) == LineKind::DispName && !dispNames))
                 return Fail(IDS_INCORRECT_LINE, i);
         return 0;
     }
@@ -108,19 +213,19 @@ private:
     void ReadHeaderBlock()
     {
         int i = 0;
-        while (i < m_n && m_kinds[i] == LineKind::Blank)
+        while (i < m_n && Kind(i) == LineKind::Blank)
             ++i;
-        while (i < m_n && m_kinds[i] == LineKind::Comment)
+        while (i < m_n && Kind(i) == LineKind::Comment)
             ++i;
-        if (i < m_n && m_kinds[i] == LineKind::Blank)
+        if (i < m_n && Kind(i) == LineKind::Blank)
             ++i;
-        m_out.m_arrHeaderLines.assign(m_lines.begin(), m_lines.begin() + i);
+        CopyLines(m_out.m_arrHeaderLines, 0, i);
         m_cursor = i;
     }
 
     int FindHeader(int from) const
     {
-        while (from < m_n && m_kinds[from] != LineKind::Header)
+        while (from < m_n && Kind(from) != LineKind::Header)
             ++from;
         return from;
     }
@@ -133,7 +238,7 @@ private:
             m_out.m_error.length = 0;
             return -1;
         }
-        m_out.m_arrClosingLines.assign(m_lines.begin() + m_cursor, m_lines.end());
+        CopyLines(m_out.m_arrClosingLines, m_cursor, m_n);
         return 0;
     }
 
@@ -143,39 +248,40 @@ private:
         // failed parse leaves it there partly filled.
         m_out.m_arrPlayers.push_back(std::make_unique<CPlayerInfo>());
         CPlayerInfo& player = *m_out.m_arrPlayers.back();
-        for (int i = m_cursor; i < h; ++i) {
+        for (int i = m_cursor; i < h; ++i)
             if (!IsBlankOrComment(i))
                 return Fail(IDS_LINE_OUT_OF_SEQUENCE, i);
-            player.m_arrLeadLines.push_back(m_lines[i]);
-        }
-        const std::string& header = m_lines[h];
-        const std::string name = header.substr(1, header.size() - 2);
+        CopyLines(player.m_arrLeadLines, m_cursor, h);
+        const std::string_view header = Text(h);
+        const std::string_view name = header.substr(1, header.size() - 2);
         if (name.empty())
             return Fail(IDS_PLAYER_NAME_BLANK, h);
         // The collection holds just the sections read so far; a set keeps the check linear.
-        if (!m_names.insert(name).second)
+        if (!m_names.Insert(name))
             return Fail(IDS_PLAYER_NAME_EXISTS, h);
         player.m_strName = name;
 
         int c = h + 1;
-        for (; c < m_n && IsBlankOrComment(c); ++c)
-            player.m_arrHeadLines.push_back(m_lines[c]);
-        if (c == m_n || m_kinds[c] != LineKind::Class)
+        while (c < m_n && IsBlankOrComment(c))
+            ++c;
+        CopyLines(player.m_arrHeadLines, h + 1, c);
+        if (c == m_n || Kind(c) != LineKind::Class)
             return Fail(IDS_WND_CLASS_NOT_FOUND, c);
         if (ReadClassLine(player, c) != 0)
             return -1;
         m_cursor = c + 1;
-        if (DispNameSupported() && m_cursor < m_n && m_kinds[m_cursor] == LineKind::DispName)
-            player.m_strDispName = QuotedValue(m_lines[m_cursor++]);
+        if (DispNameSupported() && m_cursor < m_n && Kind(m_cursor) == LineKind::DispName)
+            player.m_strDispName = QuotedValue(Text(m_cursor++));
         return ReadTemplates(player);
     }
 
+    // A key line's first double quote ends its key; the value must end with the line.
     int ReadClassLine(CPlayerInfo& player, int c)
     {
-        const std::string& line = m_lines[c];
-        const std::size_t q1 = line.find('"');
-        const std::size_t q2 = line.rfind('"');
-        if (q2 != line.size() - 1 || q2 == q1)
+        const std::string_view line = Text(c);
+        const std::size_t q1 = kClassKey.size() - 1;
+        const std::size_t q2 = line.size() - 1;
+        if (line.back() != '"' || q2 == q1)
             return Fail(IDS_INCORRECT_LINE, c);
         player.m_strWndClass = line.substr(q1 + 1, q2 - q1 - 1);
         return 0;
@@ -183,40 +289,61 @@ private:
 
     int ReadTemplates(CPlayerInfo& player)
     {
+        TextSet seen;
         while (true) {
-            auto format = std::make_unique<CFormatInfo>();
             const int s = m_cursor;
             int t = s;
             for (; t < m_n; ++t) {
-                const LineKind kind = m_kinds[t];
+                const LineKind kind = Kind(t);
                 if (kind == LineKind::Class)
                     return Fail(IDS_LINE_OUT_OF_SEQUENCE, t);
                 if (kind == LineKind::Header || kind == LineKind::Format)
                     break;
-                format->m_arrLines.push_back(m_lines[t]);
             }
-            if (t == m_n || m_kinds[t] == LineKind::Header) {
+            if (t == m_n || Kind(t) == LineKind::Header) {
                 if (player.m_arrFormats.empty())
                     return Fail(IDS_TEMPLATE_NOT_DEFINED, t);
                 // The lines after the last template belong to what follows.
                 m_cursor = s;
                 return 0;
             }
-            if (ReadTemplateLine(player, *format, t) != 0)
+            std::string_view text;
+            if (ReadTemplateLine(player, seen, t, text) != 0)
                 return -1;
+            auto format = std::make_unique<CFormatInfo>();
+            CopyLines(format->m_arrLines, s, t);
+            format->m_strFormat = text;
+            if (!seen.IsEmpty())
+                seen.Insert(text);
             player.m_arrFormats.push_back(std::move(format));
             m_cursor = t + 1;
         }
     }
 
-    int ReadTemplateLine(const CPlayerInfo& player, CFormatInfo& format, int t)
+    static bool IsRepeated(const CPlayerInfo& player, TextSet& seen, std::string_view text)
     {
-        const std::string& line = m_lines[t];
-        const std::size_t q1 = line.find('"');
-        const std::size_t q2 = line.rfind('"');
-        if (q2 != line.size() - 1 || q2 <= q1 + 1)
+        const auto& formats = player.m_arrFormats;
+        if (formats.size() < kFewTemplates) {
+            for (const auto& other : formats)
+                if (other->m_strFormat == text)
+                    return true;
+            return false;
+        }
+        if (seen.IsEmpty())
+            for (const auto& other : formats)
+                seen.Insert(other->m_strFormat);
+        return seen.Contains(text);
+    }
+
+    // The template text of the line into text, or -1 with the reason.
+    int ReadTemplateLine(const CPlayerInfo& player, TextSet& seen, int t, std::string_view& text)
+    {
+        const std::string_view line = Text(t);
+        const std::size_t q1 = kFormatKey.size() - 1;
+        const std::size_t q2 = line.size() - 1;
+        if (line.back() != '"' || q2 <= q1 + 1)
             return Fail(IDS_INCORRECT_LINE, t);
-        const std::string text = line.substr(q1 + 1, q2 - q1 - 1);
+        text = line.substr(q1 + 1, q2 - q1 - 1);
         if (m_template.Parse(text, '<', '>') != 0 || m_template.CheckParameters() != 0) {
             stParseError& error = m_out.m_error;
             m_template.GetErrorInfo(&error);
@@ -224,19 +351,17 @@ private:
             error.line = t;
             return -1;
         }
-        for (const auto& other : player.m_arrFormats)
-            if (other->m_strFormat == text)
-                return Fail(IDS_EQUAL_TEMPLATES, t);
-        format.m_strFormat = text;
+        if (IsRepeated(player, seen, text))
+            return Fail(IDS_EQUAL_TEMPLATES, t);
         return 0;
     }
 
     CAllPlayersInfo& m_out;
-    std::unordered_set<std::string> m_names;
-    std::vector<std::string> m_lines;
-    std::vector<LineKind> m_kinds;
+    TextSet m_names;
+    const Lines m_lines;
     const int m_n;
     int m_cursor = 0;
+    // One template reused for every line, so that its storage is too.
     CTpTemplate m_template;
 };
 
@@ -275,7 +400,9 @@ int CAllPlayersInfo::LoadFromFile(const std::string& path)
         return -1;
     }
     // The text ends at its first NUL byte.
-    return ParseText(text.substr(0, text.find('\0')));
+    if (const std::size_t nul = text.find('\0'); nul != std::string::npos)
+        text.resize(nul);
+    return ParseText(text);
 }
 
 int CAllPlayersInfo::ParseText(const std::string& text)

@@ -15,53 +15,72 @@ void CTitleParser::GetErrorInfo(stParseError* out) const
 
 int CTitleParser::SetTemplate(const std::string& text)
 {
-    if (m_template.Parse(text, '<', '>') != 0) {
-        m_template.GetErrorInfo(&m_error);
+    if (const auto found = m_parsed.find(text); found != m_parsed.end()) {
+        m_template = found->second.get();
+        return 0;
+    }
+    m_template = nullptr;
+    auto parsed = std::make_unique<CTpTemplate>();
+    if (parsed->Parse(text, '<', '>') != 0) {
+        parsed->GetErrorInfo(&m_error);
         return -1;
     }
     // Parse alone leaves every group number 0; the results should carry real ones.
-    m_template.CollectParameters();
+    parsed->AssignGroups();
+    if (m_parsed.size() >= kMaxParsedTemplates)
+        m_parsed.clear();
+    m_template = m_parsed.emplace(text, std::move(parsed)).first->second.get();
     return 0;
 }
 
 int CTitleParser::Interpret()
 {
     m_error.code = 0;
-    if (!m_template.HasParse() || m_template.GetElementCount() == 0)
+    if (!m_template || m_template->GetElementCount() == 0)
         return -1;
+    const CTpTemplate& tpl = *m_template;
 
     const std::string_view title = m_strTitle;
-    const std::string prefix = m_template.GetPrefix();
+    const std::string& prefix = tpl.GetPrefix();
     if (!title.starts_with(prefix))
         return -1;
 
+    // The value ranges are found first; most titles do not fit, and they build no results.
     std::size_t pos = prefix.size();
-    m_arrResults.clear();
-    const int count = m_template.GetElementCount();
+    const int count = tpl.GetElementCount();
+    m_spans.clear();
     for (int i = 0; i < count; ++i) {
-        const CTpTemplate::ParamListElem& element = m_template.GetElement(i);
+        const std::string& following = tpl.GetElement(i).m_strFollowing;
         std::size_t valueEnd = title.size();
         std::size_t next = title.size();
-        if (!element.m_strFollowing.empty()) {
+        if (!following.empty()) {
             // Leftmost occurrence only: no other split is tried when a later step fails.
-            valueEnd = title.find(element.m_strFollowing, pos);
+            valueEnd = title.find(following, pos);
             if (valueEnd == std::string_view::npos)
                 return -1;
-            next = valueEnd + element.m_strFollowing.size();
+            next = valueEnd + following.size();
         }
-        CTpParameter entry;
-        entry.m_strName = element.m_param.m_strName;
-        entry.m_nGroup = element.m_param.m_nGroup;
-        entry.m_bKnown = IsKnownParameterName(entry.m_strName) ? 1 : 0;
-        entry.m_strValue = std::string(title.substr(pos, valueEnd - pos));
-        entry.m_nPos = static_cast<int>(pos);
-        entry.m_nLen = static_cast<int>(valueEnd - pos);
-        m_arrResults.push_back(std::move(entry));
+        m_spans.emplace_back(pos, valueEnd - pos);
         pos = next;
     }
 
     // The last value already ended at the first occurrence of the final constant text;
     // whatever lies between it and the title's end copy belongs to no value.
-    const std::string& last = m_template.GetElement(count - 1).m_strFollowing;
-    return title.ends_with(last) ? 0 : -1;
+    if (!title.ends_with(tpl.GetElement(count - 1).m_strFollowing))
+        return -1;
+
+    m_arrResults.resize(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        const CTpParameter& param = tpl.GetElement(i).m_param;
+        const auto [start, length] = m_spans[static_cast<std::size_t>(i)];
+        CTpParameter& entry = m_arrResults[static_cast<std::size_t>(i)];
+        entry.m_strName = param.m_strName;
+        entry.m_nGroup = param.m_nGroup;
+        entry.m_bKnown = IsKnownParameterName(entry.m_strName) ? 1 : 0;
+        entry.m_strValue.assign(title.substr(start, length));
+        entry.m_nPos = static_cast<int>(start);
+        entry.m_nLen = static_cast<int>(length);
+        entry.m_nCount = 0;
+    }
+    return 0;
 }

@@ -2,7 +2,10 @@
 // Reads one window title by one template: does the template describe the title, and
 // which part of the title is which parameter.
 
+#include <memory>
 #include <string>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "platform/ParseError.h"
@@ -35,8 +38,14 @@ public:
     void GetErrorInfo(stParseError* out) const;
 
 private:
+    // Callers feed the same few templates again for every title; each text is parsed once
+    // per parser. Bounded, so that a long-lived parser does not grow without end.
+    static constexpr std::size_t kMaxParsedTemplates = 256;
+
     std::string m_strTitle;
-    CTpTemplate m_template;
+    std::unordered_map<std::string, std::unique_ptr<CTpTemplate>> m_parsed;
+    const CTpTemplate* m_template = nullptr; // null unless the last SetTemplate succeeded
+    std::vector<std::pair<std::size_t, std::size_t>> m_spans; // scratch of Interpret
     std::vector<CTpParameter> m_arrResults;
     stParseError m_error;
 };

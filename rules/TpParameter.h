@@ -17,6 +17,8 @@ inline constexpr std::array<std::string_view, 1> NotActualParameterNames = {"Unu
 
 // Names are compared exactly: case-sensitive, no trimming.
 bool IsKnownParameterName(std::string_view name);
+// The name's index in KnownParameterNames, or -1.
+int KnownParameterIndex(std::string_view name);
 bool IsRepeatableParameterName(std::string_view name);
 bool IsNotActualParameterName(std::string_view name);
 

@@ -2,6 +2,9 @@
 
 #include "res/resource.h"
 
+#include <array>
+#include <unordered_map>
+
 CTpTemplate::CTpTemplate()
 {
     ParseError_Clear(m_error);
@@ -20,7 +23,7 @@ void CTpTemplate::GetErrorInfo(stParseError* out) const
         *out = m_error;
 }
 
-int CTpTemplate::Parse(const std::string& text, char open, char close)
+int CTpTemplate::Parse(std::string_view text, char open, char close)
 {
     m_error.code = m_error.start = m_error.length = 0;
     m_bParsed = false;
@@ -28,35 +31,40 @@ int CTpTemplate::Parse(const std::string& text, char open, char close)
         Fail(IDS_TEMPLATE_NOT_DEFINED, 0, 0);
         return -1;
     }
-    m_strText = text;
+    m_strText.assign(text);
     m_chOpen = open;
     m_chClose = close;
-    if (CheckBrackets() != 0) {
+    if (Scan() != 0) {
         m_strText.clear();
         m_strPrefix.clear();
         m_arrElements.clear();
         return -1;
     }
-    m_arrElements.clear();
-    BuildElements();
     m_bParsed = true;
     return 0;
 }
 
-// One pass over the text; the tests run at every character, so the fault reported is
-// the first one in text order. -2 is never adjacent to a real position.
-int CTpTemplate::CheckBrackets()
+// One pass that checks the brackets and builds the elements. The tests run at every
+// bracket, so the fault reported is the first one in text order; -2 is never adjacent to a
+// real position. Once the tests pass at a bracket, the brackets so far alternate, so the
+// elements can be built on the way; a failure discards them.
+int CTpTemplate::Scan()
 {
+    const std::string_view text = m_strText;
+    std::size_t count = 0;
     int opens = 0, closes = 0;
     int lastOpen = -2, lastClose = -2;
-    const int n = static_cast<int>(m_strText.size());
+    const int n = static_cast<int>(text.size());
     for (int k = 0; k < n; ++k) {
-        if (m_strText[k] == m_chOpen) {
+        const bool isOpen = text[k] == m_chOpen;
+        if (isOpen) {
             ++opens;
             lastOpen = k;
-        } else if (m_strText[k] == m_chClose) {
+        } else if (text[k] == m_chClose) {
             ++closes;
             lastClose = k;
+        } else {
+            continue; // nothing the tests look at has changed
         }
         if (closes > opens) {
             Fail(IDS_TOO_MANY_RIGHT_BRACKETS, k, 1);
@@ -74,6 +82,12 @@ int CTpTemplate::CheckBrackets()
             Fail(IDS_MISSING_STRING_BETWEEN_BRACKETS, lastClose, 2);
             return -1;
         }
+        if (!isOpen)
+            SetElement(count++, lastOpen, lastClose);
+        else if (count == 0)
+            m_strPrefix.assign(text.substr(0, static_cast<std::size_t>(k)));
+        else
+            SetFollowing(count - 1, k);
     }
     if (opens == 0) {
         Fail(IDS_PARAMETERS_NOT_DEFINED, 0, 0);
@@ -83,68 +97,95 @@ int CTpTemplate::CheckBrackets()
         Fail(IDS_UNBALANCED_BRACKETS, lastOpen, 1);
         return -1;
     }
+    SetFollowing(count - 1, n);
+    m_arrElements.resize(count);
     return 0;
 }
 
-// Runs only on text whose brackets are sound: they alternate, starting with an opening one.
-void CTpTemplate::BuildElements()
+// Elements are overwritten in place, so that their strings keep their storage.
+void CTpTemplate::SetElement(std::size_t index, int open, int close)
 {
-    std::size_t open = m_strText.find(m_chOpen);
-    m_strPrefix = m_strText.substr(0, open);
-    while (open != std::string::npos) {
-        std::size_t close = m_strText.find(m_chClose, open + 1);
-        std::size_t next = m_strText.find(m_chOpen, close + 1);
-        auto element = std::make_unique<ParamListElem>();
-        element->m_param.m_strName = m_strText.substr(open + 1, close - open - 1);
-        element->m_param.m_nPos = static_cast<int>(open + 1);
-        element->m_param.m_nLen = static_cast<int>(close - open - 1);
-        element->m_strFollowing =
-            m_strText.substr(close + 1, next == std::string::npos ? std::string::npos : next - close - 1);
-        m_arrElements.push_back(std::move(element));
-        open = next;
+    if (index == m_arrElements.size())
+        m_arrElements.emplace_back();
+    CTpParameter& param = m_arrElements[index].m_param;
+    param.m_nGroup = 0;
+    param.m_strName.assign(m_strText, static_cast<std::size_t>(open + 1), static_cast<std::size_t>(close - open - 1));
+    param.m_strValue.clear();
+    param.m_nPos = open + 1;
+    param.m_nLen = close - open - 1;
+    param.m_bKnown = 0;
+    param.m_nCount = 0;
+}
+
+// The text after the element's closing bracket up to end.
+void CTpTemplate::SetFollowing(std::size_t index, int end)
+{
+    ParamListElem& element = m_arrElements[index];
+    const std::size_t from = static_cast<std::size_t>(element.m_param.m_nPos + element.m_param.m_nLen + 1);
+    element.m_strFollowing.assign(m_strText, from, static_cast<std::size_t>(end) - from);
+}
+
+// Numbers follow the order of first appearance. The elements' numbers are either all 0
+// (fresh parse) or already consistent, so a numbered first element means nothing to do.
+void CTpTemplate::AssignGroups()
+{
+    if (m_arrElements.empty() || m_arrElements.front().m_param.m_nGroup != 0)
+        return;
+    std::array<int, KnownParameterNames.size()> knownGroups{};
+    std::unordered_map<std::string_view, int> otherGroups;
+    int nextGroup = 1;
+    for (ParamListElem& element : m_arrElements) {
+        CTpParameter& param = element.m_param;
+        const int k = KnownParameterIndex(param.m_strName);
+        int& group = k >= 0 ? knownGroups[static_cast<std::size_t>(k)] : otherGroups[param.m_strName];
+        if (group == 0)
+            group = nextGroup++;
+        param.m_nGroup = group;
     }
 }
 
 std::vector<CTpParameter> CTpTemplate::CollectParameters()
 {
+    AssignGroups();
+    std::vector<int> counts(m_arrElements.size() + 1, 0);
+    for (const ParamListElem& element : m_arrElements)
+        ++counts[static_cast<std::size_t>(element.m_param.m_nGroup)];
     std::vector<CTpParameter> distinct;
-    int nextGroup = 1;
-    for (std::size_t i = 0; i < m_arrElements.size(); ++i) {
-        CTpParameter& param = m_arrElements[i]->m_param;
-        if (param.m_nGroup == 0)
-            param.m_nGroup = nextGroup++;
-        int count = 1;
-        for (std::size_t j = i + 1; j < m_arrElements.size(); ++j) {
-            CTpParameter& later = m_arrElements[j]->m_param;
-            if (later.m_strName == param.m_strName) {
-                ++count;
-                later.m_nGroup = param.m_nGroup;
-            }
-        }
-        bool listed = false;
-        for (const CTpParameter& d : distinct)
-            listed = listed || d.m_nGroup == param.m_nGroup;
-        if (!listed) {
-            CTpParameter copy = param;
-            copy.m_bKnown = IsKnownParameterName(param.m_strName) ? 1 : 0;
-            copy.m_nCount = count;
-            distinct.push_back(copy);
-        }
+    for (const ParamListElem& element : m_arrElements) {
+        const CTpParameter& param = element.m_param;
+        if (param.m_nGroup <= static_cast<int>(distinct.size()))
+            continue;
+        CTpParameter copy = param;
+        copy.m_bKnown = IsKnownParameterName(param.m_strName) ? 1 : 0;
+        copy.m_nCount = counts[static_cast<std::size_t>(param.m_nGroup)];
+        distinct.push_back(copy);
     }
     return distinct;
 }
 
+// The distinct parameters in the order CollectParameters lists them. Only known names need
+// counting: the first unknown one fails at its first appearance.
 int CTpTemplate::CheckParameters()
 {
-    std::vector<CTpParameter> distinct = CollectParameters();
+    AssignGroups();
     m_error.code = m_error.start = m_error.length = 0;
+    std::array<int, KnownParameterNames.size()> counts{};
+    for (const ParamListElem& element : m_arrElements)
+        if (const int k = KnownParameterIndex(element.m_param.m_strName); k >= 0)
+            ++counts[static_cast<std::size_t>(k)];
+    std::array<bool, KnownParameterNames.size()> listed{};
     bool onlyNotActual = true;
-    for (const CTpParameter& param : distinct) {
-        if (!param.m_bKnown) {
+    for (const ParamListElem& element : m_arrElements) {
+        const CTpParameter& param = element.m_param;
+        const int k = KnownParameterIndex(param.m_strName);
+        if (k < 0) {
             Fail(IDS_UNKNOWN_PARAMETER, param.m_nPos, param.m_nLen);
             return -1;
         }
-        if (param.m_nCount > 1 && !IsRepeatableParameterName(param.m_strName)) {
+        if (listed[static_cast<std::size_t>(k)])
+            continue;
+        listed[static_cast<std::size_t>(k)] = true;
+        if (counts[static_cast<std::size_t>(k)] > 1 && !IsRepeatableParameterName(param.m_strName)) {
             Fail(IDS_MULTIPLE_DEFINITIONS, param.m_nPos, param.m_nLen);
             return -1;
         }

@@ -2,8 +2,8 @@
 // A parsed title template: constant text and named parameters in brackets, such as
 // "<Artist> - <Title> - Winamp".
 
-#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/ParseError.h"
@@ -25,36 +25,40 @@ public:
 
     // 0 on success; -1 with the error record filled. After a failure the template holds
     // no usable parse until a later Parse succeeds.
-    int Parse(const std::string& text, char open = '<', char close = '>');
+    int Parse(std::string_view text, char open = '<', char close = '>');
 
     // Only after a successful Parse. 0 when the parameters are acceptable, else -1.
     int CheckParameters();
 
-    std::string GetText() const { return m_strText; }
-    std::string GetPrefix() const { return m_strPrefix; }
+    const std::string& GetText() const { return m_strText; }
+    const std::string& GetPrefix() const { return m_strPrefix; }
     void GetErrorInfo(stParseError* out) const;
 
     bool HasParse() const { return m_bParsed; }
     int GetElementCount() const { return static_cast<int>(m_arrElements.size()); }
-    const ParamListElem& GetElement(int index) const { return *m_arrElements.at(index); }
+    const ParamListElem& GetElement(int index) const { return m_arrElements.at(index); }
 
     // The distinct parameters in order of first appearance, with group numbers, known
     // flags and occurrence counts set (the group numbers are also left in the elements).
     std::vector<CTpParameter> CollectParameters();
+    // The group numbers of CollectParameters alone, without building the list.
+    void AssignGroups();
 
     // Two templates are equal when their texts are identical byte for byte.
     static bool AreEqual(const std::string& a, const std::string& b) { return a == b; }
 
 private:
-    int CheckBrackets();
-    void BuildElements();
+    int Scan();
+    void SetElement(std::size_t index, int open, int close);
+    void SetFollowing(std::size_t index, int end);
     void Fail(int code, int start, int length);
 
     std::string m_strText;
     std::string m_strPrefix;
     char m_chOpen = '<';
     char m_chClose = '>';
-    std::vector<std::unique_ptr<ParamListElem>> m_arrElements;
+    // Reused from parse to parse, so that the strings keep their storage.
+    std::vector<ParamListElem> m_arrElements;
     stParseError m_error;
     bool m_bParsed = false;
 };
