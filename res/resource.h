@@ -98,3 +98,75 @@
 #define IDC_WINDOW_LIST                     1008
 #define IDC_CAPTURED_TITLES                 1020
 #define IDC_STEP1_INSTRUCTIONS              1069
+
+// Step 3 (templates page)
+#define IDC_STEP3_TITLES                    1011
+#define IDC_STEP3_CREATE                    1012
+#define IDC_STEP3_ADD_TITLE                 1013
+#define IDC_STEP3_TEMPLATES                 1014
+#define IDC_STEP3_EDIT                      1015
+#define IDC_STEP3_UP                        1016
+#define IDC_STEP3_DOWN                      1017
+#define IDC_STEP3_DELETE                    1018
+#define IDC_STEP3_AUTO_ORDER                1019
+
+// Step 4 (naming and finish)
+#define IDC_INTERNAL_NAME                   1023
+#define IDC_WINDOW_CLASS                    1024
+#define IDC_CLASS_CHANGED                   1055
+#define IDC_RESTORE_CLASS                   1070
+#define IDC_PLAYER_NAME                     1073
+#define IDC_PLAYER_NAME_LABEL               1074
+#define IDC_INTERNAL_NAME_LABEL             1075
+
+// Title and template entry dialogs
+#define IDD_ADD_TITLE                       137
+#define IDD_EDIT_TEMPLATE                   139
+#define IDC_ADD_TITLE_TEXT                  1021
+#define IDC_EDIT_TEMPLATE_TEXT              1022
+
+// Paint title dialog: marker buttons, their colour swatches and the swatch bitmaps
+#define IDD_PAINT_TITLE                     138
+#define IDB_MARKER_CONSTANT                 141
+#define IDB_MARKER_ALBUM                    142
+#define IDB_MARKER_YEAR                     143
+#define IDB_MARKER_GENRE                    144
+#define IDB_MARKER_TRACK                    145
+#define IDB_MARKER_COMMENT                  146
+#define IDB_MARKER_TEXT                     147
+#define IDB_MARKER_URL                      148
+#define IDB_MARKER_STATION                  149
+#define IDB_MARKER_COMPOSER                 150
+#define IDB_MARKER_UNUSED                   151
+#define IDB_MARKER_ARTIST                   152
+#define IDB_MARKER_TITLE                    153
+#define IDC_PAINT_TITLE                     1013
+#define IDC_MARKER_UNUSED                   1014
+#define IDC_MARKER_ARTIST                   1015
+#define IDC_MARKER_TITLE                    1016
+#define IDC_MARKER_ALBUM                    1025
+#define IDC_MARKER_YEAR                     1026
+#define IDC_MARKER_GENRE                    1027
+#define IDC_MARKER_TRACK                    1028
+#define IDC_MARKER_COMMENT                  1029
+#define IDC_MARKER_COMPOSER                 1030
+#define IDC_MARKER_TEXT                     1031
+#define IDC_MARKER_URL                      1032
+#define IDC_MARKER_STATION                  1033
+#define IDC_PAINT_EXAMPLE                   1034
+#define IDC_MARKER_CONSTANT                 1035
+#define IDC_TOGGLE_MARKERS                  1036
+#define IDC_SWATCH_ALBUM                    1042
+#define IDC_SWATCH_YEAR                     1043
+#define IDC_SWATCH_GENRE                    1044
+#define IDC_SWATCH_TRACK                    1045
+#define IDC_SWATCH_COMMENT                  1046
+#define IDC_SWATCH_COMPOSER                 1047
+#define IDC_SWATCH_TEXT                     1048
+#define IDC_SWATCH_URL                      1049
+#define IDC_SWATCH_STATION                  1050
+#define IDC_SWATCH_UNUSED                   1051
+#define IDC_SWATCH_CONSTANT                 1052
+#define IDC_SWATCH_TITLE                    1053
+#define IDC_SWATCH_ARTIST                   1054
+#define IDC_ADDITIONAL_MARKERS              1063

@@ -10,7 +10,7 @@ trap qew_stop_wine EXIT
 out=$QEW_BUILD/screenshots
 mkdir -p "$out"
 QEW_SCREENSHOT_DIR="Z:${out//\//\\}" "$WINE" "$QEW_BUILD/win/tests/qew_win_tests.exe" \
-  --gtest_filter='Screenshots.*' >/dev/null
+  --gtest_filter='Screenshots*.*' >/dev/null
 for bmp in "$out"/*.bmp; do
   convert "$bmp" "${bmp%.bmp}.png" && rm "$bmp"
 done
