@@ -326,6 +326,30 @@ TEST_F(MainDialog, AFailedSaveKeepsTheDialogOpenUntilTheCauseIsRemoved)
     EXPECT_EQ(ReadRules().find("[Alpha]"), std::string::npos);
 }
 
+TEST_F(MainDialog, AfterAFailedLookupTheRulesCanBeEditedButSavingFailsAndKeepsThem)
+{
+    Open();
+    ASSERT_EQ(m_boxes.Count(), 1u) << "the host is not installed";
+    EditManually([](CManualEditingDlg& editor) {
+        SetEditorText(editor, "[New]\r\nCLASSNAME=\"N\"\r\nFORMAT=\"<Title>\"\r\n");
+        PressOK(editor.Hwnd());
+    });
+    ASSERT_EQ(Count(), 1);
+    EXPECT_EQ(Selected(), -1) << "nothing was selected before";
+    EXPECT_FALSE(Enabled(IDC_DELETE_TEMPLATE));
+    Select(0);
+    EXPECT_TRUE(Enabled(IDC_DELETE_TEMPLATE));
+
+    m_boxes.Answer(IDYES);
+    Click(IDOK);
+    ASSERT_EQ(m_boxes.Count(), 3u);
+    EXPECT_EQ(m_boxes.Boxes()[1].text, "Save changes in  ?");
+    EXPECT_EQ(m_boxes.Last().text.find("Unexpected error "), 0u) << "an operating-system error, no file name";
+    EXPECT_FALSE(Closed());
+    EXPECT_TRUE(m_dialog->IsModified());
+    EXPECT_EQ(m_dialog->Players()->GetPlayerCount(), 1);
+}
+
 TEST_F(MainDialog, EscapeDoesNothingAndQuitAsksOnlyAfterAChange)
 {
     InstallHost("6.0");
