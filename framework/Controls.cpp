@@ -146,3 +146,23 @@ std::vector<int> ListView::SortByText(int column, TextLess less) const
     }
     return before;
 }
+
+void ListView::SwapRows(int a, int b) const
+{
+    for (int c = 0, columns = GetColumnCount(); c < columns; ++c) {
+        const std::string textA = GetItemText(a, c);
+        SetItemText(a, c, GetItemText(b, c));
+        SetItemText(b, c, textA);
+    }
+    const LPARAM dataA = GetItemData(a);
+    SetItemData(a, GetItemData(b));
+    SetItemData(b, dataA);
+}
+
+int ListView::FindText(int column, const std::string& text) const
+{
+    for (int i = 0, n = GetItemCount(); i < n; ++i)
+        if (GetItemText(i, column) == text)
+            return i;
+    return -1;
+}

@@ -84,4 +84,16 @@ public:
     using TextLess = bool (*)(const std::string&, const std::string&);
     std::vector<int> SortByText(int column, TextLess less) const;
     int GetColumnCount() const;
+    // Exchanges the texts of every column and the item data of two rows.
+    void SwapRows(int a, int b) const;
+    // The first row whose text in `column` is exactly `text`, or -1.
+    int FindText(int column, const std::string& text) const;
+    void DeleteItem(int item) const { Send(LVM_DELETEITEM, item); }
+    // Selects the row, makes it the selection mark and scrolls it into view.
+    void Choose(int item) const
+    {
+        Select(item);
+        SetSelectionMark(item);
+        EnsureVisible(item);
+    }
 };

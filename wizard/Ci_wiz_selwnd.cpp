@@ -133,9 +133,7 @@ void CCi_wiz_selwnd::SortList()
     }
     const auto found = std::find(before.begin(), before.end(), remembered);
     const int selected = found == before.end() ? 0 : static_cast<int>(found - before.begin());
-    m_listWindows.Select(selected);
-    m_listWindows.SetSelectionMark(selected);
-    m_listWindows.EnsureVisible(selected);
+    m_listWindows.Choose(selected);
 }
 
 void CCi_wiz_selwnd::UpdateButtons() const
