@@ -385,6 +385,7 @@ TEST_F(MainDialog, TheSystemMenuCarriesTheAboutItem)
     GetMenuStringA(menu, n - 1, text, sizeof text, MF_BYPOSITION);
     EXPECT_STREQ(text, "&About QuorvelExtPlrWizard ...");
     EXPECT_EQ(GetMenuItemID(menu, n - 1), static_cast<UINT>(IDM_ABOUTBOX));
+    EXPECT_NE(GetMenuState(menu, n - 2, MF_BYPOSITION) & MF_SEPARATOR, 0u);
 
     int aboutRuns = 0;
     Dialog::SetModalRunner([&](Dialog&, HWND) -> INT_PTR { ++aboutRuns; return IDOK; });
