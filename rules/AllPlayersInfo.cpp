@@ -39,11 +39,14 @@ LineKind Classify(std::string_view line)
     }
 }
 
-// At least the number of lines: every line but the last ends in an LF, and takes two bytes.
-std::size_t MaxLines(std::string_view text)
+// Where the first CR LF at or after pos begins, or npos. Looking for the LF alone and then
+// at the byte before it spares a comparison call per line.
+std::size_t FindLineEnd(std::string_view text, std::size_t pos)
 {
-    const auto ends = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
-    return std::min(ends, text.size() / 2) + 1;
+    for (std::size_t i = pos + 1; (i = text.find('\n', i)) != std::string_view::npos; ++i)
+        if (text[i - 1] == '\r')
+            return i - 1;
+    return std::string_view::npos;
 }
 
 // The lines of a text, without their CR LF, and their kinds apart: most passes look at the
@@ -52,11 +55,13 @@ struct Lines {
     explicit Lines(std::string_view text)
     {
         // Sized once: a growing array of a million lines costs as much as reading them.
-        const std::size_t most = MaxLines(text);
-        texts.reserve(most);
-        kinds.reserve(most);
+        std::size_t count = 1;
+        for (std::size_t i = 0; (i = FindLineEnd(text, i)) != std::string_view::npos; i += kCrLf.size())
+            ++count;
+        texts.reserve(count);
+        kinds.reserve(count);
         std::size_t pos = 0;
-        for (std::size_t i; (i = text.find(kCrLf, pos)) != std::string_view::npos; pos = i + kCrLf.size())
+        for (std::size_t i; (i = FindLineEnd(text, pos)) != std::string_view::npos; pos = i + kCrLf.size())
             Add(text.substr(pos, i - pos));
         if (pos < text.size())
             Add(text.substr(pos));
@@ -344,9 +349,10 @@ private:
         if (line.back() != '"' || q2 <= q1 + 1)
             return Fail(IDS_INCORRECT_LINE, t);
         text = line.substr(q1 + 1, q2 - q1 - 1);
-        if (m_template.Parse(text, '<', '>') != 0 || m_template.CheckParameters() != 0) {
+        // The record is still as ParseText cleared it, so a fault leaves it as a copy of the
+        // template's own record would.
+        if (CTpTemplate::Check(text, '<', '>', m_out.m_error) != 0) {
             stParseError& error = m_out.m_error;
-            m_template.GetErrorInfo(&error);
             error.start += static_cast<int32_t>(q1 + 1);
             error.line = t;
             return -1;
@@ -361,8 +367,6 @@ private:
     const Lines m_lines;
     const int m_n;
     int m_cursor = 0;
-    // One template reused for every line, so that its storage is too.
-    CTpTemplate m_template;
 };
 
 void AppendLines(std::string& text, const std::vector<std::string>& lines)

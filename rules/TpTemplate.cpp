@@ -2,6 +2,7 @@
 
 #include "res/resource.h"
 
+#include <algorithm>
 #include <array>
 #include <unordered_map>
 
@@ -23,6 +24,129 @@ void CTpTemplate::GetErrorInfo(stParseError* out) const
         *out = m_error;
 }
 
+namespace {
+
+void SetFault(stParseError& error, int code, int start, int length)
+{
+    error.code = code;
+    error.start = start;
+    error.length = length;
+}
+
+// Checks the brackets of a non-empty text and hands over each pair, as open and close
+// positions, once the brackets so far are sound. 0, or -1 with the first fault in text order.
+// Other characters change nothing the tests look at, so the scan goes from bracket to
+// bracket; -2 is never adjacent to a real position. A character that is both brackets
+// counts as an opening one.
+template <class OnPair>
+int ScanBrackets(std::string_view text, char open, char close, stParseError& error, OnPair&& onPair)
+{
+    const int n = static_cast<int>(text.size());
+    const auto find = [text, n](char bracket, int from) {
+        const std::size_t at = text.find(bracket, static_cast<std::size_t>(from));
+        return at == std::string_view::npos ? n : static_cast<int>(at);
+    };
+    int nextOpen = find(open, 0);
+    int nextClose = close == open ? n : find(close, 0);
+    int opens = 0, closes = 0;
+    int lastOpen = -2, lastClose = -2;
+    for (int k; (k = std::min(nextOpen, nextClose)) < n;) {
+        const bool isOpen = k == nextOpen;
+        if (isOpen) {
+            ++opens;
+            lastOpen = k;
+            nextOpen = find(open, k + 1);
+        } else {
+            ++closes;
+            lastClose = k;
+            nextClose = find(close, k + 1);
+        }
+        if (closes > opens) {
+            SetFault(error, IDS_TOO_MANY_RIGHT_BRACKETS, k, 1);
+            return -1;
+        }
+        if (opens - closes > 1) {
+            SetFault(error, IDS_NESTED_BRACKETS, k, 1);
+            return -1;
+        }
+        if (lastClose == lastOpen + 1) {
+            SetFault(error, IDS_EMPTY_PARAMETER, lastOpen, 2);
+            return -1;
+        }
+        if (lastOpen == lastClose + 1) {
+            SetFault(error, IDS_MISSING_STRING_BETWEEN_BRACKETS, lastClose, 2);
+            return -1;
+        }
+        if (!isOpen)
+            onPair(lastOpen, lastClose);
+    }
+    if (opens == 0) {
+        SetFault(error, IDS_PARAMETERS_NOT_DEFINED, 0, 0);
+        return -1;
+    }
+    if (opens > closes) {
+        SetFault(error, IDS_UNBALANCED_BRACKETS, lastOpen, 1);
+        return -1;
+    }
+    return 0;
+}
+
+// The parameter rules over the elements in order, fed one at a time. The fault is that of
+// the first distinct name, in order of first appearance, that is unknown or repeated without
+// being repeatable. Only known names need counting: an unknown one is at its first
+// appearance when it is the first unknown element.
+class ParameterCheck {
+public:
+    void Add(std::string_view name, int pos, int len)
+    {
+        const int k = KnownParameterIndex(name);
+        if (k < 0) {
+            if (m_unknown.index < 0)
+                m_unknown = {m_count, pos, len};
+        } else {
+            First& first = m_first[static_cast<std::size_t>(k)];
+            if (first.index < 0)
+                first = {m_count, pos, len};
+            else if (!IsRepeatableParameterName(name) && (m_repeated.index < 0 || first.index < m_repeated.index))
+                m_repeated = first;
+            m_onlyNotActual = m_onlyNotActual && IsNotActualParameterName(name);
+        }
+        ++m_count;
+    }
+
+    int Finish(int textLength, stParseError& error) const
+    {
+        if (m_repeated.index >= 0 && (m_unknown.index < 0 || m_repeated.index < m_unknown.index)) {
+            SetFault(error, IDS_MULTIPLE_DEFINITIONS, m_repeated.pos, m_repeated.len);
+            return -1;
+        }
+        if (m_unknown.index >= 0) {
+            SetFault(error, IDS_UNKNOWN_PARAMETER, m_unknown.pos, m_unknown.len);
+            return -1;
+        }
+        if (m_onlyNotActual) {
+            SetFault(error, IDS_NO_ACTUAL_PARAMETERS, 0, textLength);
+            return -1;
+        }
+        return 0;
+    }
+
+private:
+    struct First {
+        int index = -1; // among the elements
+        int pos = 0;
+        int len = 0;
+    };
+
+    std::array<First, KnownParameterNames.size()> m_first{};
+    First m_unknown;
+    First m_repeated;
+    bool m_onlyNotActual = true;
+    int m_count = 0;
+};
+
+} // namespace
+
 int CTpTemplate::Parse(std::string_view text, char open, char close)
 {
     m_error.code = m_error.start = m_error.length = 0;
@@ -34,72 +158,40 @@ int CTpTemplate::Parse(std::string_view text, char open, char close)
     m_strText.assign(text);
     m_chOpen = open;
     m_chClose = close;
-    if (Scan() != 0) {
+    // The elements are built on the way; a fault discards them.
+    std::size_t count = 0;
+    const int scanned = ScanBrackets(m_strText, open, close, m_error, [this, &count](int o, int c) {
+        if (count == 0)
+            m_strPrefix.assign(m_strText, 0, static_cast<std::size_t>(o));
+        else
+            SetFollowing(count - 1, o);
+        SetElement(count++, o, c);
+    });
+    if (scanned != 0) {
         m_strText.clear();
         m_strPrefix.clear();
         m_arrElements.clear();
         return -1;
     }
+    SetFollowing(count - 1, static_cast<int>(m_strText.size()));
+    m_arrElements.resize(count);
     m_bParsed = true;
     return 0;
 }
 
-// One pass that checks the brackets and builds the elements. The tests run at every
-// bracket, so the fault reported is the first one in text order; -2 is never adjacent to a
-// real position. Once the tests pass at a bracket, the brackets so far alternate, so the
-// elements can be built on the way; a failure discards them.
-int CTpTemplate::Scan()
+int CTpTemplate::Check(std::string_view text, char open, char close, stParseError& error)
 {
-    const std::string_view text = m_strText;
-    std::size_t count = 0;
-    int opens = 0, closes = 0;
-    int lastOpen = -2, lastClose = -2;
-    const int n = static_cast<int>(text.size());
-    for (int k = 0; k < n; ++k) {
-        const bool isOpen = text[k] == m_chOpen;
-        if (isOpen) {
-            ++opens;
-            lastOpen = k;
-        } else if (text[k] == m_chClose) {
-            ++closes;
-            lastClose = k;
-        } else {
-            continue; // nothing the tests look at has changed
-        }
-        if (closes > opens) {
-            Fail(IDS_TOO_MANY_RIGHT_BRACKETS, k, 1);
-            return -1;
-        }
-        if (opens - closes > 1) {
-            Fail(IDS_NESTED_BRACKETS, k, 1);
-            return -1;
-        }
-        if (lastClose == lastOpen + 1) {
-            Fail(IDS_EMPTY_PARAMETER, lastOpen, 2);
-            return -1;
-        }
-        if (lastOpen == lastClose + 1) {
-            Fail(IDS_MISSING_STRING_BETWEEN_BRACKETS, lastClose, 2);
-            return -1;
-        }
-        if (!isOpen)
-            SetElement(count++, lastOpen, lastClose);
-        else if (count == 0)
-            m_strPrefix.assign(text.substr(0, static_cast<std::size_t>(k)));
-        else
-            SetFollowing(count - 1, k);
-    }
-    if (opens == 0) {
-        Fail(IDS_PARAMETERS_NOT_DEFINED, 0, 0);
+    if (text.empty()) {
+        SetFault(error, IDS_TEMPLATE_NOT_DEFINED, 0, 0);
         return -1;
     }
-    if (opens > closes) {
-        Fail(IDS_UNBALANCED_BRACKETS, lastOpen, 1);
+    ParameterCheck parameters;
+    if (ScanBrackets(text, open, close, error, [&parameters, text](int o, int c) {
+            parameters.Add(text.substr(static_cast<std::size_t>(o + 1), static_cast<std::size_t>(c - o - 1)), o + 1,
+                           c - o - 1);
+        }) != 0)
         return -1;
-    }
-    SetFollowing(count - 1, n);
-    m_arrElements.resize(count);
-    return 0;
+    return parameters.Finish(static_cast<int>(text.size()), error);
 }
 
 // Elements are overwritten in place, so that their strings keep their storage.
@@ -163,37 +255,12 @@ std::vector<CTpParameter> CTpTemplate::CollectParameters()
     return distinct;
 }
 
-// The distinct parameters in the order CollectParameters lists them. Only known names need
-// counting: the first unknown one fails at its first appearance.
 int CTpTemplate::CheckParameters()
 {
     AssignGroups();
     m_error.code = m_error.start = m_error.length = 0;
-    std::array<int, KnownParameterNames.size()> counts{};
+    ParameterCheck parameters;
     for (const ParamListElem& element : m_arrElements)
-        if (const int k = KnownParameterIndex(element.m_param.m_strName); k >= 0)
-            ++counts[static_cast<std::size_t>(k)];
-    std::array<bool, KnownParameterNames.size()> listed{};
-    bool onlyNotActual = true;
-    for (const ParamListElem& element : m_arrElements) {
-        const CTpParameter& param = element.m_param;
-        const int k = KnownParameterIndex(param.m_strName);
-        if (k < 0) {
-            Fail(IDS_UNKNOWN_PARAMETER, param.m_nPos, param.m_nLen);
-            return -1;
-        }
-        if (listed[static_cast<std::size_t>(k)])
-            continue;
-        listed[static_cast<std::size_t>(k)] = true;
-        if (counts[static_cast<std::size_t>(k)] > 1 && !IsRepeatableParameterName(param.m_strName)) {
-            Fail(IDS_MULTIPLE_DEFINITIONS, param.m_nPos, param.m_nLen);
-            return -1;
-        }
-        onlyNotActual = onlyNotActual && IsNotActualParameterName(param.m_strName);
-    }
-    if (onlyNotActual) {
-        Fail(IDS_NO_ACTUAL_PARAMETERS, 0, static_cast<int>(m_strText.size()));
-        return -1;
-    }
-    return 0;
+        parameters.Add(element.m_param.m_strName, element.m_param.m_nPos, element.m_param.m_nLen);
+    return parameters.Finish(static_cast<int>(m_strText.size()), m_error);
 }

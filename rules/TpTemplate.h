@@ -30,6 +30,10 @@ public:
     // Only after a successful Parse. 0 when the parameters are acceptable, else -1.
     int CheckParameters();
 
+    // The outcome of Parse and then CheckParameters, without keeping a parse: 0 with the
+    // record untouched, or -1 with the code, start and length they would give put into it.
+    static int Check(std::string_view text, char open, char close, stParseError& error);
+
     const std::string& GetText() const { return m_strText; }
     const std::string& GetPrefix() const { return m_strPrefix; }
     void GetErrorInfo(stParseError* out) const;
@@ -48,7 +52,6 @@ public:
     static bool AreEqual(const std::string& a, const std::string& b) { return a == b; }
 
 private:
-    int Scan();
     void SetElement(std::size_t index, int open, int close);
     void SetFollowing(std::size_t index, int end);
     void Fail(int code, int start, int length);
