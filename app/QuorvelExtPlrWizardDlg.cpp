@@ -103,7 +103,7 @@ bool CQuorvelExtPlrWizardDlg::OnCommand(int id, int code)
         OnAddTemplate();
         return true;
     case IDC_EDIT_TEMPLATE:
-        EnableButtons();
+        OnEditTemplate();
         return true;
     case IDC_DELETE_TEMPLATE:
         OnDelete();
@@ -128,12 +128,42 @@ bool CQuorvelExtPlrWizardDlg::OnCommand(int id, int code)
 
 void CQuorvelExtPlrWizardDlg::OnAddTemplate()
 {
-    // Until the wizard can name the player, what it builds is not taken into the rules.
-    CPlayerInfo player;
+    auto player = std::make_unique<CPlayerInfo>();
     CCi_wizard wizard(false);
-    wizard.m_pPlayerInfo = &player;
+    wizard.m_pPlayerInfo = player.get();
     wizard.m_pAllPlayersInfo = m_pPlayers.get();
-    wizard.DoModal(Hwnd());
+    if (wizard.DoModal(Hwnd()) == CCi_wizard::kFinished) {
+        const std::string name = player->GetName();
+        m_pPlayers->AddPlayer(std::move(player));
+        m_listPlayers.AddString(name);
+        m_listPlayers.SetCurSel(m_listPlayers.GetCount() - 1);
+        m_bModified = true;
+    }
+    EnableButtons();
+}
+
+void CQuorvelExtPlrWizardDlg::OnEditTemplate()
+{
+    const int i = m_listPlayers.GetCurSel();
+    if (i < 0 || i >= m_pPlayers->GetPlayerCount()) {
+        EnableButtons();
+        return;
+    }
+    const CPlayerInfo& listed = *m_pPlayers->GetPlayer(i);
+    auto player = std::make_unique<CPlayerInfo>(listed);
+    CCi_wizard wizard(true);
+    wizard.m_pPlayerInfo = player.get();
+    wizard.m_pAllPlayersInfo = m_pPlayers.get();
+    for (const auto& entry : listed.m_arrFormats)
+        wizard.m_FormatInfos.push_back(std::make_unique<CFormatInfo>(*entry));
+    if (wizard.DoModal(Hwnd()) == CCi_wizard::kFinished && !player->IsEqual(listed)) {
+        const std::string name = player->GetName();
+        m_pPlayers->SetPlayer(i, std::move(player));
+        m_listPlayers.DeleteString(i);
+        m_listPlayers.InsertString(i, name);
+        m_listPlayers.SetCurSel(i);
+        m_bModified = true;
+    }
     EnableButtons();
 }
 

@@ -37,6 +37,7 @@ private:
     void RulesLoaded(const std::string& path) override;
 
     void OnAddTemplate();
+    void OnEditTemplate();
     void OnDelete();
     void OnManualEditing();
     void OnAbout();

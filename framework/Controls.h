@@ -49,6 +49,10 @@ public:
         return static_cast<int>(Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
     }
     void DeleteString(int index) const { Send(LB_DELETESTRING, index); }
+    int InsertString(int index, const std::string& text) const
+    {
+        return static_cast<int>(Send(LB_INSERTSTRING, index, reinterpret_cast<LPARAM>(text.c_str())));
+    }
     int GetCurSel() const { return static_cast<int>(Send(LB_GETCURSEL)); }
     void SetCurSel(int index) const { Send(LB_SETCURSEL, index); }
     std::string GetItemText(int index) const;
