@@ -232,6 +232,29 @@ TEST_F(RulesReader, TemplateLineErrors)
               0);
 }
 
+TEST_F(RulesReader, RepeatedTemplateIsFoundInALongList)
+{
+    // Long lists are checked through a set rather than one by one; the outcome is the same.
+    for (const int count : {15, 16, 17, 40}) {
+        std::string text = CrLfLines({"[A]", "CLASSNAME=\"a\""});
+        for (int k = 0; k < count; ++k)
+            text += "; own\r\nFORMAT=\"<Title> " + std::to_string(k) + "\"\r\n";
+        for (const int repeatOf : {0, count / 2, count - 1}) {
+            SCOPED_TRACE(std::to_string(count) + " " + std::to_string(repeatOf));
+            EXPECT_LINE_ERROR(text + "FORMAT=\"<Title> " + std::to_string(repeatOf) + "\"\r\n",
+                              IDS_EQUAL_TEMPLATES, 2 + 2 * count);
+
+            // Another blank makes another template; another section may repeat one.
+            const std::string accepted = text + "FORMAT=\"<Title>  " + std::to_string(repeatOf) + "\"\r\n" +
+                                         CrLfLines({"[B]", "CLASSNAME=\"b\"", "FORMAT=\"<Title> 0\""});
+            CAllPlayersInfo players;
+            ASSERT_EQ(players.ParseText(accepted), 0);
+            EXPECT_EQ(players.GetPlayer(0)->m_arrFormats.size(), static_cast<std::size_t>(count + 1));
+            EXPECT_EQ(players.BuildText(), accepted);
+        }
+    }
+}
+
 // The template's own error, moved from the template text into the line.
 void ExpectTemplateFault(const std::string& format)
 {

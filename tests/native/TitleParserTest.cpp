@@ -164,6 +164,61 @@ TEST(TitleParser, InterpretFailsWithoutAUsableTemplate)
     EXPECT_EQ(parser.Interpret(), -1) << "an empty template text matches nothing either";
 }
 
+TEST(TitleParser, TemplatesTakenInTurnForManyTitlesReadEachTitleAfresh)
+{
+    // A parser keeps the templates it has read; taking one again must read the current title.
+    CTitleParser parser;
+    const std::vector<std::string> templates = {"<Artist> - <Title> - Winamp", "<Title> - Player", "<Title>"};
+    const std::vector<std::pair<std::string, Values>> cases = {
+        {"A - T - Winamp", {{"Artist", "A"}, {"Title", "T"}}},
+        {"Song - Player", {{"Title", "Song"}}},
+        {"other", {{"Title", "other"}}},
+        {"B - U - Winamp", {{"Artist", "B"}, {"Title", "U"}}},
+    };
+    for (int round = 0; round < 2; ++round) {
+        for (const auto& [title, expected] : cases) {
+            SCOPED_TRACE(title);
+            parser.SetTitle(title);
+            std::optional<Values> got;
+            for (const std::string& format : templates) {
+                ASSERT_EQ(parser.SetTemplate(format), 0);
+                if (parser.Interpret() == 0) {
+                    got.emplace();
+                    for (const CTpParameter& entry : parser.GetResults())
+                        got->emplace_back(entry.m_strName, entry.m_strValue);
+                    break;
+                }
+            }
+            EXPECT_EQ(got, expected);
+        }
+    }
+
+    // A failed parse in between leaves nothing matching, and the record is its own until
+    // Interpret resets the code.
+    parser.SetTitle("A - T - Winamp");
+    EXPECT_EQ(parser.SetTemplate("<Title"), -1);
+    EXPECT_EQ(parser.Interpret(), -1);
+    ASSERT_EQ(parser.SetTemplate(templates[0]), 0);
+    EXPECT_EQ(ErrorOf(parser).start, 0);
+    EXPECT_EQ(ErrorOf(parser).length, 1) << "a success leaves the record as it was";
+    ASSERT_EQ(parser.Interpret(), 0);
+    EXPECT_EQ(parser.GetResultCount(), 2);
+    EXPECT_EQ(parser.GetResult(0).m_nGroup, 1);
+    EXPECT_EQ(parser.GetResult(1).m_nGroup, 2);
+
+    // Many more distinct templates than a parser keeps, then the first ones again.
+    for (int k = 0; k < 600; ++k) {
+        ASSERT_EQ(parser.SetTemplate("<Title> " + std::to_string(k)), 0);
+        parser.SetTitle("x " + std::to_string(k));
+        ASSERT_EQ(parser.Interpret(), 0);
+        EXPECT_EQ(parser.GetResult(0).m_strValue, "x");
+    }
+    for (int k = 0; k < 3; ++k) {
+        ASSERT_EQ(parser.SetTemplate("<Title> " + std::to_string(k)), 0);
+        EXPECT_EQ(parser.Interpret(), -1) << "the title ends in 599";
+    }
+}
+
 TEST(TitleParser, EverySyntaxFaultIsCopiedWhole)
 {
     const struct {

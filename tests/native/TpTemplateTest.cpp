@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 #include "res/resource.h"
@@ -206,6 +207,51 @@ TEST(TpTemplate, CollectingGroupsOccurrencesByName)
         EXPECT_EQ(again[i].m_nGroup, distinct[i].m_nGroup);
         EXPECT_EQ(again[i].m_nCount, distinct[i].m_nCount);
     }
+}
+
+TEST(TpTemplate, CheckGivesWhatParseAndCheckParametersGive)
+{
+    for (const char* text : {"<Artist> - <Title> - Winamp", "Now playing: <Title>", "<Title><Artist>", "<Title",
+                             "Title>", "<<Title>>", "<> - <Title>", "Winamp", "<Artist> - <Title>>", "<A> <> <B",
+                             "<A><", "ab <T> > <", ">", "", "<title> - <Artist>", "<Title> - <Title>", "<Unused>",
+                             "x <Unused> - <Unused> y", "<Artist> <Title> <Artist> <Bogus>",
+                             "<Artist> <Bogus> <Bogus> <Artist>", "<Title> <Bogus> <Bogus>",
+                             "<Unused> - <Unused> - <Title>", "<Bogus> <Title> <Title>", "<Title> <Artist> <Title>"}) {
+        SCOPED_TRACE(text);
+        CTpTemplate t;
+        int expected = t.Parse(text);
+        if (expected == 0)
+            expected = t.CheckParameters();
+        const Fault fault = ErrorOf(t);
+
+        stParseError e;
+        std::memset(&e, 0x5A, sizeof e);
+        const stParseError before = e;
+        EXPECT_EQ(CTpTemplate::Check(text, '<', '>', e), expected);
+        if (expected == 0) {
+            EXPECT_EQ(std::memcmp(&e, &before, sizeof e), 0) << "a success leaves the record alone";
+        } else {
+            ExpectFault({e.code, e.start, e.length}, fault);
+            EXPECT_EQ(e.line, before.line) << "nothing else is written";
+        }
+    }
+}
+
+TEST(TpTemplate, AReusedTemplateKeepsNothingOfTheLastParse)
+{
+    CTpTemplate t;
+    ASSERT_EQ(t.Parse("a <Unused> b <Artist> c <Title> d"), 0);
+    ASSERT_EQ(t.CheckParameters(), 0);
+    ASSERT_EQ(t.Parse("<Title> e"), 0);
+    ASSERT_EQ(t.GetElementCount(), 1);
+    EXPECT_EQ(t.GetPrefix(), "");
+    EXPECT_EQ(t.GetElement(0).m_param.m_strName, "Title");
+    EXPECT_EQ(t.GetElement(0).m_param.m_nGroup, 0);
+    EXPECT_EQ(t.GetElement(0).m_strFollowing, " e");
+    ASSERT_EQ(t.Parse("x<Album>y<Year>"), 0);
+    ASSERT_EQ(t.GetElementCount(), 2);
+    EXPECT_EQ(Rejoin(t), "x<Album>y<Year>");
+    EXPECT_EQ(t.GetElement(1).m_strFollowing, "");
 }
 
 TEST(TpTemplate, EqualityIsByteForByte)
