@@ -13,7 +13,9 @@ int ReadWholeFile(const std::string& path, std::string& text, stErrorInfo& err,
 
 // Puts data in place of the file at path. The data goes to a temporary file beside it,
 // which is flushed and then moved over the target, so a failure at any step leaves the
-// previous file as it was and no temporary file behind.
+// previous file as it was and no temporary file behind. A target that is read-only, or
+// that another handle holds without sharing, is refused before the move as creating it
+// would be ("CreateFile", access denied or sharing violation).
 int WriteFileReplacing(const std::string& path, const std::string& data, stErrorInfo& err,
                        const char* sourceFile);
 

@@ -108,6 +108,23 @@ int Open(const std::string& path, int flags, uint32_t& code)
     return fd;
 }
 
+// As on Windows, a read-only target is not replaced, though rename would replace it; a file
+// without any write permission is what Wine shows as read-only. The open gives the other
+// refusals Windows would report when creating the file, and counts as that call.
+bool TargetRefused(const std::string& path, uint32_t& code)
+{
+    struct stat st {};
+    if (stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+        code = kAccessDenied;
+        return true;
+    }
+    Fd target(Open(path, O_WRONLY | O_NONBLOCK, code));
+    if (!target.IsValid())
+        return code != kFileNotFound;
+    code = 0;
+    return false;
+}
+
 } // namespace
 
 int ReadWholeFile(const std::string& path, std::string& text, stErrorInfo& err,
@@ -168,6 +185,10 @@ int WriteFileReplacing(const std::string& path, const std::string& data, stError
         return Fail(err, code, function, path, sourceFile, line);
     }
 
+    if (TargetRefused(path, code)) {
+        ::unlink(temp.c_str());
+        return Fail(err, code, "CreateFile", path, sourceFile, __LINE__);
+    }
     if (Injected(code) || Failed(::rename(temp.c_str(), path.c_str()) == 0, code, path)) {
         ::unlink(temp.c_str());
         return Fail(err, code, "MoveFileEx", path, sourceFile, __LINE__);

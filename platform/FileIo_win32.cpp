@@ -66,6 +66,23 @@ HANDLE Open(const std::string& path, DWORD access, DWORD share, DWORD dispositio
     return h;
 }
 
+// Windows refuses to move a file over one that is read-only or that another handle holds,
+// but Wine's MoveFileEx replaces both. Opening the target as the save would write it, not
+// shared, proves neither, with the codes Windows gives; an absent target needs no proof.
+bool TargetRefused(const std::string& path, DWORD& code)
+{
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+        code = ERROR_ACCESS_DENIED;
+        return true;
+    }
+    FileHandle target(Open(path, GENERIC_WRITE, 0, OPEN_EXISTING, code));
+    if (!target.IsValid())
+        return code != ERROR_FILE_NOT_FOUND;
+    code = 0;
+    return false;
+}
+
 } // namespace
 
 int ReadWholeFile(const std::string& path, std::string& text, stErrorInfo& err,
@@ -134,6 +151,10 @@ int WriteFileReplacing(const std::string& path, const std::string& data, stError
         return Fail(err, code, function, path, sourceFile, line);
     }
 
+    if (TargetRefused(path, code)) {
+        DeleteFileA(temp.c_str());
+        return Fail(err, code, "CreateFile", path, sourceFile, __LINE__);
+    }
     // ReplaceFileA is avoided: Wine's removes the original before the move can fail.
     if (Injected(code) || Failed(MoveFileExA(temp.c_str(), path.c_str(),
                                              MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH),

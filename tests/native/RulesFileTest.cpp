@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -88,8 +89,9 @@ TEST_F(RulesFiles, EmptyCollectionWritesNothing)
 
 TEST_F(RulesFiles, FailureAtAnyFileCallKeepsThePreviousFile)
 {
+    // The second CreateFile is the target's, opened and closed again before the move.
     const std::vector<const char*> calls = {"CreateFile", "WriteFile", "FlushFileBuffers", "CloseHandle",
-                                            "MoveFileEx"};
+                                            "CreateFile", "MoveFileEx"};
     for (std::size_t k = 0; k < calls.size(); ++k) {
         SCOPED_TRACE(calls[k]);
         InjectFileFault(static_cast<int>(k), FileFaultKind::Fail);
@@ -112,6 +114,17 @@ TEST_F(RulesFiles, ShortWriteAtAnyOffsetKeepsThePreviousFile)
             break;
     }
     InjectFileFault(1, FileFaultKind::ShortWrite, size);
+    EXPECT_EQ(m_players.SaveToFile(m_path), 0);
+    EXPECT_EQ(FileBytes(m_path), m_players.BuildText());
+}
+
+TEST_F(RulesFiles, ReadOnlyRulesFileIsNotReplaced)
+{
+    namespace fs = std::filesystem;
+    const fs::perms readOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+    fs::permissions(m_path, readOnly);
+    ExpectFailedSave("CreateFile", 5);
+    fs::permissions(m_path, readOnly | fs::perms::owner_write);
     EXPECT_EQ(m_players.SaveToFile(m_path), 0);
     EXPECT_EQ(FileBytes(m_path), m_players.BuildText());
 }

@@ -66,9 +66,8 @@ protected:
 
 TEST_F(RulesFileWin, ReadOnlyRulesFileStaysAsItWas)
 {
-    GTEST_SKIP() << "Wine's MoveFileEx replaces such a file; the save must refuse it itself";
     ASSERT_TRUE(SetFileAttributesA(m_path.c_str(), FILE_ATTRIBUTE_READONLY));
-    ExpectRefused("MoveFileEx", ERROR_ACCESS_DENIED);
+    ExpectRefused("CreateFile", ERROR_ACCESS_DENIED);
     EXPECT_EQ(Bytes(m_path), m_previous);
 }
 
@@ -81,10 +80,9 @@ TEST_F(RulesFileWin, MissingFolderIsReportedAtCreation)
 
 TEST_F(RulesFileWin, RulesFileHeldWithoutSharingIsNeitherReadNorReplaced)
 {
-    GTEST_SKIP() << "Wine's MoveFileEx replaces such a file; the save must refuse it itself";
     HANDLE other = CreateFileA(m_path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(other, INVALID_HANDLE_VALUE);
-    ExpectRefused("MoveFileEx", ERROR_SHARING_VIOLATION);
+    ExpectRefused("CreateFile", ERROR_SHARING_VIOLATION);
 
     CAllPlayersInfo loaded;
     EXPECT_EQ(loaded.LoadFromFile(m_path), -1);
