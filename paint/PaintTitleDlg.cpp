@@ -1,0 +1,313 @@
+#include "paint/PaintTitleDlg.h"
+
+#include <iterator>
+#include <string>
+
+#include "framework/ErrorReport.h"
+#include "framework/Guards.h"
+#include "framework/MessageBox.h"
+#include "framework/ResString.h"
+#include "res/resource.h"
+#include "rules/TpTemplate.h"
+
+namespace {
+
+constexpr stMarker kMarkers[] = {
+    {IDC_MARKER_UNUSED, "Unused", IDB_MARKER_UNUSED, 1, IDC_SWATCH_UNUSED},
+    {IDC_MARKER_CONSTANT, "", IDB_MARKER_CONSTANT, 0, IDC_SWATCH_CONSTANT},
+    {IDC_MARKER_TITLE, "Title", IDB_MARKER_TITLE, 0, IDC_SWATCH_TITLE},
+    {IDC_MARKER_ARTIST, "Artist", IDB_MARKER_ARTIST, 0, IDC_SWATCH_ARTIST},
+    {IDC_MARKER_ALBUM, "Album", IDB_MARKER_ALBUM, 0, IDC_SWATCH_ALBUM},
+    {IDC_MARKER_YEAR, "Year", IDB_MARKER_YEAR, 0, IDC_SWATCH_YEAR},
+    {IDC_MARKER_GENRE, "Genre", IDB_MARKER_GENRE, 0, IDC_SWATCH_GENRE},
+    {IDC_MARKER_TRACK, "Track", IDB_MARKER_TRACK, 0, IDC_SWATCH_TRACK},
+    {IDC_MARKER_COMMENT, "Comment", IDB_MARKER_COMMENT, 0, IDC_SWATCH_COMMENT},
+    {IDC_MARKER_COMPOSER, "Composer", IDB_MARKER_COMPOSER, 0, IDC_SWATCH_COMPOSER},
+    {IDC_MARKER_TEXT, "Text", IDB_MARKER_TEXT, 0, IDC_SWATCH_TEXT},
+    {IDC_MARKER_URL, "URL", IDB_MARKER_URL, 0, IDC_SWATCH_URL},
+    {IDC_MARKER_STATION, "Station", IDB_MARKER_STATION, 0, IDC_SWATCH_STATION},
+};
+constexpr std::size_t kBasicMarkers = 4;
+
+// Swatches frame their buttons by this many pixels on every side.
+constexpr int kSwatchBorder = 5;
+// Below the lowest control shown, as the template's own margins.
+constexpr int kBottomMarginDlu = 7;
+
+// The bitmap of marker number 0.
+int BitmapOfMarker(int marker)
+{
+    return marker == kMarkerConstant ? IDB_MARKER_CONSTANT : marker;
+}
+
+// A marked part alone is no template: one tag beside the Unused parts is needed.
+bool CanBuildTemplate(const CPaintCaption& caption)
+{
+    const int count = caption.GetDescCount();
+    return count > 1 || (count == 1 && caption.GetDesc(0).marker != IDB_MARKER_UNUSED);
+}
+
+class WindowDC {
+public:
+    explicit WindowDC(HWND hwnd) : m_hwnd(hwnd), m_dc(GetDC(hwnd)) {}
+    ~WindowDC()
+    {
+        if (m_dc)
+            ReleaseDC(m_hwnd, m_dc);
+    }
+    WindowDC(const WindowDC&) = delete;
+    WindowDC& operator=(const WindowDC&) = delete;
+    HDC Get() const { return m_dc; }
+
+private:
+    HWND m_hwnd;
+    HDC m_dc;
+};
+
+} // namespace
+
+void CPaintTitleDlg::RichEdit::SetSel(int start, int end) const
+{
+    CHARRANGE range{start, end};
+    Send(EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+}
+
+void CPaintTitleDlg::RichEdit::GetSel(int& start, int& end) const
+{
+    CHARRANGE range{};
+    Send(EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+    start = range.cpMin;
+    end = range.cpMax;
+}
+
+CPaintTitleDlg::CPaintTitleDlg() : Dialog(IDD_PAINT_TITLE), m_pErrorInfo(&m_ErrorInfo) {}
+
+std::span<const stMarker> CPaintTitleDlg::Markers()
+{
+    return kMarkers;
+}
+
+void CPaintTitleDlg::Report(const char* function, int line, DWORD code)
+{
+    ErrorInfo_Set(m_pErrorInfo, ErrorKind_System, code, function, "", "PaintTitleDlg", line);
+    ShowErrorInfo(m_pErrorInfo, Hwnd());
+}
+
+COLORREF CPaintTitleDlg::GetColByBmpID(int bitmap)
+{
+    GdiObject image(LoadBitmapA(ResourceModule(), MAKEINTRESOURCEA(bitmap)));
+    if (!image) {
+        Report("GetColByBmpID", __LINE__);
+        return CLR_INVALID;
+    }
+    WindowDC window(Hwnd());
+    MemoryDC memory(window.Get());
+    if (!memory) {
+        Report("CreateCompatibleDC", __LINE__);
+        return CLR_INVALID;
+    }
+    SelectedObject selected(memory.Get(), image.Get());
+    return GetPixel(memory.Get(), 0, 0);
+}
+
+CHARFORMATA CPaintTitleDlg::MakeFormat(COLORREF colour)
+{
+    CHARFORMATA format{};
+    format.cbSize = sizeof format;
+    format.dwMask = CFM_ALL;
+    format.dwEffects = CFE_BOLD | CFE_UNDERLINE;
+    // Without a colour the text takes the window's, rather than an undefined one.
+    if (colour == CLR_INVALID)
+        format.dwEffects |= CFE_AUTOCOLOR;
+    format.yHeight = 300;
+    format.yOffset = 0;
+    format.crTextColor = colour == CLR_INVALID ? 0 : colour;
+    format.bCharSet = ANSI_CHARSET;
+    format.bPitchAndFamily = FIXED_PITCH | FF_ROMAN;
+    CopyCut(format.szFaceName, "Courier New");
+    return format;
+}
+
+BOOL CPaintTitleDlg::OnInitDialog()
+{
+    m_btnToggle.Attach(Hwnd(), IDC_TOGGLE_MARKERS);
+    m_editExample.Attach(Hwnd(), IDC_PAINT_EXAMPLE);
+    m_editTitle.Attach(Hwnd(), IDC_PAINT_TITLE);
+    Initialise();
+    return TRUE;
+}
+
+// The first failure, reported, ends the initialisation where it is.
+void CPaintTitleDlg::Initialise()
+{
+    CHARFORMATA format = MakeFormat(GetColByBmpID(IDB_MARKER_CONSTANT));
+    if (!m_editTitle.SetDefaultCharFormat(format)) {
+        Report("SetDefaultCharFormat", __LINE__);
+        return;
+    }
+    if (!m_strTitle.empty()) {
+        m_editTitle.SetBackgroundColor(RGB(255, 255, 255));
+        m_editTitle.SetText(m_strTitle);
+        m_editTitle.SetSel(0, -1);
+        if (!m_editTitle.SetSelectionCharFormat(format)) {
+            Report("SetSelectionCharFormat", __LINE__);
+            return;
+        }
+        m_PaintCaption.SetCaption(m_strTitle);
+    }
+
+    if (!m_editExample.SetDefaultCharFormat(format)) {
+        Report("SetDefaultCharFormat", __LINE__);
+        return;
+    }
+    m_editExample.SetText(LoadResString(IDS_SAMPLE_TITLE));
+    const struct {
+        int start, end, bitmap;
+    } examples[] = {{0, 1, IDB_MARKER_TRACK}, {3, 15, IDB_MARKER_ARTIST}, {18, 29, IDB_MARKER_TITLE}};
+    for (const auto& part : examples) {
+        const COLORREF colour = GetColByBmpID(part.bitmap);
+        if (colour == CLR_INVALID)
+            continue; // reported; the part stays in the Constant colour
+        CHARFORMATA coloured = format;
+        coloured.dwEffects &= ~CFE_AUTOCOLOR;
+        coloured.crTextColor = colour;
+        m_editExample.SetSel(part.start, part.end);
+        if (!m_editExample.SetSelectionCharFormat(coloured)) {
+            Report("SetSelectionCharFormat", __LINE__);
+            return;
+        }
+    }
+
+    GetWindowRect(Hwnd(), &m_rcWindow);
+    m_editExample.SetBackgroundColor(GetSysColor(COLOR_BTNFACE));
+    for (std::size_t i = 0; i < kBasicMarkers; ++i) {
+        PlaceSwatch(kMarkers[i].button, kMarkers[i].swatch);
+        ShowWindow(Item(kMarkers[i].swatch), SW_SHOW);
+    }
+    m_editTitle.KeepSelectionVisible();
+    m_bCollapsed = 0;
+    ToggleAdditionalMarkers();
+    EnableWindow(Item(IDOK), FALSE);
+}
+
+bool CPaintTitleDlg::OnCommand(int id, int code)
+{
+    if (code != BN_CLICKED)
+        return false;
+    if (id == IDC_TOGGLE_MARKERS) {
+        ToggleAdditionalMarkers();
+        return true;
+    }
+    for (const stMarker& marker : kMarkers) {
+        if (marker.button == id) {
+            OnMarker(marker);
+            return true;
+        }
+    }
+    return false;
+}
+
+void CPaintTitleDlg::OnMarker(const stMarker& marker)
+{
+    int start = 0, end = 0;
+    m_editTitle.GetSel(start, end);
+    const int number = marker.bitmap == IDB_MARKER_CONSTANT ? kMarkerConstant : marker.bitmap;
+    m_PaintCaption.AddRange(start, end, number, marker.name, marker.multiple);
+    Repaint();
+    EnableWindow(Item(IDOK), CanBuildTemplate(m_PaintCaption) ? TRUE : FALSE);
+    m_editTitle.SetSel(start, end);
+}
+
+void CPaintTitleDlg::Repaint()
+{
+    CHARFORMATA format = MakeFormat(GetColByBmpID(IDB_MARKER_CONSTANT));
+    if (!m_editTitle.SetDefaultCharFormat(format)) {
+        Report("SetDefaultCharFormat", __LINE__);
+        return;
+    }
+    m_editTitle.SetSel(0, -1);
+    if (!m_editTitle.SetSelectionCharFormat(format)) {
+        Report("SetSelectionCharFormat", __LINE__);
+        return;
+    }
+    for (int i = 0; i < m_PaintCaption.GetDescCount(); ++i) {
+        const stParamDesc& desc = m_PaintCaption.GetDesc(i);
+        const COLORREF colour = GetColByBmpID(BitmapOfMarker(desc.marker));
+        if (colour == CLR_INVALID)
+            continue; // reported; the part stays in the Constant colour
+        CHARFORMATA coloured{};
+        coloured.cbSize = sizeof coloured;
+        coloured.dwMask = CFM_COLOR;
+        coloured.crTextColor = colour;
+        for (const stParamRange& range : desc.ranges) {
+            m_editTitle.SetSel(range.start, range.end);
+            if (!m_editTitle.SetSelectionCharFormat(coloured))
+                Report("SetSelectionCharFormat", __LINE__);
+        }
+    }
+}
+
+void CPaintTitleDlg::ToggleAdditionalMarkers()
+{
+    // The window is made just high enough to show the lowest control of the new state.
+    const int lowest = m_bCollapsed ? IDC_ADDITIONAL_MARKERS : IDOK;
+    RECT control, window, client, margin{0, 0, 0, kBottomMarginDlu};
+    GetWindowRect(Item(lowest), &control);
+    MapWindowPoints(nullptr, Hwnd(), reinterpret_cast<POINT*>(&control), 2);
+    GetWindowRect(Hwnd(), &window);
+    GetClientRect(Hwnd(), &client);
+    MapDialogRect(Hwnd(), &margin);
+    const int frame = (window.bottom - window.top) - (client.bottom - client.top);
+    const int width = m_rcWindow.right - m_rcWindow.left;
+    const int height = control.bottom + margin.bottom + frame;
+
+    if (!SetWindowPos(Hwnd(), nullptr, 0, 0, width, height, SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOZORDER)) {
+        const DWORD code = GetLastError();
+        const std::string call = FormatText("SetWindowPos(%u, %u, %u, %u, SWP_SHOWWINDOW|SWP_NOMOVE)", 0u, 0u,
+                                            static_cast<unsigned>(width), static_cast<unsigned>(height));
+        Report(call.c_str(), __LINE__, code);
+        return;
+    }
+    m_bCollapsed = !m_bCollapsed;
+    m_btnToggle.SetText(LoadResString(m_bCollapsed ? IDS_SHOW_ADDITIONAL_MARKERS : IDS_HIDE_ADDITIONAL_MARKERS));
+    ShowAdditionalMarkers(!m_bCollapsed);
+}
+
+void CPaintTitleDlg::ShowAdditionalMarkers(bool show)
+{
+    const int command = show ? SW_SHOW : SW_HIDE;
+    for (std::size_t i = kBasicMarkers; i < std::size(kMarkers); ++i) {
+        PlaceSwatch(kMarkers[i].button, kMarkers[i].swatch);
+        ShowWindow(Item(kMarkers[i].swatch), command);
+        ShowWindow(Item(kMarkers[i].button), command);
+    }
+    ShowWindow(Item(IDC_ADDITIONAL_MARKERS), command);
+}
+
+void CPaintTitleDlg::PlaceSwatch(int button, int swatch) const
+{
+    RECT r;
+    GetWindowRect(Item(button), &r);
+    MapWindowPoints(nullptr, Hwnd(), reinterpret_cast<POINT*>(&r), 2);
+    SetWindowPos(Item(swatch), nullptr, r.left - kSwatchBorder, r.top - kSwatchBorder,
+                 r.right - r.left + 2 * kSwatchBorder, r.bottom - r.top + 2 * kSwatchBorder,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CPaintTitleDlg::OnOK()
+{
+    if (m_PaintCaption.BuildTemplate(m_strTemplate) != 0) {
+        m_strTemplate.clear();
+        ErrorBox(LoadResString(IDS_PAINT_NO_PARAMETERS), Hwnd());
+        return;
+    }
+    CTpTemplate parsed;
+    if (parsed.Parse(m_strTemplate, '<', '>') != 0) {
+        stParseError error;
+        parsed.GetErrorInfo(&error);
+        const std::string message = LoadResString(static_cast<UINT>(error.code));
+        ErrorBox(FormatResText(IDS_ERROR_IN_TEMPLATE, message.c_str()), Hwnd());
+        return;
+    }
+    EndDialog(IDOK);
+}

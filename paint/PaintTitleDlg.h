@@ -1,0 +1,84 @@
+#pragma once
+// The "Paint title" dialog: the user selects parts of a captured window title and marks
+// them with coloured markers; OK turns the marks into a parsed template.
+
+#include <windows.h>
+#include <richedit.h>
+
+#include <span>
+#include <string>
+
+#include "framework/Controls.h"
+#include "framework/Dialog.h"
+#include "paint/PaintCaption.h"
+#include "platform/ErrorInfo.h"
+
+// One marker button: what it passes to the marking model and where its swatch is.
+struct stMarker {
+    int button;
+    const char* name;
+    int bitmap;   // the marker's colour bitmap, also its marker number (Constant: see below)
+    int multiple;
+    int swatch;
+};
+
+class CPaintTitleDlg : public Dialog {
+public:
+    // Needs the rich edit library of version 1 ("RICHED32.DLL") loaded: without it the
+    // dialog cannot be made and the run returns -1.
+    CPaintTitleDlg();
+
+    // The thirteen markers, the four basic ones first.
+    static std::span<const stMarker> Markers();
+
+    stErrorInfo* m_pErrorInfo;       // where failures are reported; the dialog's own record
+    int m_bCollapsed = 0;            // non-zero while the additional markers are hidden
+    RECT m_rcWindow{};               // measured at initialisation; only its width is used
+    CPaintCaption m_PaintCaption;
+    std::string m_strTitle;          // set by the opener before the run
+    std::string m_strTemplate;       // the template, after the run ended with OK
+
+    // A rich edit control of version 1.
+    class RichEdit : public Control {
+    public:
+        bool SetDefaultCharFormat(CHARFORMATA& format) const
+        {
+            return Send(EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format)) != 0;
+        }
+        bool SetSelectionCharFormat(CHARFORMATA& format) const
+        {
+            return Send(EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format)) != 0;
+        }
+        void SetSel(int start, int end) const;
+        void GetSel(int& start, int& end) const;
+        void SetBackgroundColor(COLORREF colour) const { Send(EM_SETBKGNDCOLOR, 0, colour); }
+        void KeepSelectionVisible() const { Send(EM_SETOPTIONS, ECOOP_OR, ECO_NOHIDESEL); }
+    };
+
+    Button m_btnToggle;
+    RichEdit m_editExample;
+    RichEdit m_editTitle;
+    stErrorInfo m_ErrorInfo{};
+
+    // The colour of the top-left pixel of a bitmap resource; CLR_INVALID, reported, when
+    // it cannot be read.
+    COLORREF GetColByBmpID(int bitmap);
+
+protected:
+    BOOL OnInitDialog() override;
+    bool OnCommand(int id, int code) override;
+    void OnOK() override;
+
+private:
+    void Initialise();
+    void OnMarker(const stMarker& marker);
+    void Repaint();
+    void ToggleAdditionalMarkers();
+    void ShowAdditionalMarkers(bool show);
+    // Frames a button with its swatch, 5 pixels wider on every side.
+    void PlaceSwatch(int button, int swatch) const;
+    // The character format of both fields, in the given colour.
+    static CHARFORMATA MakeFormat(COLORREF colour);
+    // Fills the dialog's record with the failed call and shows it.
+    void Report(const char* function, int line, DWORD code = GetLastError());
+};
