@@ -1,7 +1,28 @@
 #include "wizard/Ci_wiz_templates.h"
 
+#include "framework/MessageBox.h"
+#include "paint/PaintTitleDlg.h"
+#include "framework/ResString.h"
 #include "res/resource.h"
+#include "rules/TitleParser.h"
+#include "wizard/AddTitleDlg.h"
 #include "wizard/Ci_wizard.h"
+#include "wizard/EditTemplateDlg.h"
+#include "wizard/TemplateRules.h"
+#include "wizard/TitleEntries.h"
+
+namespace {
+
+constexpr int kNumberColumnWidth = 20;
+
+int OuterWidth(HWND hwnd)
+{
+    RECT rect{};
+    GetWindowRect(hwnd, &rect);
+    return rect.right - rect.left;
+}
+
+} // namespace
 
 CCi_wiz_templates::CCi_wiz_templates(CCi_wizard* wizard)
     : PropertyPage(IDD_CI_WIZ_TEMPLATES, wizard->m_bEditMode ? IDS_CAPTION_EDIT_STEP3 : IDS_CAPTION_ADD_STEP3,
@@ -10,15 +31,303 @@ CCi_wiz_templates::CCi_wiz_templates(CCi_wizard* wizard)
 {
 }
 
+void CCi_wiz_templates::ReportListError(const char* function, int line)
+{
+    m_pWizard->ReportError(function, "", GetLastError(), __FILE__, line);
+}
+
+BOOL CCi_wiz_templates::OnInitDialog()
+{
+    m_listTitles.Attach(Hwnd(), IDC_STEP3_TITLES);
+    m_listTemplates.Attach(Hwnd(), IDC_STEP3_TEMPLATES);
+
+    struct Column {
+        const ListView& list;
+        UINT heading;
+        int width;
+    };
+    const int titlesWidth = OuterWidth(m_listTitles.Hwnd()), templatesWidth = OuterWidth(m_listTemplates.Hwnd());
+    const Column columns[] = {
+        {m_listTitles, IDS_COL_N, kNumberColumnWidth},
+        {m_listTitles, IDS_COL_CAPTURED_TITLES, titlesWidth / 2},
+        {m_listTitles, IDS_COL_INTERPRETATION, titlesWidth / 2 - 24},
+        {m_listTemplates, IDS_COL_N, kNumberColumnWidth},
+        {m_listTemplates, IDS_COL_TEMPLATES, templatesWidth / 2},
+        {m_listTemplates, IDS_COL_EXAMPLE, templatesWidth / 2 - 24},
+    };
+    for (int i = 0; i < 6; ++i) {
+        if (columns[i].list.InsertColumn(i % 3, LoadResString(columns[i].heading), columns[i].width) == -1) {
+            ReportListError("InsertColumn", __LINE__);
+            return TRUE;
+        }
+    }
+    m_listTitles.SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+    m_listTemplates.SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+
+    if (m_pWizard->m_bEditMode) {
+        for (const auto& stored : m_pWizard->m_FormatInfos)
+            if (AppendRow(m_listTemplates, {stored->m_strFormat, stored->GetExample()}) == -1)
+                break;
+        RenumberRows(m_listTemplates);
+    }
+    return TRUE;
+}
+
 bool CCi_wiz_templates::OnSetActive()
 {
-    SetWizardButtons(PSWIZB_BACK | PSWIZB_NEXT);
+    if (m_pWizard->m_bResetTemplates)
+        m_listTemplates.DeleteAllItems();
+    if (m_pWizard->m_bReloadTitles) {
+        m_listTitles.DeleteAllItems();
+        for (const auto& entry : m_pWizard->m_pPlayerInfo->m_arrFormats)
+            if (AppendRow(m_listTitles, {entry->m_strFormat}) == -1) {
+                UpdateButtons();
+                return true;
+            }
+    }
+    if (m_listTemplates.GetItemCount() > 0)
+        m_listTemplates.Choose(0);
+    ReinterpretTitles();
     return true;
+}
+
+int CCi_wiz_templates::AppendRow(ListView& list, const std::vector<std::string>& texts)
+{
+    const int row = list.InsertItem(list.GetItemCount(), FormatText("%d", list.GetItemCount() + 1));
+    if (row == -1) {
+        ReportListError("InsertItem", __LINE__);
+        return -1;
+    }
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        list.SetItemText(row, static_cast<int>(i) + 1, texts[i]);
+    return row;
+}
+
+void CCi_wiz_templates::RenumberRows(const ListView& list)
+{
+    for (int i = 0, n = list.GetItemCount(); i < n; ++i)
+        list.SetItemText(i, 0, FormatText("%d", i + 1));
+}
+
+std::vector<std::string> CCi_wiz_templates::ColumnTexts(const ListView& list, int column) const
+{
+    std::vector<std::string> texts;
+    for (int i = 0, n = list.GetItemCount(); i < n; ++i)
+        texts.push_back(list.GetItemText(i, column));
+    return texts;
+}
+
+void CCi_wiz_templates::ReinterpretTitles()
+{
+    const int titles = m_listTitles.GetItemCount();
+    if (titles > 0) {
+        m_listTitles.Choose(0);
+        const std::vector<std::string> templates = ColumnTexts(m_listTemplates, m_nTemplateColumn);
+        const auto showError = [this](int messageId) {
+            ErrorBox(FormatResText(IDS_ERROR_IN_TEMPLATE, LoadResString(static_cast<UINT>(messageId)).c_str()),
+                     Sheet());
+        };
+        CTitleParser parser;
+        for (int i = 0; i < titles; ++i) {
+            stInterpretation reading =
+                InterpretTitle(parser, m_listTitles.GetItemText(i, m_nTitleColumn), templates, showError);
+            if (!reading.recognised) {
+                m_listTitles.Choose(i);
+                reading.text = LoadResString(IDS_UNRECOGNIZED);
+            }
+            m_listTitles.SetItemText(i, m_nInterpretationColumn, reading.text);
+        }
+    }
+    UpdateButtons();
+}
+
+void CCi_wiz_templates::UpdateButtons()
+{
+    const int titles = m_listTitles.GetItemCount(), templates = m_listTemplates.GetItemCount();
+    const int titleMark = m_listTitles.GetSelectionMark(), templateMark = m_listTemplates.GetSelectionMark();
+    const bool templateChosen = templateMark >= 0 && templates > 0;
+    EnableWindow(Item(IDC_STEP3_CREATE), titleMark >= 0 && titles > 0);
+    EnableWindow(Item(IDC_STEP3_EDIT), templateChosen);
+    EnableWindow(Item(IDC_STEP3_DELETE), templateChosen);
+    EnableWindow(Item(IDC_STEP3_UP), templateChosen && templateMark != 0);
+    EnableWindow(Item(IDC_STEP3_DOWN), templateChosen && templateMark != templates - 1);
+    EnableWindow(Item(IDC_STEP3_AUTO_ORDER), templates >= 2);
+    SetWizardButtons(templates > 0 ? PSWIZB_BACK | PSWIZB_NEXT : PSWIZB_BACK);
+}
+
+void CCi_wiz_templates::OnCreateTemplate()
+{
+    const int row = m_listTitles.GetSelectionMark();
+    CPaintTitleDlg paint;
+    paint.m_strTitle = row >= 0 ? m_listTitles.GetItemText(row, m_nTitleColumn) : std::string();
+    if (paint.DoModal(Sheet()) != IDOK)
+        return;
+    const std::string& made = paint.m_strTemplate;
+    if (m_listTemplates.FindText(m_nTemplateColumn, made) != -1)
+        return;
+    const int added = AppendRow(m_listTemplates, {made, paint.m_strTitle});
+    if (added == -1)
+        return;
+    m_listTemplates.Choose(added);
+    ReinterpretTitles();
+}
+
+void CCi_wiz_templates::OnAddTitle()
+{
+    CAddTitleDlg entry(Sheet());
+    if (entry.DoModal() != IDOK)
+        return;
+    if (m_listTitles.FindText(m_nTitleColumn, entry.m_strTitle) != -1)
+        return;
+    if (AppendRow(m_listTitles, {entry.m_strTitle}) == -1)
+        return;
+    ReinterpretTitles();
+}
+
+void CCi_wiz_templates::OnEditTemplate()
+{
+    const int row = m_listTemplates.GetSelectionMark();
+    if (row < 0)
+        return;
+    const std::string held = m_listTemplates.GetItemText(row, m_nTemplateColumn);
+    CEditTemplateDlg editor(Sheet());
+    editor.m_strTemplate = held;
+    while (editor.DoModal() == IDOK && editor.m_strTemplate != held) {
+        if (m_listTemplates.FindText(m_nTemplateColumn, editor.m_strTemplate) == -1) {
+            m_listTemplates.SetItemText(row, m_nTemplateColumn, editor.m_strTemplate);
+            m_listTemplates.Choose(row);
+            ReinterpretTitles();
+            return;
+        }
+        AppMessageBox(FormatText("\"%s\"\n\n%s", editor.m_strTemplate.c_str(),
+                                 LoadResString(IDS_EQUAL_TEMPLATES).c_str()),
+                      MB_OK, Sheet());
+    }
+}
+
+void CCi_wiz_templates::OnDeleteTemplate()
+{
+    const int row = m_listTemplates.GetSelectionMark();
+    if (row < 0)
+        return;
+    if (AppMessageBox(LoadResString(IDS_CONFIRM_DELETE_ITEM), MB_YESNO | MB_ICONQUESTION, Sheet()) != IDYES)
+        return;
+    m_listTemplates.DeleteItem(row);
+    RenumberRows(m_listTemplates);
+    if (const int count = m_listTemplates.GetItemCount(); count > 0)
+        m_listTemplates.Choose(row < count ? row : count - 1);
+    ReinterpretTitles();
+}
+
+void CCi_wiz_templates::OnMoveTemplate(int step)
+{
+    const int row = m_listTemplates.GetSelectionMark();
+    const int other = row + step;
+    if (row < 0 || other < 0 || other >= m_listTemplates.GetItemCount())
+        return;
+    m_listTemplates.SwapRows(row, other);
+    m_listTemplates.Focus();
+    m_listTemplates.Choose(other);
+    RenumberRows(m_listTemplates);
+    ReinterpretTitles();
+}
+
+void CCi_wiz_templates::OnAutoOrdering()
+{
+    const std::vector<std::string> templates = ColumnTexts(m_listTemplates, m_nTemplateColumn);
+    for (int i = 0; i < static_cast<int>(templates.size()); ++i) {
+        const LPARAM count = CountParameters(templates[static_cast<std::size_t>(i)]);
+        if (!m_listTemplates.SetItemData(i, count) || m_listTemplates.GetItemData(i) != count) {
+            ReportListError("SetItemData", __LINE__);
+            return;
+        }
+    }
+    // Rows are moved by swapping, so that each keeps every column and its item data.
+    std::vector<int> at(templates.size()); // at[k]: where the row that was at k is now
+    std::vector<int> row(templates.size()); // row[p]: which original row is at p
+    for (std::size_t k = 0; k < at.size(); ++k)
+        at[k] = row[k] = static_cast<int>(k);
+    const std::vector<int> order = MostSpecificFirst(templates);
+    for (int p = 0; p < static_cast<int>(order.size()); ++p) {
+        const int from = at[static_cast<std::size_t>(order[static_cast<std::size_t>(p)])];
+        if (from == p)
+            continue;
+        m_listTemplates.SwapRows(p, from);
+        std::swap(row[static_cast<std::size_t>(p)], row[static_cast<std::size_t>(from)]);
+        at[static_cast<std::size_t>(row[static_cast<std::size_t>(p)])] = p;
+        at[static_cast<std::size_t>(row[static_cast<std::size_t>(from)])] = from;
+    }
+    RenumberRows(m_listTemplates);
+    ReinterpretTitles();
 }
 
 LRESULT CCi_wiz_templates::OnWizardBack()
 {
     m_pWizard->m_bResetTemplates = false;
     m_pWizard->m_bReloadTitles = true;
+    CPlayerInfo& player = *m_pWizard->m_pPlayerInfo;
+    player.RemoveAllFormats();
+    for (const std::string& title : ColumnTexts(m_listTitles, m_nTitleColumn))
+        player.m_arrFormats.push_back(MakeTitleEntry(title));
     return 0;
+}
+
+LRESULT CCi_wiz_templates::OnWizardNext()
+{
+    std::vector<stTemplateRow> rows;
+    for (int i = 0, n = m_listTemplates.GetItemCount(); i < n; ++i)
+        rows.push_back({m_listTemplates.GetItemText(i, m_nTemplateColumn),
+                        m_listTemplates.GetItemText(i, m_nTemplateColumn + 1)});
+    CPlayerInfo& player = *m_pWizard->m_pPlayerInfo;
+    player.RemoveAllFormats();
+    player.m_arrFormats = EntriesForTemplates(rows, m_pWizard->m_FormatInfos);
+    return 0;
+}
+
+bool CCi_wiz_templates::OnCommand(int id, int code)
+{
+    if (code != BN_CLICKED)
+        return false;
+    switch (id) {
+    case IDC_STEP3_CREATE:
+        OnCreateTemplate();
+        return true;
+    case IDC_STEP3_ADD_TITLE:
+        OnAddTitle();
+        return true;
+    case IDC_STEP3_EDIT:
+        OnEditTemplate();
+        return true;
+    case IDC_STEP3_DELETE:
+        OnDeleteTemplate();
+        return true;
+    case IDC_STEP3_UP:
+        OnMoveTemplate(-1);
+        return true;
+    case IDC_STEP3_DOWN:
+        OnMoveTemplate(1);
+        return true;
+    case IDC_STEP3_AUTO_ORDER:
+        OnAutoOrdering();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CCi_wiz_templates::OnNotify(NMHDR* header, LRESULT& result)
+{
+    if (header->idFrom == IDC_STEP3_TITLES && header->code == NM_DBLCLK) {
+        OnCreateTemplate();
+        return true;
+    }
+    if (header->idFrom == IDC_STEP3_TEMPLATES && header->code == NM_CLICK) {
+        UpdateButtons();
+        return true;
+    }
+    // The keyboard moves the selection too, without a click.
+    if (header->idFrom == IDC_STEP3_TEMPLATES && header->code == LVN_ITEMCHANGED &&
+        (reinterpret_cast<NMLISTVIEW*>(header)->uChanged & LVIF_STATE))
+        UpdateButtons();
+    return PropertyPage::OnNotify(header, result);
 }

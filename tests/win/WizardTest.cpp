@@ -483,11 +483,13 @@ TEST_F(Wizard, PagesCarryTheirHeaderTextsInBothModes)
 }
 
 // Drives a modal run from inside its own message loop: the sheet of this thread is
-// moved to `page` and `button` is pressed on it.
+// moved to `page` and `button` is pressed on it. A run that does not end then is
+// cancelled a little later, so that a fault fails the test instead of hanging it.
 struct ModalDriver {
     static inline int page = 0;
     static inline int button = PSBTN_CANCEL;
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR timer, DWORD)
+    static inline int ticks = 0;
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
     {
         HWND sheet = nullptr;
         EnumThreadWindows(
@@ -500,9 +502,12 @@ struct ModalDriver {
             reinterpret_cast<LPARAM>(&sheet));
         if (!sheet)
             return;
-        KillTimer(nullptr, timer);
-        SendMessageA(sheet, PSM_SETCURSEL, static_cast<WPARAM>(page), 0);
-        SendMessageA(sheet, PSM_PRESSBUTTON, static_cast<WPARAM>(button), 0);
+        if (++ticks == 1) {
+            SendMessageA(sheet, PSM_SETCURSEL, static_cast<WPARAM>(page), 0);
+            SendMessageA(sheet, PSM_PRESSBUTTON, static_cast<WPARAM>(button), 0);
+        } else if (ticks > 10) {
+            SendMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+        }
     }
 };
 
@@ -514,16 +519,20 @@ TEST(WizardModalRun, ReturnsFinishedOnlyWhenTheUserFinished)
         CPlayerInfo player;
         player.m_strName = "Snapshot";
         CAllPlayersInfo players;
-        CCi_wizard wizard(false);
+        CCi_wizard wizard(true);
         wizard.m_pPlayerInfo = &player;
         wizard.m_pAllPlayersInfo = &players;
         ModalDriver::page = page;
         ModalDriver::button = button;
-        ASSERT_NE(SetTimer(nullptr, 0, 20, ModalDriver::Tick), 0u);
+        ModalDriver::ticks = 0;
+        const UINT_PTR timer = SetTimer(nullptr, 0, 20, ModalDriver::Tick);
+        ASSERT_NE(timer, 0u);
         EXPECT_EQ(wizard.DoModal(nullptr), expected);
+        KillTimer(nullptr, timer);
         EXPECT_EQ(wizard.m_OrigPlayerInfo.m_strName, "Snapshot");
         EXPECT_EQ(wizard.Hwnd(), nullptr);
     }
+    EXPECT_EQ(boxes.Count(), 0u);
 }
 
 class AddCommand : public HostFixture {};

@@ -1,0 +1,300 @@
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "HostFixture.h"
+#include "MessageBoxRecorder.h"
+#include "framework/ResString.h"
+#include "paint/PaintTitleDlg.h"
+#include "res/resource.h"
+#include "rules/AllPlayersInfo.h"
+#include "wizard/AddTitleDlg.h"
+#include "wizard/Ci_wizard.h"
+#include "wizard/EditTemplateDlg.h"
+#include "wizard/TitleEntries.h"
+
+namespace {
+
+constexpr int kNextButton = 0x3024;
+
+// Step 3 on its own: the player's entries hold the captured titles, and the dialogs the
+// page opens are answered by the test.
+class TemplatesPage : public testing::Test {
+protected:
+    void TearDown() override
+    {
+        Dialog::SetModalRunner(nullptr);
+        m_wizard.reset();
+    }
+
+    void Open(const std::vector<std::string>& titles, bool editMode = false)
+    {
+        SetTitleEntries(m_player, titles);
+        m_wizard = std::make_unique<CCi_wizard>(editMode);
+        m_wizard->m_pPlayerInfo = &m_player;
+        m_wizard->m_pAllPlayersInfo = &m_players;
+        for (const auto& stored : m_stored)
+            m_wizard->m_FormatInfos.push_back(std::make_unique<CFormatInfo>(*stored));
+        ASSERT_NE(m_wizard->Create(nullptr), nullptr);
+        m_wizard->m_bResetTemplates = !editMode;
+        m_wizard->m_bReloadTitles = true;
+        SendMessageA(Sheet(), PSM_SETCURSEL, 2, 0);
+        PumpMessages();
+        Dialog::SetModalRunner([this](Dialog& dialog, HWND) -> INT_PTR { return Answer(dialog); });
+    }
+
+    // Answers each dialog the page opens with the next queued text; Cancel when none.
+    INT_PTR Answer(Dialog& dialog)
+    {
+        ++m_dialogsOpened;
+        if (m_answers.empty())
+            return IDCANCEL;
+        const std::string text = m_answers.front();
+        m_answers.pop_front();
+        if (auto* paint = dynamic_cast<CPaintTitleDlg*>(&dialog)) {
+            m_paintedTitles.push_back(paint->m_strTitle);
+            paint->m_strTemplate = text;
+        } else if (auto* entry = dynamic_cast<CAddTitleDlg*>(&dialog)) {
+            entry->m_strTitle = text;
+        } else if (auto* editor = dynamic_cast<CEditTemplateDlg*>(&dialog)) {
+            m_editorTexts.push_back(editor->m_strTemplate);
+            editor->m_strTemplate = text;
+        }
+        return IDOK;
+    }
+
+    HWND Sheet() const { return m_wizard->Hwnd(); }
+    HWND Page() const { return reinterpret_cast<HWND>(SendMessageA(Sheet(), PSM_GETCURRENTPAGEHWND, 0, 0)); }
+    HWND Item(int id) const { return GetDlgItem(Page(), id); }
+    bool Enabled(int id) const { return IsWindowEnabled(Item(id)) != FALSE; }
+    bool NextEnabled() const { return IsWindowEnabled(GetDlgItem(Sheet(), kNextButton)) != FALSE; }
+    void Click(int id)
+    {
+        SendMessageA(Item(id), BM_CLICK, 0, 0);
+        PumpMessages();
+    }
+    std::string Cell(int list, int row, int column) const
+    {
+        char text[1024] = {};
+        ListView_GetItemText(Item(list), row, column, text, sizeof text);
+        return text;
+    }
+    int Rows(int list) const { return ListView_GetItemCount(Item(list)); }
+    std::vector<std::string> Column(int list, int column) const
+    {
+        std::vector<std::string> texts;
+        for (int i = 0; i < Rows(list); ++i)
+            texts.push_back(Cell(list, i, column));
+        return texts;
+    }
+    int Selected(int list) const { return ListView_GetNextItem(Item(list), -1, LVNI_SELECTED); }
+    void SelectTemplate(int row)
+    {
+        ListView_SetItemState(Item(IDC_STEP3_TEMPLATES), row, LVIS_SELECTED | LVIS_FOCUSED,
+                              LVIS_SELECTED | LVIS_FOCUSED);
+        ListView_SetSelectionMark(Item(IDC_STEP3_TEMPLATES), row);
+        NMITEMACTIVATE click{};
+        click.hdr = {Item(IDC_STEP3_TEMPLATES), IDC_STEP3_TEMPLATES, static_cast<UINT>(NM_CLICK)};
+        click.iItem = row;
+        SendMessageA(Page(), WM_NOTIFY, IDC_STEP3_TEMPLATES, reinterpret_cast<LPARAM>(&click));
+        PumpMessages();
+    }
+    void Paint(const std::string& made)
+    {
+        m_answers.push_back(made);
+        Click(IDC_STEP3_CREATE);
+    }
+    std::vector<std::string> EntryTexts() const
+    {
+        std::vector<std::string> texts;
+        for (const auto& entry : m_player.m_arrFormats)
+            texts.push_back(entry->m_strFormat);
+        return texts;
+    }
+
+    CPlayerInfo m_player;
+    CAllPlayersInfo m_players;
+    std::vector<std::unique_ptr<CFormatInfo>> m_stored;
+    std::unique_ptr<CCi_wizard> m_wizard;
+    MessageBoxRecorder m_boxes;
+    std::deque<std::string> m_answers;
+    std::vector<std::string> m_paintedTitles;
+    std::vector<std::string> m_editorTexts;
+    int m_dialogsOpened = 0;
+};
+
+const std::string kTagged = "1. SampleArtist - SampleTitle - Winamp";
+const std::string kPaused = "Winamp *** Paused";
+
+TEST_F(TemplatesPage, WithoutTemplatesEveryTitleIsUnrecognizedAndOnlyCreatingIsPossible)
+{
+    Open({kTagged, kPaused});
+    EXPECT_EQ(Column(IDC_STEP3_TITLES, 0), (std::vector<std::string>{"1", "2"}));
+    EXPECT_EQ(Column(IDC_STEP3_TITLES, 1), (std::vector<std::string>{kTagged, kPaused}));
+    EXPECT_EQ(Column(IDC_STEP3_TITLES, 2), (std::vector<std::string>{"Unrecognized", "Unrecognized"}));
+    EXPECT_EQ(Selected(IDC_STEP3_TITLES), 1);
+    EXPECT_FALSE(NextEnabled());
+    EXPECT_TRUE(Enabled(IDC_STEP3_CREATE));
+    for (int id : {IDC_STEP3_EDIT, IDC_STEP3_DELETE, IDC_STEP3_UP, IDC_STEP3_DOWN, IDC_STEP3_AUTO_ORDER})
+        EXPECT_FALSE(Enabled(id)) << id;
+}
+
+TEST_F(TemplatesPage, APaintedTemplateIsAddedOnceAndReadsEveryTitleAtOnce)
+{
+    Open({kTagged, kPaused});
+    Paint("<Track>. <Artist> - <Title> - Winamp");
+    EXPECT_EQ(m_paintedTitles, (std::vector<std::string>{kPaused}));  // the selected, unrecognised title
+    ASSERT_EQ(Rows(IDC_STEP3_TEMPLATES), 1);
+    EXPECT_EQ(Cell(IDC_STEP3_TEMPLATES, 0, 2), kPaused);
+    EXPECT_EQ(Cell(IDC_STEP3_TITLES, 0, 2), "Track=[1] Artist=[SampleArtist] Title=[SampleTitle]");
+    EXPECT_EQ(Cell(IDC_STEP3_TITLES, 1, 2), "Unrecognized");
+    EXPECT_TRUE(NextEnabled());
+    EXPECT_FALSE(Enabled(IDC_STEP3_UP));
+    EXPECT_FALSE(Enabled(IDC_STEP3_DOWN));
+    EXPECT_FALSE(Enabled(IDC_STEP3_AUTO_ORDER));
+
+    Paint("<Track>. <Artist> - <Title> - Winamp");
+    EXPECT_EQ(Rows(IDC_STEP3_TEMPLATES), 1);
+    EXPECT_EQ(m_boxes.Count(), 0u);
+
+    Paint("<Unused> *** <Title>");
+    EXPECT_EQ(Cell(IDC_STEP3_TITLES, 1, 2), "Title=[Paused]");
+    EXPECT_EQ(Selected(IDC_STEP3_TITLES), 0);  // all recognised: the first title
+}
+
+TEST_F(TemplatesPage, OrderDecidesTheReadingAndAutoOrderingPutsTheMostSpecificFirst)
+{
+    Open({kTagged});
+    Paint("<Title>");
+    Paint("<Artist> - <Title> - Winamp");
+    Paint("<Track>. <Artist> - <Title> - Winamp");
+    EXPECT_EQ(Cell(IDC_STEP3_TITLES, 0, 2), "Title=[" + kTagged + "]");
+    EXPECT_TRUE(Enabled(IDC_STEP3_UP));
+    EXPECT_FALSE(Enabled(IDC_STEP3_DOWN));
+
+    Click(IDC_STEP3_UP);
+    EXPECT_EQ(Column(IDC_STEP3_TEMPLATES, 1),
+              (std::vector<std::string>{"<Title>", "<Track>. <Artist> - <Title> - Winamp",
+                                        "<Artist> - <Title> - Winamp"}));
+    EXPECT_EQ(Column(IDC_STEP3_TEMPLATES, 0), (std::vector<std::string>{"1", "2", "3"}));
+    EXPECT_EQ(Selected(IDC_STEP3_TEMPLATES), 1);
+
+    Click(IDC_STEP3_AUTO_ORDER);
+    EXPECT_EQ(Column(IDC_STEP3_TEMPLATES, 1),
+              (std::vector<std::string>{"<Track>. <Artist> - <Title> - Winamp", "<Artist> - <Title> - Winamp",
+                                        "<Title>"}));
+    // Examples travel with their templates.
+    EXPECT_EQ(Column(IDC_STEP3_TEMPLATES, 2), (std::vector<std::string>(3, kTagged)));
+    EXPECT_EQ(Cell(IDC_STEP3_TITLES, 0, 2), "Track=[1] Artist=[SampleArtist] Title=[SampleTitle]");
+}
+
+TEST_F(TemplatesPage, AnEditToAnotherRowsTemplateIsRefusedAndTheEditorReopens)
+{
+    Open({kTagged});
+    Paint("<Artist> - <Title> - Winamp");
+    Paint("<Title> - Winamp");
+    SelectTemplate(1);
+    m_answers = {"<Artist> - <Title> - Winamp", "<Title> - Winamp"};
+    Click(IDC_STEP3_EDIT);
+    ASSERT_EQ(m_boxes.Count(), 1u);
+    EXPECT_EQ(m_boxes.Last().text, "\"<Artist> - <Title> - Winamp\"\n\nEqual templates found");
+    EXPECT_EQ(m_boxes.Last().type, static_cast<UINT>(MB_OK));
+    // Reopened with the refused text; then edited back to its own text, nothing changes.
+    EXPECT_EQ(m_editorTexts, (std::vector<std::string>{"<Title> - Winamp", "<Artist> - <Title> - Winamp"}));
+    EXPECT_EQ(Column(IDC_STEP3_TEMPLATES, 1),
+              (std::vector<std::string>{"<Artist> - <Title> - Winamp", "<Title> - Winamp"}));
+
+    m_answers = {"<Track>. <Artist> - <Title> - Winamp"};
+    Click(IDC_STEP3_EDIT);
+    EXPECT_EQ(Cell(IDC_STEP3_TEMPLATES, 1, 1), "<Track>. <Artist> - <Title> - Winamp");
+    EXPECT_EQ(Cell(IDC_STEP3_TEMPLATES, 1, 2), kTagged);
+    EXPECT_EQ(Cell(IDC_STEP3_TITLES, 0, 2), "Artist=[1. SampleArtist] Title=[SampleTitle]");
+}
+
+TEST_F(TemplatesPage, DeletingAsksAndKeepsASelectionWhileRowsRemain)
+{
+    Open({kTagged});
+    Paint("<Title> - A");
+    Paint("<Title> - B");
+    SelectTemplate(1);
+    m_boxes.Answer(IDNO);
+    Click(IDC_STEP3_DELETE);
+    EXPECT_EQ(Rows(IDC_STEP3_TEMPLATES), 2);
+    EXPECT_EQ(m_boxes.Last().text, LoadResString(IDS_CONFIRM_DELETE_ITEM));
+    EXPECT_EQ(m_boxes.Last().type, static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
+
+    m_boxes.Answer(IDYES);
+    Click(IDC_STEP3_DELETE);
+    EXPECT_EQ(Column(IDC_STEP3_TEMPLATES, 1), (std::vector<std::string>{"<Title> - A"}));
+    EXPECT_EQ(Selected(IDC_STEP3_TEMPLATES), 0);
+    m_boxes.Answer(IDYES);
+    Click(IDC_STEP3_DELETE);
+    EXPECT_EQ(Rows(IDC_STEP3_TEMPLATES), 0);
+    EXPECT_FALSE(NextEnabled());
+    EXPECT_FALSE(Enabled(IDC_STEP3_EDIT));
+}
+
+TEST_F(TemplatesPage, TitlesAddedByHandGoBackToStepTwoAndTemplatesOnToStepFour)
+{
+    Open({kTagged});
+    m_answers = {"   "};
+    Click(IDC_STEP3_ADD_TITLE);
+    m_answers = {kTagged};
+    Click(IDC_STEP3_ADD_TITLE);
+    EXPECT_EQ(Column(IDC_STEP3_TITLES, 1), (std::vector<std::string>{kTagged, "   "}));
+
+    SendMessageA(Sheet(), PSM_PRESSBUTTON, PSBTN_BACK, 0);
+    PumpMessages();
+    EXPECT_EQ(EntryTexts(), (std::vector<std::string>{kTagged, "   "}));
+    EXPECT_FALSE(m_wizard->m_bResetTemplates);
+    EXPECT_TRUE(m_wizard->m_bReloadTitles);
+    SendMessageA(Sheet(), PSM_PRESSBUTTON, PSBTN_NEXT, 0);
+    PumpMessages();
+    EXPECT_EQ(Column(IDC_STEP3_TITLES, 1), (std::vector<std::string>{kTagged, "   "}));
+
+    Paint("<Artist> - <Title> - Winamp");
+    SendMessageA(Sheet(), PSM_PRESSBUTTON, PSBTN_NEXT, 0);
+    PumpMessages();
+    ASSERT_EQ(EntryTexts(), (std::vector<std::string>{"<Artist> - <Title> - Winamp"}));
+    EXPECT_EQ(m_player.m_arrFormats[0]->m_arrLines,
+              (std::vector<std::string>{";", "; Example:    "}));  // painted from the selected title
+
+    // Back from step 4 leaves both lists as they were.
+    SendMessageA(Sheet(), PSM_PRESSBUTTON, PSBTN_BACK, 0);
+    PumpMessages();
+    EXPECT_EQ(Column(IDC_STEP3_TITLES, 1), (std::vector<std::string>{kTagged, "   "}));
+    EXPECT_EQ(Column(IDC_STEP3_TEMPLATES, 1), (std::vector<std::string>{"<Artist> - <Title> - Winamp"}));
+}
+
+TEST_F(TemplatesPage, EditModeStartsWithTheStoredTemplatesAndPassesTheirLinesOn)
+{
+    for (const auto& [text, lines] :
+         {std::pair<std::string, std::vector<std::string>>{"<Title> - Winamp", {"; kept", "; Example: x - Winamp"}},
+          {"<Artist> - <Title>", {"; no example here"}}}) {
+        m_stored.push_back(std::make_unique<CFormatInfo>());
+        m_stored.back()->m_strFormat = text;
+        m_stored.back()->m_arrLines = lines;
+    }
+    Open({"Song - Winamp"}, true);
+    EXPECT_EQ(Column(IDC_STEP3_TEMPLATES, 1), (std::vector<std::string>{"<Title> - Winamp", "<Artist> - <Title>"}));
+    EXPECT_EQ(Column(IDC_STEP3_TEMPLATES, 2), (std::vector<std::string>{"x - Winamp", ""}));
+    EXPECT_EQ(Cell(IDC_STEP3_TITLES, 0, 2), "Title=[Song]");
+
+    SelectTemplate(1);
+    m_answers = {"<Artist> - <Title> (live)"};
+    Click(IDC_STEP3_EDIT);
+    SendMessageA(Sheet(), PSM_PRESSBUTTON, PSBTN_NEXT, 0);
+    PumpMessages();
+    ASSERT_EQ(m_player.m_arrFormats.size(), 2u);
+    EXPECT_EQ(m_player.m_arrFormats[0]->m_arrLines, (std::vector<std::string>{"; kept", "; Example: x - Winamp"}));
+    EXPECT_EQ(m_player.m_arrFormats[1]->m_strFormat, "<Artist> - <Title> (live)");
+    EXPECT_EQ(m_player.m_arrFormats[1]->m_arrLines, (std::vector<std::string>{";", "; Example: "}));
+}
+
+} // namespace
