@@ -19,6 +19,8 @@
 #include "rules/AllPlayersInfo.h"
 #include "SamplePlayerProcess.h"
 #include "wizard/Ci_wizard.h"
+#include "paint/PaintTitleDlg.h"
+#include "res/resource.h"
 #include "wizard/Ci_wiz_getwndtlt.h"
 
 namespace {
@@ -81,6 +83,30 @@ TEST_F(Screenshots, OfEveryDialog)
         wizard.GetWndTltPage().CaptureTitles();
     }
     SaveWindow(wizard.Hwnd(), std::string(dir) + "\\wizard-step2.bmp");
+
+    // Step 3 with two painted templates, answered in place of the Paint title dialog.
+    SendMessageA(wizard.Hwnd(), PSM_PRESSBUTTON, PSBTN_NEXT, 0);
+    PumpMessages();
+    std::vector<std::string> painted = {"<Track>. <Artist> - <Title> - Winamp", "<Unused> - *** <Title> ***"};
+    Dialog::SetModalRunner([&painted](Dialog& dialog, HWND) -> INT_PTR {
+        auto* paint = dynamic_cast<CPaintTitleDlg*>(&dialog);
+        if (!paint || painted.empty())
+            return IDCANCEL;
+        paint->m_strTemplate = painted.front();
+        painted.erase(painted.begin());
+        return IDOK;
+    });
+    HWND page = reinterpret_cast<HWND>(SendMessageA(wizard.Hwnd(), PSM_GETCURRENTPAGEHWND, 0, 0));
+    for (int i = 0; i < 2; ++i) {
+        SendMessageA(GetDlgItem(page, IDC_STEP3_CREATE), BM_CLICK, 0, 0);
+        PumpMessages();
+    }
+    Dialog::SetModalRunner(nullptr);
+    SaveWindow(wizard.Hwnd(), std::string(dir) + "\\wizard-step3.bmp");
+
+    SendMessageA(wizard.Hwnd(), PSM_PRESSBUTTON, PSBTN_NEXT, 0);
+    PumpMessages();
+    SaveWindow(wizard.Hwnd(), std::string(dir) + "\\wizard-step4.bmp");
 }
 
 } // namespace
