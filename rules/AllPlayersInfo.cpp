@@ -54,12 +54,6 @@ std::size_t FindLineEnd(std::string_view text, std::size_t pos)
 struct Lines {
     explicit Lines(std::string_view text)
     {
-        // Sized once: a growing array of a million lines costs as much as reading them.
-        std::size_t count = 1;
-        for (std::size_t i = 0; (i = FindLineEnd(text, i)) != std::string_view::npos; i += kCrLf.size())
-            ++count;
-        texts.reserve(count);
-        kinds.reserve(count);
         std::size_t pos = 0;
         for (std::size_t i; (i = FindLineEnd(text, pos)) != std::string_view::npos; pos = i + kCrLf.size())
             Add(text.substr(pos, i - pos));
