@@ -14,9 +14,6 @@ class CCi_wiz_finish : public PropertyPage {
 public:
     explicit CCi_wiz_finish(CCi_wizard* wizard);
 
-    // The fields as last exchanged with the controls.
-    const stFinishFields& Fields() const { return m_fields; }
-
 protected:
     BOOL OnInitDialog() override;
     bool OnSetActive() override;
