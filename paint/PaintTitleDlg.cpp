@@ -40,7 +40,7 @@ int BitmapOfMarker(int marker)
     return marker == kMarkerConstant ? IDB_MARKER_CONSTANT : marker;
 }
 
-// A marked part alone is no template: one tag beside the Unused parts is needed.
+// Unused parts carry no tag, so they alone make no template.
 bool CanBuildTemplate(const CPaintCaption& caption)
 {
     const int count = caption.GetDescCount();

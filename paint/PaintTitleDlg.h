@@ -17,7 +17,7 @@
 struct stMarker {
     int button;
     const char* name;
-    int bitmap;   // the marker's colour bitmap, also its marker number (Constant: see below)
+    int bitmap;   // the colour bitmap; also the marker number, except Constant's, which is 0
     int multiple;
     int swatch;
 };
