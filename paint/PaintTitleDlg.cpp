@@ -301,8 +301,10 @@ void CPaintTitleDlg::OnOK()
         ErrorBox(LoadResString(IDS_PAINT_NO_PARAMETERS), Hwnd());
         return;
     }
+    // Angle brackets in the painted constant text would make unknown parameters, which
+    // the rules file reader refuses: checked here, before the template reaches the rules.
     CTpTemplate parsed;
-    if (parsed.Parse(m_strTemplate, '<', '>') != 0) {
+    if (parsed.Parse(m_strTemplate, '<', '>') != 0 || parsed.CheckParameters() != 0) {
         stParseError error;
         parsed.GetErrorInfo(&error);
         const std::string message = LoadResString(static_cast<UINT>(error.code));

@@ -306,6 +306,22 @@ TEST_F(PaintTitle, ATemplateThatDoesNotParseIsReportedAndTheMarksStay)
     EXPECT_EQ(m_dialog->m_strTemplate, "a<Unused>b - <Title>");
 }
 
+TEST_F(PaintTitle, BracketsInTheConstantTextThatNameNoTagAreRefused)
+{
+    // "<live>" left as constant text would be a parameter the rules file cannot hold.
+    Open("Song <live> - Qew");
+    Mark(0, 4, IDC_MARKER_TITLE);
+    Click(IDOK);
+    ASSERT_EQ(m_boxes.Count(), 1u);
+    EXPECT_EQ(m_boxes.Last().text, "Error in template. Unknown parameter");
+    EXPECT_FALSE(Closed());
+
+    Mark(5, 11, IDC_MARKER_UNUSED);
+    Click(IDOK);
+    EXPECT_TRUE(Closed());
+    EXPECT_EQ(m_dialog->m_strTemplate, "<Title> <Unused> - Qew");
+}
+
 TEST_F(PaintTitle, AnEmptyTitleCanOnlyBeCancelled)
 {
     Open("");

@@ -11,6 +11,8 @@
 
 inline void SaveWindow(HWND hwnd, const std::string& file)
 {
+    // Shown as the program shows it, so that WM_SHOWWINDOW handlers run.
+    ShowWindow(hwnd, SW_SHOWNORMAL);
     SetWindowPos(hwnd, HWND_TOPMOST, 20, 20, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
     RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
     for (int i = 0; i < 20; ++i) {
