@@ -151,6 +151,9 @@ int ReadWholeFile(const std::string& path, std::string& text, stErrorInfo& err,
 int WriteFileReplacing(const std::string& path, const std::string& data, stErrorInfo& err,
                        const char* sourceFile)
 {
+    // No name, no file: the temporary name made from it would land in the current folder.
+    if (path.empty())
+        return Fail(err, kPathNotFound, "CreateFile", path, sourceFile, __LINE__);
     const std::string temp = ReplacingTempPath(path);
     uint32_t code = 0;
     Fd file(Open(temp, O_WRONLY | O_CREAT | O_TRUNC, code));

@@ -115,6 +115,9 @@ int ReadWholeFile(const std::string& path, std::string& text, stErrorInfo& err,
 int WriteFileReplacing(const std::string& path, const std::string& data, stErrorInfo& err,
                        const char* sourceFile)
 {
+    // No name, no file: the temporary name made from it would land in the current folder.
+    if (path.empty())
+        return Fail(err, ERROR_PATH_NOT_FOUND, "CreateFile", path, sourceFile, __LINE__);
     const std::string temp = ReplacingTempPath(path);
     DWORD code = 0;
     FileHandle file(Open(temp, GENERIC_WRITE, 0, CREATE_ALWAYS, code));

@@ -143,6 +143,19 @@ TEST_F(RulesFiles, SaveIntoAMissingFolderFailsAtCreation)
     EXPECT_FALSE(FileExists(m_path));
 }
 
+TEST_F(RulesFiles, SaveWithoutAPathFailsAtCreationAndWritesNothing)
+{
+    // After a failed host lookup the rules have no path; nothing may land in the current folder.
+    EXPECT_EQ(m_players.SaveToFile(""), -1);
+    stParseError e;
+    m_players.GetError(&e);
+    EXPECT_EQ(e.code, kParseErrorSystem);
+    EXPECT_EQ(e.sysError.code, 3u);
+    EXPECT_STREQ(e.sysError.function, "CreateFile");
+    EXPECT_STREQ(e.sysError.argument, "");
+    EXPECT_FALSE(FileExists(ReplacingTempPath("")));
+}
+
 TEST_F(RulesFiles, LoadFailuresNameTheCallAndKeepTheCollection)
 {
     const std::string text = m_players.BuildText();
