@@ -54,6 +54,10 @@ std::size_t FindLineEnd(std::string_view text, std::size_t pos)
 struct Lines {
     explicit Lines(std::string_view text)
     {
+        // Room for lines of 16 bytes on average, a little more than the text itself takes:
+        // most rules texts then fill their arrays without growing them.
+        texts.reserve(text.size() / 16 + 1);
+        kinds.reserve(text.size() / 16 + 1);
         std::size_t pos = 0;
         for (std::size_t i; (i = FindLineEnd(text, pos)) != std::string_view::npos; pos = i + kCrLf.size())
             Add(text.substr(pos, i - pos));
