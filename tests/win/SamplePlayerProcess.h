@@ -26,16 +26,18 @@ public:
             ADD_FAILURE() << "cannot start " << commandLine << ": " << GetLastError();
             return;
         }
-        // Bounded wait for its window to exist.
-        for (int i = 0; i < 1000 && !m_window; ++i) {
+        // Bounded wait for its window to exist, and to be shown unless it stays hidden: the
+        // player creates it first and shows it a moment later.
+        auto ready = [&] { return m_window && (hidden || IsWindowVisible(m_window)); };
+        for (int i = 0; i < 1000 && !ready(); ++i) {
             m_window = FindOwnWindow(windowClass);
-            if (!m_window) {
+            if (!ready()) {
                 PumpMessages();
                 Sleep(10);
             }
         }
-        if (!m_window)
-            ADD_FAILURE() << "no window of class " << windowClass;
+        if (!ready())
+            ADD_FAILURE() << "no window of class " << windowClass << (m_window ? " shown" : "");
     }
     ~SamplePlayerProcess() { Close(); }
     SamplePlayerProcess(const SamplePlayerProcess&) = delete;
