@@ -157,12 +157,13 @@ void CCi_wiz_selwnd::OnRefreshClicked()
 
 LRESULT CCi_wiz_selwnd::OnWizardNext()
 {
-    // A double-click on an empty list reaches here with no row to take the class from.
-    const int row = m_listWindows.GetSelectionMark();
-    if (row < 0 || row >= m_listWindows.GetItemCount())
+    // A double-click on an empty list reaches here with no row to take the class from;
+    // listed rows always have a class.
+    const std::string wndClass = SelectedClass();
+    if (wndClass.empty())
         return -1;
     CPlayerInfo& player = *m_pWizard->m_pPlayerInfo;
-    player.m_strWndClass = m_listWindows.GetItemText(row, 1);
+    player.m_strWndClass = wndClass;
     player.RemoveAllFormats();
 
     EnumWnd windows;

@@ -16,24 +16,8 @@ namespace {
 
 // The main dialog on a host with three players; the wizard's run is replaced by `finish`,
 // which changes the player it is handed as a user would and says how the run ended.
-class AddEditCommands : public HostFixture {
+class AddEditCommands : public MainDialogOnHost {
 protected:
-    void SetUp() override
-    {
-        HostFixture::SetUp();
-        InstallHost("6.0");
-        WriteRules(kThreePlayers);
-        ASSERT_NE(m_main.Create(nullptr), nullptr);
-        PumpMessages();
-    }
-    void TearDown() override
-    {
-        WizardSheet::SetModalRunner(nullptr);
-        m_main.EndDialog(IDCANCEL);
-        TakeQuitCode();
-        HostFixture::TearDown();
-    }
-
     void Run(int button, const std::function<INT_PTR(CCi_wizard&)>& finish)
     {
         WizardSheet::SetModalRunner([&](WizardSheet& sheet, HWND) { return finish(dynamic_cast<CCi_wizard&>(sheet)); });
@@ -69,8 +53,6 @@ protected:
         player.m_arrFormats.back()->m_strFormat = text;
     }
 
-    MessageBoxRecorder m_boxes;
-    CQuorvelExtPlrWizardDlg m_main;
 };
 
 TEST_F(AddEditCommands, AFinishedAddJoinsTheEndOfTheListAndIsWrittenLast)

@@ -9,9 +9,13 @@
 
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 
+#include "MessageBoxRecorder.h"
+#include "app/QuorvelExtPlrWizardDlg.h"
+#include "framework/WizardSheet.h"
 #include "rules/DispNameSupported.h"
 
 class HostFixture : public testing::Test {
@@ -126,3 +130,49 @@ inline int TakeQuitCode()
         return static_cast<int>(message.wParam);
     return -1;
 }
+
+// The first top-level window of process `processId` that `match` accepts, or null.
+inline HWND FindProcessWindow(DWORD processId, const std::function<bool(HWND)>& match)
+{
+    struct Search {
+        DWORD processId;
+        const std::function<bool(HWND)>* match;
+        HWND found;
+    } search{processId, &match, nullptr};
+    EnumWindows(
+        [](HWND hwnd, LPARAM param) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(param);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(hwnd, &owner);
+            if (owner != s->processId || !(*s->match)(hwnd))
+                return TRUE;
+            s->found = hwnd;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// The main dialog, made modeless, on a host with the three players of kThreePlayers.
+class MainDialogOnHost : public HostFixture {
+protected:
+    void SetUp() override
+    {
+        HostFixture::SetUp();
+        InstallHost("6.0");
+        WriteRules(kThreePlayers);
+        ASSERT_NE(m_main.Create(nullptr), nullptr);
+        PumpMessages();
+    }
+    void TearDown() override
+    {
+        WizardSheet::SetModalRunner(nullptr);
+        Dialog::SetModalRunner(nullptr);
+        m_main.EndDialog(IDCANCEL);
+        TakeQuitCode();
+        HostFixture::TearDown();
+    }
+
+    MessageBoxRecorder m_boxes;
+    CQuorvelExtPlrWizardDlg m_main;
+};

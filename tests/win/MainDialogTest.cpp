@@ -536,7 +536,7 @@ TEST_F(MainDialog, MinimisedItPaintsAndDragsTheApplicationIcon)
 
 // --- the dialogs as the system made them from their templates ---
 
-struct ControlSpec {
+struct ExpectedControl {
     int id;
     const char* className;
     DWORD type;       // the BS_/SS_ type field, when the class has one
@@ -572,16 +572,16 @@ void ExpectDialog(HWND dialog, const char* caption, int cx, int cy, DWORD styles
     EXPECT_EQ(SendMessageA(dialog, DM_GETDEFID, 0, 0), MAKELRESULT(IDOK, DC_HASDEFID));
 }
 
-void ExpectControls(HWND dialog, const std::vector<ControlSpec>& specs)
+void ExpectControls(HWND dialog, const std::vector<ExpectedControl>& controls)
 {
     HWND control = GetWindow(dialog, GW_CHILD);
-    for (const ControlSpec& spec : specs) {
-        SCOPED_TRACE(spec.text ? spec.text : "icon");
+    for (const ExpectedControl& expected : controls) {
+        SCOPED_TRACE(expected.text ? expected.text : "icon");
         ASSERT_NE(control, nullptr);
-        EXPECT_EQ(static_cast<WORD>(GetDlgCtrlID(control)), static_cast<WORD>(spec.id));
+        EXPECT_EQ(static_cast<WORD>(GetDlgCtrlID(control)), static_cast<WORD>(expected.id));
         char className[64] = {};
         GetClassNameA(control, className, sizeof className);
-        EXPECT_STRCASEEQ(className, spec.className);
+        EXPECT_STRCASEEQ(className, expected.className);
 
         DWORD style = static_cast<DWORD>(GetWindowLongA(control, GWL_STYLE));
         if (GetWindowLongA(control, GWL_EXSTYLE) & WS_EX_CLIENTEDGE)
@@ -589,26 +589,26 @@ void ExpectControls(HWND dialog, const std::vector<ControlSpec>& specs)
         const DWORD typeMask = lstrcmpiA(className, "Button") == 0   ? BS_TYPEMASK
                                : lstrcmpiA(className, "Static") == 0 ? SS_TYPEMASK
                                                                      : 0;
-        EXPECT_EQ(style & typeMask, spec.type) << std::hex << style;
-        EXPECT_EQ(style & spec.styles, spec.styles) << std::hex << style;
+        EXPECT_EQ(style & typeMask, expected.type) << std::hex << style;
+        EXPECT_EQ(style & expected.styles, expected.styles) << std::hex << style;
 
-        if (spec.text) {
+        if (expected.text) {
             char text[256] = {};
             GetWindowTextA(control, text, sizeof text);
-            EXPECT_STREQ(text, spec.text);
+            EXPECT_STREQ(text, expected.text);
         } else {
             EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(control, STM_GETICON, 0, 0)),
                       LoadIconA(ResourceModule(), MAKEINTRESOURCEA(IDR_MAINFRAME)));
         }
 
         // Position and size are converted each on its own, as the dialog manager does.
-        RECT position{spec.x, spec.y, spec.cx, spec.cy}, actual;
+        RECT position{expected.x, expected.y, expected.cx, expected.cy}, actual;
         MapDialogRect(dialog, &position);
         GetWindowRect(control, &actual);
         MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&actual), 2);
         EXPECT_EQ(actual.left, position.left);
         EXPECT_EQ(actual.top, position.top);
-        if (spec.text) {
+        if (expected.text) {
             EXPECT_EQ(actual.right - actual.left, position.right);
             EXPECT_EQ(actual.bottom - actual.top, position.bottom);
         }

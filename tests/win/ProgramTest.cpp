@@ -34,27 +34,13 @@ protected:
     HWND WaitForWindow(const std::string& caption)
     {
         for (int i = 0; i < 200; ++i) {
-            struct Search {
-                DWORD pid;
-                const std::string* caption;
-                HWND found;
-            } search{m_process.dwProcessId, &caption, nullptr};
-            EnumWindows(
-                [](HWND hwnd, LPARAM lParam) -> BOOL {
-                    auto* s = reinterpret_cast<Search*>(lParam);
-                    DWORD pid = 0;
-                    GetWindowThreadProcessId(hwnd, &pid);
-                    char text[256] = {};
-                    GetWindowTextA(hwnd, text, sizeof text);
-                    if (pid == s->pid && IsWindowVisible(hwnd) && *s->caption == text) {
-                        s->found = hwnd;
-                        return FALSE;
-                    }
-                    return TRUE;
-                },
-                reinterpret_cast<LPARAM>(&search));
-            if (search.found)
-                return search.found;
+            const HWND found = FindProcessWindow(m_process.dwProcessId, [&caption](HWND hwnd) {
+                char text[256] = {};
+                GetWindowTextA(hwnd, text, sizeof text);
+                return IsWindowVisible(hwnd) && caption == text;
+            });
+            if (found)
+                return found;
             if (WaitForSingleObject(m_process.hProcess, 50) == WAIT_OBJECT_0)
                 return nullptr;
         }

@@ -72,26 +72,11 @@ public:
 private:
     HWND FindOwnWindow(const std::string& windowClass) const
     {
-        struct Search {
-            DWORD processId;
-            const std::string* windowClass;
-            HWND found;
-        } search{m_process.dwProcessId, &windowClass, nullptr};
-        EnumWindows(
-            [](HWND hwnd, LPARAM param) -> BOOL {
-                auto* s = reinterpret_cast<Search*>(param);
-                DWORD processId = 0;
-                GetWindowThreadProcessId(hwnd, &processId);
-                char name[260] = {};
-                GetClassNameA(hwnd, name, sizeof name);
-                if (processId == s->processId && *s->windowClass == name) {
-                    s->found = hwnd;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&search));
-        return search.found;
+        return FindProcessWindow(m_process.dwProcessId, [&windowClass](HWND hwnd) {
+            char name[260] = {};
+            GetClassNameA(hwnd, name, sizeof name);
+            return windowClass == name;
+        });
     }
 
     PROCESS_INFORMATION m_process{};

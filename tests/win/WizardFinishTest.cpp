@@ -9,6 +9,7 @@
 
 #include "HostFixture.h"
 #include "MessageBoxRecorder.h"
+#include "WizardSupport.h"
 #include "app/QuorvelExtPlrWizardDlg.h"
 #include "framework/ResString.h"
 #include "res/resource.h"
@@ -19,9 +20,6 @@
 
 namespace {
 
-constexpr int kBackButton = 0x3023;
-constexpr int kNextButton = 0x3024;
-constexpr int kFinishButton = 0x3025;
 constexpr int kFinishPage = 3;
 
 const std::string kCreated = " -=< Created using Quorvel Template Wizard >=-";
@@ -70,7 +68,7 @@ protected:
     }
 
     HWND Sheet() const { return m_wizard->Hwnd(); }
-    HWND Page() const { return reinterpret_cast<HWND>(SendMessageA(Sheet(), PSM_GETCURRENTPAGEHWND, 0, 0)); }
+    HWND Page() const { return CurrentPage(Sheet()); }
     int PageIndex() const
     {
         return static_cast<int>(SendMessageA(Sheet(), PSM_HWNDTOINDEX, reinterpret_cast<WPARAM>(Page()), 0));
@@ -85,17 +83,8 @@ protected:
     }
     bool Enabled(int id) const { return IsWindowEnabled(Item(id)) != FALSE; }
     bool Visible(int id) const { return IsWindowVisible(Item(id)) != FALSE; }
-    bool SheetButtonEnabled(int id) const
-    {
-        const HWND button = GetDlgItem(Sheet(), id);
-        return IsWindowVisible(button) && IsWindowEnabled(button);
-    }
-    std::string SheetTitle() const
-    {
-        char text[256] = {};
-        GetWindowTextA(Sheet(), text, sizeof text);
-        return text;
-    }
+    bool SheetButtonEnabled(int id) const { return ::SheetButtonEnabled(Sheet(), id); }
+    std::string SheetTitle() const { return WindowText(Sheet()); }
 
     void Type(int id, const std::string& text)
     {

@@ -12,6 +12,7 @@
 #include "HostFixture.h"
 #include "MessageBoxRecorder.h"
 #include "SamplePlayerProcess.h"
+#include "WizardSupport.h"
 #include "app/QuorvelExtPlrWizardDlg.h"
 #include "paint/PaintTitleDlg.h"
 #include "res/resource.h"
@@ -21,25 +22,9 @@
 
 namespace {
 
-class WizardRoad : public HostFixture {
+class WizardRoad : public MainDialogOnHost {
 protected:
     static void SetUpTestSuite() { LoadLibraryA("RICHED32.DLL"); }
-    void SetUp() override
-    {
-        HostFixture::SetUp();
-        InstallHost("6.0");
-        WriteRules(kThreePlayers);
-        ASSERT_NE(m_main.Create(nullptr), nullptr);
-        PumpMessages();
-    }
-    void TearDown() override
-    {
-        WizardSheet::SetModalRunner(nullptr);
-        Dialog::SetModalRunner(nullptr);
-        m_main.EndDialog(IDCANCEL);
-        TakeQuitCode();
-        HostFixture::TearDown();
-    }
 
     // Runs the main dialog's command with `drive` doing what the user does in the wizard.
     void RunWizard(int command, const std::function<void(CCi_wizard&)>& drive)
@@ -58,10 +43,7 @@ protected:
         WizardSheet::SetModalRunner(nullptr);
     }
 
-    static HWND Page(CCi_wizard& wizard)
-    {
-        return reinterpret_cast<HWND>(SendMessageA(wizard.Hwnd(), PSM_GETCURRENTPAGEHWND, 0, 0));
-    }
+    static HWND Page(CCi_wizard& wizard) { return CurrentPage(wizard.Hwnd()); }
     static void Press(CCi_wizard& wizard, int button)
     {
         SendMessageA(wizard.Hwnd(), PSM_PRESSBUTTON, button, 0);
@@ -112,8 +94,6 @@ protected:
         return static_cast<int>(SendMessageA(GetDlgItem(m_main.Hwnd(), IDC_LIST_PLAYERS), LB_GETCOUNT, 0, 0));
     }
 
-    MessageBoxRecorder m_boxes;
-    CQuorvelExtPlrWizardDlg m_main;
 };
 
 TEST_F(WizardRoad, ANewPlayerIsCapturedPaintedNamedAndSaved)

@@ -10,6 +10,7 @@
 
 #include "HostFixture.h"
 #include "MessageBoxRecorder.h"
+#include "WizardSupport.h"
 #include "framework/ResString.h"
 #include "paint/PaintTitleDlg.h"
 #include "res/resource.h"
@@ -20,8 +21,6 @@
 #include "wizard/TitleEntries.h"
 
 namespace {
-
-constexpr int kNextButton = 0x3024;
 
 // Step 3 on its own: the player's entries hold the captured titles, and the dialogs the
 // page opens are answered by the test.
@@ -70,7 +69,7 @@ protected:
     }
 
     HWND Sheet() const { return m_wizard->Hwnd(); }
-    HWND Page() const { return reinterpret_cast<HWND>(SendMessageA(Sheet(), PSM_GETCURRENTPAGEHWND, 0, 0)); }
+    HWND Page() const { return CurrentPage(Sheet()); }
     HWND Item(int id) const { return GetDlgItem(Page(), id); }
     bool Enabled(int id) const { return IsWindowEnabled(Item(id)) != FALSE; }
     bool NextEnabled() const { return IsWindowEnabled(GetDlgItem(Sheet(), kNextButton)) != FALSE; }

@@ -12,6 +12,7 @@
 
 #include "HostFixture.h"
 #include "MessageBoxRecorder.h"
+#include "WizardSupport.h"
 #include "SamplePlayerProcess.h"
 #include "app/QuorvelExtPlrWizardDlg.h"
 #include "framework/ResString.h"
@@ -22,11 +23,6 @@
 #include "wizard/Ci_wizard.h"
 
 namespace {
-
-// The sheet's own buttons.
-constexpr int kBackButton = 0x3023;
-constexpr int kNextButton = 0x3024;
-constexpr int kFinishButton = 0x3025;
 
 class Wizard : public testing::Test {
 protected:
@@ -42,29 +38,15 @@ protected:
     }
 
     HWND Sheet() const { return m_wizard->Hwnd(); }
-    HWND Page() const { return reinterpret_cast<HWND>(SendMessageA(Sheet(), PSM_GETCURRENTPAGEHWND, 0, 0)); }
+    HWND Page() const { return CurrentPage(Sheet()); }
     int PageIndex() const
     {
         return static_cast<int>(SendMessageA(Sheet(), PSM_HWNDTOINDEX, reinterpret_cast<WPARAM>(Page()), 0));
     }
     HWND Item(int id) const { return GetDlgItem(Page(), id); }
-    bool ButtonEnabled(int id) const
-    {
-        const HWND button = GetDlgItem(Sheet(), id);
-        return IsWindowVisible(button) && IsWindowEnabled(button);
-    }
-    std::string SheetTitle() const
-    {
-        char text[256] = {};
-        GetWindowTextA(Sheet(), text, sizeof text);
-        return text;
-    }
-    std::string ItemText(int id) const
-    {
-        std::string text(static_cast<std::size_t>(GetWindowTextLengthA(Item(id))) + 1, '\0');
-        text.resize(static_cast<std::size_t>(GetWindowTextA(Item(id), text.data(), static_cast<int>(text.size()))));
-        return text;
-    }
+    bool ButtonEnabled(int id) const { return SheetButtonEnabled(Sheet(), id); }
+    std::string SheetTitle() const { return WindowText(Sheet()); }
+    std::string ItemText(int id) const { return WindowText(Item(id)); }
 
     void Press(int button)
     {
