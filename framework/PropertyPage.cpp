@@ -56,6 +56,11 @@ void PropertyPage::GoToNextPage() const
         SendMessageA(sheet, PSM_SETCURSEL, static_cast<WPARAM>(index + 1), 0);
 }
 
+void PropertyPage::OnCancel()
+{
+    PostMessageA(Sheet(), PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+}
+
 bool PropertyPage::OnNotify(NMHDR* header, LRESULT& result)
 {
     if (header->hwndFrom != Sheet())

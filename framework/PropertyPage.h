@@ -39,6 +39,11 @@ protected:
     void GoToNextPage() const;
 
     bool OnNotify(NMHDR* header, LRESULT& result) override;
+    // A page is not a dialog of its own: ending it would hide it inside a sheet that stays.
+    // Enter belongs to the sheet's default button; Escape (a multi-line edit hands it to
+    // the page as a close request) cancels the sheet as it does anywhere else.
+    void OnOK() override {}
+    void OnCancel() override;
 
 private:
     friend class WizardSheet;

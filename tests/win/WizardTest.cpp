@@ -450,6 +450,27 @@ TEST_F(Wizard, CancelEndsTheRunUnfinished)
     EXPECT_FALSE(m_wizard->Finished());
 }
 
+TEST_F(Wizard, EnterInAPageKeepsItAndEscapeCancelsTheRun)
+{
+    SamplePlayerProcess player("QewEscape", "Escape title");
+    Open(false);
+    ChoosePlayer("QewEscape");
+    Press(PSBTN_NEXT);
+    ASSERT_EQ(PageIndex(), 1);
+    const HWND page = Page();
+
+    SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    PumpMessages();
+    EXPECT_TRUE(IsWindowVisible(page));
+    EXPECT_EQ(Page(), page);
+
+    // How the captured titles' multi-line edit passes Escape on.
+    SendMessageA(page, WM_CLOSE, 0, 0);
+    PumpMessages();
+    EXPECT_TRUE(m_wizard->HasEnded());
+    EXPECT_FALSE(m_wizard->Finished());
+}
+
 TEST_F(Wizard, PagesCarryTheirHeaderTextsInBothModes)
 {
     for (bool editMode : {false, true}) {
