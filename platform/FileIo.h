@@ -19,5 +19,7 @@ int ReadWholeFile(const std::string& path, std::string& text, stErrorInfo& err,
 int WriteFileReplacing(const std::string& path, const std::string& data, stErrorInfo& err,
                        const char* sourceFile);
 
-// The name of the temporary file that WriteFileReplacing uses for path.
+// The name of the temporary file that WriteFileReplacing uses for path: in the same folder,
+// never the path itself, and no longer than the longest path the file calls take when the
+// path is not.
 std::string ReplacingTempPath(const std::string& path);

@@ -35,7 +35,7 @@ protected:
         EXPECT_EQ(e.sysError.code, code);
         EXPECT_STREQ(e.sysError.function, function);
         EXPECT_EQ(e.sysError.argument, m_path);
-        EXPECT_STREQ(e.sysError.sourceName(), "AllPlayersInfo.cpp");
+        EXPECT_STREQ(e.sysError.sourceName(), "AllPlayersInfo");
         EXPECT_EQ(FileBytes(m_path), m_previous);
         EXPECT_FALSE(FileExists(ReplacingTempPath(m_path)));
         EXPECT_EQ(m_players.BuildText(), text);
@@ -186,7 +186,7 @@ TEST_F(RulesFiles, LoadFailuresNameTheCallAndKeepTheCollection)
         EXPECT_EQ(e.sysError.code, c.code);
         EXPECT_STREQ(e.sysError.function, c.function);
         EXPECT_EQ(e.sysError.argument, c.path);
-        EXPECT_STREQ(e.sysError.sourceName(), "AllPlayersInfo.cpp");
+        EXPECT_STREQ(e.sysError.sourceName(), "AllPlayersInfo");
         EXPECT_EQ(e.line, before.line);
         EXPECT_EQ(e.start, before.start);
         EXPECT_EQ(e.length, before.length);
@@ -216,6 +216,20 @@ TEST_F(RulesFiles, LongPathIsCutInTheRecord)
     m_players.GetError(&e);
     EXPECT_EQ(std::strlen(e.sysError.argument), 255u);
     EXPECT_EQ(std::string(e.sysError.argument), path.substr(0, 255));
+}
+
+TEST(ReplacingTempPath, StaysBesideTheTargetAndWithinTheLongestPath)
+{
+    EXPECT_EQ(ReplacingTempPath("C:\\Host\\Players.txt"), "C:\\Host\\Players.txt.tmp~");
+    const std::string nearLimit = "C:\\" + std::string(244, 'h') + "\\Players.txt";
+    ASSERT_EQ(nearLimit.size(), 259u);
+    const std::string temp = ReplacingTempPath(nearLimit);
+    EXPECT_EQ(temp.size(), nearLimit.size());
+    EXPECT_NE(temp, nearLimit);
+    EXPECT_EQ(temp.substr(0, temp.rfind('\\')), nearLimit.substr(0, nearLimit.rfind('\\')));
+    const std::string tilde = nearLimit.substr(0, 258) + "~";
+    EXPECT_NE(ReplacingTempPath(tilde), tilde);
+    EXPECT_EQ(ReplacingTempPath(tilde).size(), tilde.size());
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -127,6 +128,30 @@ TEST_F(RulesFileWin, SaveReplacesAnOpenForReadingFreeFile)
 {
     ASSERT_EQ(m_players.SaveToFile(m_path), 0);
     EXPECT_EQ(Bytes(m_path), m_players.BuildText());
+}
+
+TEST_F(RulesFileWin, RulesFileAtTheLongestPathIsSaved)
+{
+    // Folders whose names bring the rules file's path to the longest the ANSI calls take.
+    std::filesystem::path folder = m_folder;
+    const std::size_t fixed = folder.string().size() + std::string("\\Players.txt").size();
+    ASSERT_LT(fixed + 2, 259u);
+    std::size_t left = 259 - fixed;
+    while (left > 0) {
+        std::size_t part = std::min<std::size_t>(left - 1, 100);
+        if (left - (part + 1) == 1)
+            --part; // a single character left over could not make a folder
+        folder /= std::string(part, 'd');
+        left -= part + 1;
+    }
+    std::filesystem::create_directories(folder);
+    m_path = (folder / "Players.txt").string();
+    ASSERT_EQ(m_path.size(), 259u);
+    std::ofstream(m_path, std::ios::binary) << m_previous;
+
+    ASSERT_EQ(m_players.SaveToFile(m_path), 0);
+    EXPECT_EQ(Bytes(m_path), m_players.BuildText());
+    EXPECT_EQ(GetFileAttributesA(ReplacingTempPath(m_path).c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 } // namespace
