@@ -12,7 +12,7 @@
 namespace {
 
 // The reporting module of the file records, whatever the build's path style.
-constexpr const char* kSourceFile = "AllPlayersInfo.cpp";
+constexpr const char* kSourceFile = "AllPlayersInfo";
 const std::string kCrLf = "\r\n";
 const std::string kClassKey = "CLASSNAME=\"";
 const std::string kFormatKey = "FORMAT=\"";
@@ -251,9 +251,12 @@ private:
         // failed parse leaves it there partly filled.
         m_out.m_arrPlayers.push_back(std::make_unique<CPlayerInfo>());
         CPlayerInfo& player = *m_out.m_arrPlayers.back();
+        // Lead lines are kept up to the first one out of sequence.
         for (int i = m_cursor; i < h; ++i)
-            if (!IsBlankOrComment(i))
+            if (!IsBlankOrComment(i)) {
+                CopyLines(player.m_arrLeadLines, m_cursor, i);
                 return Fail(IDS_LINE_OUT_OF_SEQUENCE, i);
+            }
         CopyLines(player.m_arrLeadLines, m_cursor, h);
         const std::string_view header = Text(h);
         const std::string_view name = header.substr(1, header.size() - 2);

@@ -342,6 +342,12 @@ TEST_F(RulesReader, FailedParseKeepsWhatWasReadAndNothingOlder)
     ASSERT_EQ(players.GetPlayerCount(), 2);
     EXPECT_EQ(players.GetPlayer(1)->m_strName, "");
 
+    // Lead lines read before the one out of sequence are kept.
+    ParseOutcome(players, CrLfLines({"; h", "", "; kept", "", "CLASSNAME=\"a\"", "[A]", "CLASSNAME=\"a\"",
+                                     "FORMAT=\"<Title>\""}));
+    ASSERT_EQ(players.GetPlayerCount(), 1);
+    EXPECT_EQ(players.GetPlayer(0)->m_arrLeadLines, (Lines{"; kept", ""}));
+
     // A later success clears the error again.
     ASSERT_EQ(players.ParseText(CrLfLines({"[A]", "CLASSNAME=\"a\"", "FORMAT=\"<Title>\""})), 0);
     EXPECT_EQ(players.GetPlayerCount(), 1);
