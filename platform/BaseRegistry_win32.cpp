@@ -6,7 +6,7 @@
 namespace {
 
 // The module's name in the records, as the other modules give theirs.
-constexpr const char* kSourceFile = "BaseRegistry.cpp";
+constexpr const char* kSourceFile = "BaseRegistry";
 
 const char* RootName(HKEY root)
 {

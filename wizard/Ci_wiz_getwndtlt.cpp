@@ -5,6 +5,13 @@
 #include "wizard/EnumWnd.h"
 #include "wizard/TitleEntries.h"
 
+namespace {
+
+// Error records name the reporting module.
+constexpr const char* kModule = "Ci_wiz_getwndtlt";
+
+} // namespace
+
 CCi_wiz_getwndtlt::CCi_wiz_getwndtlt(CCi_wizard* wizard)
     : PropertyPage(IDD_CI_WIZ_GETWNDTLT, wizard->m_bEditMode ? IDS_CAPTION_EDIT_STEP2 : IDS_CAPTION_ADD_STEP2,
                    IDS_STEP2_TITLE, IDS_STEP2_SUBTITLE),
@@ -25,7 +32,7 @@ bool CCi_wiz_getwndtlt::OnSetActive()
     SetWizardButtons(PSWIZB_BACK | PSWIZB_NEXT);
     m_editTitles.SetText(TitleListText(*m_pWizard->m_pPlayerInfo));
     if (!SetTimer(Hwnd(), kCaptureTimer, kCaptureInterval, nullptr))
-        m_pWizard->ReportError("SetTimer", "", GetLastError(), __FILE__, __LINE__);
+        m_pWizard->ReportError("SetTimer", "", GetLastError(), kModule, __LINE__);
     return true;
 }
 

@@ -15,6 +15,9 @@
 
 namespace {
 
+// Error records name the reporting module.
+constexpr const char* kModule = "Ci_wiz_selwnd";
+
 constexpr int kTextChars = 32766;
 
 bool CaseInsensitiveLess(const std::string& a, const std::string& b)
@@ -42,11 +45,11 @@ BOOL CCi_wiz_selwnd::OnInitDialog()
 
     const int width = m_listWindows.ClientWidth();
     if (m_listWindows.InsertColumn(0, LoadResString(IDS_COL_WINDOW_TITLE), 2 * width / 3) == -1) {
-        m_pWizard->ReportError("InsertColumn(0)", "", GetLastError(), __FILE__, __LINE__);
+        m_pWizard->ReportError("InsertColumn(0)", "", GetLastError(), kModule, __LINE__);
         return TRUE;
     }
     if (m_listWindows.InsertColumn(1, LoadResString(IDS_COL_WINDOW_CLASS), width / 3 - 4) == -1) {
-        m_pWizard->ReportError("InsertColumn(1)", "", GetLastError(), __FILE__, __LINE__);
+        m_pWizard->ReportError("InsertColumn(1)", "", GetLastError(), kModule, __LINE__);
         return TRUE;
     }
     m_listWindows.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
@@ -69,7 +72,7 @@ bool CCi_wiz_selwnd::OnSetActive()
 void CCi_wiz_selwnd::Refresh()
 {
     if (!m_enumWindows.Enumerate()) {
-        m_pWizard->ReportError("EnumWindows", "", GetLastError(), __FILE__, __LINE__);
+        m_pWizard->ReportError("EnumWindows", "", GetLastError(), kModule, __LINE__);
         return;
     }
     m_listWindows.DeleteAllItems();
@@ -87,14 +90,14 @@ void CCi_wiz_selwnd::Refresh()
             if (const DWORD code = GetLastError())
                 m_pWizard->ReportError("GetWindowText", FormatText("%X", static_cast<unsigned>(
                                                                              reinterpret_cast<UINT_PTR>(hwnd))),
-                                       code, __FILE__, __LINE__);
+                                       code, kModule, __LINE__);
             continue;
         }
         stWndInfo info;
         info.title.assign(text.data(), static_cast<std::size_t>(n));
         n = GetClassNameA(hwnd, text.data(), kTextChars + 1);
         if (n <= 0) {
-            m_pWizard->ReportError("GetClassName", "", GetLastError(), __FILE__, __LINE__);
+            m_pWizard->ReportError("GetClassName", "", GetLastError(), kModule, __LINE__);
             continue;
         }
         info.wndClass.assign(text.data(), static_cast<std::size_t>(n));
@@ -128,7 +131,7 @@ void CCi_wiz_selwnd::SortList()
         return;
     SetLastError(0);
     if (!SetFocus(m_listWindows.Hwnd()) && GetLastError() != 0) {
-        m_pWizard->ReportError("SetFocus", "", GetLastError(), __FILE__, __LINE__);
+        m_pWizard->ReportError("SetFocus", "", GetLastError(), kModule, __LINE__);
         return;
     }
     const auto found = std::find(before.begin(), before.end(), remembered);

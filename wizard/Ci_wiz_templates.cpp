@@ -13,6 +13,9 @@
 
 namespace {
 
+// Error records name the reporting module.
+constexpr const char* kModule = "Ci_wiz_templates";
+
 constexpr int kNumberColumnWidth = 20;
 
 int OuterWidth(HWND hwnd)
@@ -33,7 +36,7 @@ CCi_wiz_templates::CCi_wiz_templates(CCi_wizard* wizard)
 
 void CCi_wiz_templates::ReportListError(const char* function, int line)
 {
-    m_pWizard->ReportError(function, "", GetLastError(), __FILE__, line);
+    m_pWizard->ReportError(function, "", GetLastError(), kModule, line);
 }
 
 BOOL CCi_wiz_templates::OnInitDialog()

@@ -64,7 +64,7 @@ TEST_F(RegistryTest, AFailedOpenFillsTheRecord)
     EXPECT_EQ(error.extra[0].kind, 2);
     EXPECT_STREQ(error.extra[0].text, error.argument);
     EXPECT_GT(std::strlen(error.text), 0u);
-    EXPECT_STREQ(error.sourceName(), "BaseRegistry.cpp");
+    EXPECT_STREQ(error.sourceName(), "BaseRegistry");
 
     EXPECT_EQ(BaRe_OpenKey(path, &error, HKEY_CURRENT_USER, kTestKey, KEY_READ, key), 0);
     EXPECT_EQ(error.kind, 0) << "a success clears the record";
