@@ -1,5 +1,6 @@
 #include "framework/WizardSheet.h"
 
+#include <cstring>
 #include <utility>
 
 #include "framework/PropertyPage.h"
@@ -71,9 +72,16 @@ bool WizardSheet::HasEnded() const
 int CALLBACK WizardSheet::SheetCallback(HWND hwnd, UINT message, LPARAM lParam)
 {
     if (message == PSCB_PRECREATE) {
-        // A wizard has no use for the caption's help button.
-        auto* dialogTemplate = reinterpret_cast<DLGTEMPLATE*>(lParam);
-        dialogTemplate->style &= ~static_cast<DWORD>(DS_CONTEXTHELP);
+        // A wizard has no use for the caption's help button. An extended template (its
+        // second word 0xFFFF) keeps the style after its help id and extended style.
+        auto* bytes = reinterpret_cast<BYTE*>(lParam);
+        WORD signature = 0;
+        std::memcpy(&signature, bytes + sizeof(WORD), sizeof signature);
+        BYTE* styleAt = bytes + (signature == 0xFFFF ? 2 * sizeof(WORD) + 2 * sizeof(DWORD) : 0);
+        DWORD style = 0;
+        std::memcpy(&style, styleAt, sizeof style);
+        style &= ~static_cast<DWORD>(DS_CONTEXTHELP);
+        std::memcpy(styleAt, &style, sizeof style);
     } else if (message == PSCB_INITIALIZED) {
         if (t_creating)
             t_creating->m_hwnd = hwnd;
