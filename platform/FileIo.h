@@ -20,6 +20,5 @@ int WriteFileReplacing(const std::string& path, const std::string& data, stError
                        const char* sourceFile);
 
 // The name of the temporary file that WriteFileReplacing uses for path: in the same folder,
-// never the path itself, and no longer than the longest path the file calls take when the
-// path is not.
+// never the path itself, and within the longest path the file calls take whenever the path is.
 std::string ReplacingTempPath(const std::string& path);
