@@ -6,6 +6,7 @@
 #include "rules/TpTemplate.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <functional>
 #include <string_view>
 
@@ -22,7 +23,7 @@ const std::string kDispNameKey = "DISPNAME=\"";
 // each; past it a set keeps the reading linear.
 constexpr std::size_t kFewTemplates = 16;
 
-enum class LineKind { Blank, Comment, Header, Class, Format, DispName, Other };
+enum class LineKind : std::uint8_t { Blank, Comment, Header, Class, Format, DispName, Other };
 
 LineKind Classify(std::string_view line)
 {
@@ -83,71 +84,84 @@ std::string QuotedValue(std::string_view line)
     return q2 > q1 ? std::string(line.substr(q1 + 1, q2 - q1 - 1)) : std::string();
 }
 
-// A set of non-empty texts that outlive it, in one array: a node per entry would cost more
-// than the rest of reading a section.
+// A set of texts that outlive it, in flat arrays: a node per entry would cost more than the
+// rest of reading a section. Probing reads a small tag per slot and looks at a text only
+// when its tag matches, so a large set costs one cache miss per lookup rather than several.
 class TextSet {
     static constexpr std::size_t kMinSlots = 16;
 
-    struct Slot {
-        std::string_view text; // empty while free
-        std::size_t hash = 0;
-    };
-
-    // The slot holding the text, or the free one where it belongs.
-    template <class Slots>
-    static auto& Probe(Slots& slots, std::string_view text, std::size_t hash)
+    // The slot holding the text, or the free one (tag 0) where it belongs.
+    std::size_t Probe(std::string_view text, std::size_t hash, std::uint32_t tag) const
     {
-        const std::size_t mask = slots.size() - 1;
-        for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
-            auto& slot = slots[i];
-            if (slot.text.empty() || (slot.hash == hash && slot.text == text))
-                return slot;
-        }
+        const std::size_t mask = m_tags.size() - 1;
+        for (std::size_t i = hash & mask;; i = (i + 1) & mask)
+            if (m_tags[i] == 0 || (m_tags[i] == tag && m_texts[i] == text))
+                return i;
+    }
+
+    // Never 0, and taken mostly from the bits that do not pick the slot.
+    static std::uint32_t Tag(std::size_t hash)
+    {
+        const auto wide = static_cast<std::uint64_t>(hash);
+        return (static_cast<std::uint32_t>(wide >> 32) ^ static_cast<std::uint32_t>(wide >> 7)) | 1u;
     }
 
 public:
     // False when the text was there already.
     bool Insert(std::string_view text)
     {
-        if (2 * (m_count + 1) > m_slots.size())
-            Rehash(std::max(kMinSlots, 2 * m_slots.size()));
+        if (2 * (m_count + 1) > m_tags.size())
+            Rehash(std::max(kMinSlots, 2 * m_tags.size()));
         const std::size_t hash = std::hash<std::string_view>{}(text);
-        Slot& slot = Probe(m_slots, text, hash);
-        if (!slot.text.empty())
+        const std::uint32_t tag = Tag(hash);
+        const std::size_t i = Probe(text, hash, tag);
+        if (m_tags[i] != 0)
             return false;
-        slot = {text, hash};
+        m_tags[i] = tag;
+        m_texts[i] = text;
         ++m_count;
         return true;
     }
 
     bool Contains(std::string_view text) const
     {
-        return m_count != 0 && !Probe(m_slots, text, std::hash<std::string_view>{}(text)).text.empty();
+        if (m_count == 0)
+            return false;
+        const std::size_t hash = std::hash<std::string_view>{}(text);
+        return m_tags[Probe(text, hash, Tag(hash))] != 0;
     }
 
     bool IsEmpty() const { return m_count == 0; }
 
-    // Room for count texts in all, so that inserting them never grows the array.
+    // Room for count texts in all, so that inserting them never grows the arrays.
     void Reserve(std::size_t count)
     {
         std::size_t size = kMinSlots;
         while (size < 2 * count)
             size *= 2;
-        if (size > m_slots.size())
+        if (size > m_tags.size())
             Rehash(size);
     }
 
 private:
     void Rehash(std::size_t size)
     {
-        std::vector<Slot> old(size);
-        old.swap(m_slots);
-        for (const Slot& slot : old)
-            if (!slot.text.empty())
-                Probe(m_slots, slot.text, slot.hash) = slot;
+        std::vector<std::uint32_t> oldTags(size);
+        std::vector<std::string_view> oldTexts(size);
+        oldTags.swap(m_tags);
+        oldTexts.swap(m_texts);
+        for (std::size_t i = 0; i < oldTags.size(); ++i)
+            if (oldTags[i] != 0) {
+                const std::size_t hash = std::hash<std::string_view>{}(oldTexts[i]);
+                const std::size_t j = Probe(oldTexts[i], hash, oldTags[i]);
+                m_tags[j] = oldTags[i];
+                m_texts[j] = oldTexts[i];
+            }
     }
 
-    std::vector<Slot> m_slots; // a power of two in size, at most half used
+    // Both a power of two in size, at most half used.
+    std::vector<std::uint32_t> m_tags;
+    std::vector<std::string_view> m_texts;
     std::size_t m_count = 0;
 };
 
@@ -161,8 +175,8 @@ public:
         // many small ones, and none is taken again.
         const auto headers = static_cast<std::size_t>(
             std::count(m_lines.kinds.begin(), m_lines.kinds.end(), LineKind::Header));
-        m_names.Reserve(headers);
         m_out.m_arrPlayers.reserve(headers);
+        m_repeatedName = FindRepeatedName(headers);
     }
 
     int Run()
@@ -226,6 +240,25 @@ private:
         m_cursor = i;
     }
 
+    static std::string_view SectionName(std::string_view header) { return header.substr(1, header.size() - 2); }
+
+    // The first section header whose name an earlier one has, or m_n. Sections are read in
+    // order and the first failure ends the reading, so this is the header at which the
+    // name is found taken. The names are looked up in one run, before any record is made:
+    // between the allocations of whole sections the set would be out of the cache.
+    int FindRepeatedName(std::size_t headers) const
+    {
+        TextSet names;
+        names.Reserve(headers);
+        for (int i = 0; i < m_n; ++i)
+            if (Kind(i) == LineKind::Header) {
+                const std::string_view name = SectionName(Text(i));
+                if (!name.empty() && !names.Insert(name))
+                    return i;
+            }
+        return m_n;
+    }
+
     int FindHeader(int from) const
     {
         while (from < m_n && Kind(from) != LineKind::Header)
@@ -258,12 +291,10 @@ private:
                 return Fail(IDS_LINE_OUT_OF_SEQUENCE, i);
             }
         CopyLines(player.m_arrLeadLines, m_cursor, h);
-        const std::string_view header = Text(h);
-        const std::string_view name = header.substr(1, header.size() - 2);
+        const std::string_view name = SectionName(Text(h));
         if (name.empty())
             return Fail(IDS_PLAYER_NAME_BLANK, h);
-        // The collection holds just the sections read so far; a set keeps the check linear.
-        if (!m_names.Insert(name))
+        if (h == m_repeatedName)
             return Fail(IDS_PLAYER_NAME_EXISTS, h);
         player.m_strName = name;
 
@@ -364,9 +395,9 @@ private:
     }
 
     CAllPlayersInfo& m_out;
-    TextSet m_names;
     const Lines m_lines;
     const int m_n;
+    int m_repeatedName = 0; // see FindRepeatedName
     int m_cursor = 0;
 };
 
