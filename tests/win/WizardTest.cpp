@@ -98,6 +98,13 @@ protected:
         ASSERT_GE(row, 0) << windowClass << " is not listed";
         SelectRow(row);
     }
+    // Add-new mode, the player of that class chosen on step 1, and Next pressed.
+    void OpenAndChoose(const std::string& windowClass)
+    {
+        Open(false);
+        ChoosePlayer(windowClass);
+        Press(PSBTN_NEXT);
+    }
     void ClickColumn(int column)
     {
         NMLISTVIEW click{};
@@ -252,9 +259,7 @@ TEST_F(Wizard, EditModeWithoutThePlayersWindowSelectsTheFirstRow)
 TEST_F(Wizard, NextTakesTheClassAndTheFirstTitleOfItsWindows)
 {
     SamplePlayerProcess player("QewNext", "1. Artist - Song - Qew");
-    Open(false);
-    ChoosePlayer("QewNext");
-    Press(PSBTN_NEXT);
+    OpenAndChoose("QewNext");
 
     EXPECT_EQ(PageIndex(), 1);
     EXPECT_EQ(m_boxes.Count(), 0u);
@@ -312,9 +317,7 @@ TEST_F(Wizard, CaptureListsEveryNewTitleOnceInEnumerationOrder)
 {
     SamplePlayerProcess one("QewTwin", "Twin one");
     SamplePlayerProcess two("QewTwin", "Twin two");
-    Open(false);
-    ChoosePlayer("QewTwin");
-    Press(PSBTN_NEXT);
+    OpenAndChoose("QewTwin");
     ASSERT_EQ(PageIndex(), 1);
 
     // The order in which the system reports the two windows decides the order of titles.
@@ -351,9 +354,7 @@ TEST_F(Wizard, CaptureWatchesHiddenWindowsOnlyWhenShown)
 {
     SamplePlayerProcess shown("QewHalfHidden", "Shown title");
     SamplePlayerProcess hidden("QewHalfHidden", "Hidden title", true);
-    Open(false);
-    ChoosePlayer("QewHalfHidden");
-    Press(PSBTN_NEXT);
+    OpenAndChoose("QewHalfHidden");
     Tick();
     EXPECT_EQ(CapturedText(), "Shown title\r\n");
 
@@ -370,9 +371,7 @@ TEST_F(Wizard, CaptureWatchesHiddenWindowsOnlyWhenShown)
 TEST_F(Wizard, OnlyTheTitleFromStepOneGivesExactlyOneEntry)
 {
     SamplePlayerProcess player("QewSingle", "Only title");
-    Open(false);
-    ChoosePlayer("QewSingle");
-    Press(PSBTN_NEXT);
+    OpenAndChoose("QewSingle");
     Tick();
     Press(PSBTN_NEXT);
     EXPECT_EQ(EntryTexts(), (std::vector<std::string>{"Only title"}));
@@ -453,9 +452,7 @@ TEST_F(Wizard, CancelEndsTheRunUnfinished)
 TEST_F(Wizard, EnterInAPageKeepsItAndEscapeCancelsTheRun)
 {
     SamplePlayerProcess player("QewEscape", "Escape title");
-    Open(false);
-    ChoosePlayer("QewEscape");
-    Press(PSBTN_NEXT);
+    OpenAndChoose("QewEscape");
     ASSERT_EQ(PageIndex(), 1);
     const HWND page = Page();
 
