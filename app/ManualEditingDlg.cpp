@@ -1,5 +1,6 @@
 #include "app/ManualEditingDlg.h"
 
+#include "framework/Guards.h"
 #include "framework/MessageBox.h"
 #include "framework/ResString.h"
 #include "res/resource.h"
@@ -15,6 +16,7 @@ CManualEditingDlg::CManualEditingDlg() : Dialog(IDD_MANUAL_EDITING) {}
 
 BOOL CManualEditingDlg::OnInitDialog()
 {
+    WaitCursor wait; // the edit control takes seconds over a large file
     m_editRules.Attach(Hwnd(), IDC_EDIT_RULES);
     SendMessageA(m_editRules.Hwnd(), EM_SETLIMITTEXT, 0, 0); // no limit below the system's
     m_editRules.SetText(m_pPlayers ? m_pPlayers->BuildText() : std::string());
@@ -39,6 +41,7 @@ bool CManualEditingDlg::OnMessage(UINT message, WPARAM, LPARAM, INT_PTR& result)
 
 void CManualEditingDlg::OnOK()
 {
+    WaitCursor wait;
     if (m_pPlayers->ParseText(m_editRules.GetText()) == 0) {
         EndDialog(IDOK);
         return;

@@ -34,6 +34,7 @@ protected:
     bool OnNotify(NMHDR* header, LRESULT& result) override;
 
 private:
+    void FillList();
     void UpdateButtons() const;
     std::string SelectedClass() const;
     void OnRefreshClicked();

@@ -1,5 +1,6 @@
 #include "wizard/Ci_wiz_templates.h"
 
+#include "framework/Guards.h"
 #include "framework/MessageBox.h"
 #include "paint/PaintTitleDlg.h"
 #include "framework/ResString.h"
@@ -7,6 +8,7 @@
 #include "rules/TitleParser.h"
 #include "wizard/AddTitleDlg.h"
 #include "wizard/Ci_wizard.h"
+#include "wizard/ColumnWidths.h"
 #include "wizard/EditTemplateDlg.h"
 #include "wizard/TemplateRules.h"
 #include "wizard/TitleEntries.h"
@@ -16,13 +18,20 @@ namespace {
 // Error records name the reporting module.
 constexpr const char* kModule = "Ci_wiz_templates";
 
-constexpr int kNumberColumnWidth = 20;
+// What a cell adds to the width of its text: the list's margins either side.
+constexpr int kCellMargins = 12;
 
-int OuterWidth(HWND hwnd)
+// Inserts the columns with the headings given, "N" first, sized to the list's client width.
+// False when one could not be inserted (reported by the caller).
+bool InsertNumberedColumns(const ListView& list, const std::vector<UINT>& headings)
 {
-    RECT rect{};
-    GetWindowRect(hwnd, &rect);
-    return rect.right - rect.left;
+    const std::vector<int> widths =
+        NumberedColumnWidths(list.ClientWidth(), GetSystemMetrics(SM_CXVSCROLL),
+                             list.StringWidth("000") + kCellMargins, static_cast<int>(headings.size()));
+    for (std::size_t i = 0; i < headings.size(); ++i)
+        if (list.InsertColumn(static_cast<int>(i), LoadResString(headings[i]), widths[i]) == -1)
+            return false;
+    return true;
 }
 
 } // namespace
@@ -44,25 +53,10 @@ BOOL CCi_wiz_templates::OnInitDialog()
     m_listTitles.Attach(Hwnd(), IDC_STEP3_TITLES);
     m_listTemplates.Attach(Hwnd(), IDC_STEP3_TEMPLATES);
 
-    struct Column {
-        const ListView& list;
-        UINT heading;
-        int width;
-    };
-    const int titlesWidth = OuterWidth(m_listTitles.Hwnd()), templatesWidth = OuterWidth(m_listTemplates.Hwnd());
-    const Column columns[] = {
-        {m_listTitles, IDS_COL_N, kNumberColumnWidth},
-        {m_listTitles, IDS_COL_CAPTURED_TITLES, titlesWidth / 2},
-        {m_listTitles, IDS_COL_INTERPRETATION, titlesWidth / 2 - 24},
-        {m_listTemplates, IDS_COL_N, kNumberColumnWidth},
-        {m_listTemplates, IDS_COL_TEMPLATES, templatesWidth / 2},
-        {m_listTemplates, IDS_COL_EXAMPLE, templatesWidth / 2 - 24},
-    };
-    for (int i = 0; i < 6; ++i) {
-        if (columns[i].list.InsertColumn(i % 3, LoadResString(columns[i].heading), columns[i].width) == -1) {
-            ReportListError("InsertColumn", __LINE__);
-            return TRUE;
-        }
+    if (!InsertNumberedColumns(m_listTitles, {IDS_COL_N, IDS_COL_CAPTURED_TITLES, IDS_COL_INTERPRETATION}) ||
+        !InsertNumberedColumns(m_listTemplates, {IDS_COL_N, IDS_COL_TEMPLATES, IDS_COL_EXAMPLE})) {
+        ReportListError("InsertColumn", __LINE__);
+        return TRUE;
     }
     m_listTitles.SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     m_listTemplates.SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
@@ -81,6 +75,7 @@ bool CCi_wiz_templates::OnSetActive()
     if (m_pWizard->m_bResetTemplates)
         m_listTemplates.DeleteAllItems();
     if (m_pWizard->m_bReloadTitles) {
+        RedrawOff quiet(m_listTitles.Hwnd());
         m_listTitles.DeleteAllItems();
         for (const auto& entry : m_pWizard->m_pPlayerInfo->m_arrFormats)
             if (AppendRow(m_listTitles, {entry->m_strFormat}) == -1) {
@@ -124,6 +119,7 @@ void CCi_wiz_templates::ReinterpretTitles()
 {
     const int titles = m_listTitles.GetItemCount();
     if (titles > 0) {
+        RedrawOff quiet(m_listTitles.Hwnd());
         m_listTitles.Choose(0);
         const std::vector<std::string> templates = ColumnTexts(m_listTemplates, m_nTemplateColumn);
         const auto showError = [this](int messageId) {
@@ -149,12 +145,12 @@ void CCi_wiz_templates::UpdateButtons()
     const int titles = m_listTitles.GetItemCount(), templates = m_listTemplates.GetItemCount();
     const int titleMark = m_listTitles.GetSelectionMark(), templateMark = m_listTemplates.GetSelectionMark();
     const bool templateChosen = templateMark >= 0 && templates > 0;
-    EnableWindow(Item(IDC_STEP3_CREATE), titleMark >= 0 && titles > 0);
-    EnableWindow(Item(IDC_STEP3_EDIT), templateChosen);
-    EnableWindow(Item(IDC_STEP3_DELETE), templateChosen);
-    EnableWindow(Item(IDC_STEP3_UP), templateChosen && templateMark != 0);
-    EnableWindow(Item(IDC_STEP3_DOWN), templateChosen && templateMark != templates - 1);
-    EnableWindow(Item(IDC_STEP3_AUTO_ORDER), templates >= 2);
+    EnableControl(Item(IDC_STEP3_CREATE), titleMark >= 0 && titles > 0);
+    EnableControl(Item(IDC_STEP3_EDIT), templateChosen);
+    EnableControl(Item(IDC_STEP3_DELETE), templateChosen);
+    EnableControl(Item(IDC_STEP3_UP), templateChosen && templateMark != 0);
+    EnableControl(Item(IDC_STEP3_DOWN), templateChosen && templateMark != templates - 1);
+    EnableControl(Item(IDC_STEP3_AUTO_ORDER), templates >= 2);
     SetWizardButtons(templates > 0 ? PSWIZB_BACK | PSWIZB_NEXT : PSWIZB_BACK);
 }
 
@@ -328,7 +324,10 @@ bool CCi_wiz_templates::OnNotify(NMHDR* header, LRESULT& result)
         UpdateButtons();
         return true;
     }
-    // The keyboard moves the selection too, without a click.
+    // The keyboard moves the selection too, without a click: the row it selects is the one
+    // the buttons act on.
+    m_listTitles.MarkNewSelection(header);
+    m_listTemplates.MarkNewSelection(header);
     if (header->idFrom == IDC_STEP3_TEMPLATES && header->code == LVN_ITEMCHANGED &&
         (reinterpret_cast<NMLISTVIEW*>(header)->uChanged & LVIF_STATE))
         UpdateButtons();
