@@ -314,7 +314,7 @@ int TryTitles(const Options& options, const RulesFile& file, const CAllPlayersIn
             return IoError(err, options.titles, info);
     }
     const std::vector<stPlayerLines> places = FindPlayerLines(file.text);
-    CTitleParser parser;
+    CTitleLookup lookup(players);
     int number = 0;
     for (std::size_t pos = 0; pos < text.size();) {
         std::size_t end = text.find('\n', pos);
@@ -336,7 +336,7 @@ int TryTitles(const Options& options, const RulesFile& file, const CAllPlayersIn
             wndClass = line.substr(0, tab);
             line.erase(0, tab + 1);
         }
-        PrintMatch(out, options, players, places, wndClass, line, FindTitle(parser, players, wndClass, line));
+        PrintMatch(out, options, players, places, wndClass, line, lookup.Find(wndClass, line));
     }
     return kValid;
 }

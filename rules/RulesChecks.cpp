@@ -1,7 +1,10 @@
 #include "rules/RulesChecks.h"
 
 #include <string_view>
-#include <unordered_map>
+
+namespace {
+const std::string kNoClass;
+}
 
 int FindReadingTemplate(CTitleParser& parser, const CPlayerInfo& player, const std::string& title)
 {
@@ -42,23 +45,26 @@ std::vector<stSharedClassFinding> FindSharedClasses(const CAllPlayersInfo& playe
     return findings;
 }
 
-stTitleMatch FindTitle(CTitleParser& parser, const CAllPlayersInfo& players, const std::string& wndClass,
-                       const std::string& title)
+CTitleLookup::CTitleLookup(const CAllPlayersInfo& players) : m_players(players)
+{
+    for (int i = 0; i < players.GetPlayerCount(); ++i)
+        m_byClass[players.GetPlayer(i)->m_strWndClass].push_back(i);
+}
+
+stTitleMatch CTitleLookup::Find(const std::string& wndClass, const std::string& title)
 {
     stTitleMatch match;
-    // Sections of the class first; when the class is empty both passes are one.
-    for (const bool ofClass : {true, false}) {
-        if (!ofClass && wndClass.empty())
-            break;
-        for (int i = 0; i < players.GetPlayerCount(); ++i) {
-            const CPlayerInfo& player = *players.GetPlayer(i);
-            if (player.m_strWndClass != (ofClass ? wndClass : std::string()))
-                continue;
-            const int format = FindReadingTemplate(parser, player, title);
+    // When the class is empty both passes are one.
+    for (const std::string* key : {&wndClass, wndClass.empty() ? nullptr : &kNoClass}) {
+        const auto sections = key ? m_byClass.find(*key) : m_byClass.end();
+        if (sections == m_byClass.end())
+            continue;
+        for (const int i : sections->second) {
+            const int format = FindReadingTemplate(m_parser, *m_players.GetPlayer(i), title);
             if (format >= 0) {
                 match.player = i;
                 match.format = format;
-                match.results = parser.GetResults();
+                match.results = m_parser.GetResults();
                 return match;
             }
         }

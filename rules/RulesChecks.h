@@ -3,6 +3,7 @@
 // host's lookup of a title in the whole file. Both work on the records, by number.
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "rules/AllPlayersInfo.h"
@@ -39,8 +40,20 @@ struct stTitleMatch {
     std::vector<CTpParameter> results; // the parser's results for that template
 };
 
-// As the host looks a title up: the sections with exactly this class in file order, then
-// those with the empty class; the first section with a template that reads the title gives
-// the result, within it the first such template.
-stTitleMatch FindTitle(CTitleParser& parser, const CAllPlayersInfo& players, const std::string& wndClass,
-                       const std::string& title);
+// Titles looked up in a whole rules file as the host does: in the sections with exactly the
+// title's window class in file order, then in those with the empty class; the first section
+// with a template that reads the title gives the result, within it the first such template.
+// The players must outlive the lookup and stay as they are.
+class CTitleLookup {
+public:
+    explicit CTitleLookup(const CAllPlayersInfo& players);
+
+    stTitleMatch Find(const std::string& wndClass, const std::string& title);
+
+private:
+    const CAllPlayersInfo& m_players;
+    // The sections of each class in file order, the empty class too: a file with many
+    // sections is not gone through for every title.
+    std::unordered_map<std::string, std::vector<int>> m_byClass;
+    CTitleParser m_parser;
+};
