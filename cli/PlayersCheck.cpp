@@ -216,6 +216,8 @@ int PrintWarnings(std::ostream& err, const RulesFile& file, const CAllPlayersInf
 
 // Checks one file into players: kValid, kInvalid or kTrouble. loaded tells whether the
 // players may be used, which with --werror they may be though the file counts as invalid.
+// The wizard's own loading gives the verdict; the text is read once more for the lines that
+// the diagnostics show, as the reader keeps none.
 int CheckFile(const Options& options, RulesFile& file, CAllPlayersInfo& players, bool& loaded, std::ostream& err)
 {
     loaded = false;
