@@ -122,8 +122,26 @@ public:
                 ++end;
             }
             if (mark) {
-                cut.fields.push_back({fieldStart, i - fieldStart});
-                cut.separators.push_back({{i, end - i}, false});
+                // ") - " is two separators, ")" and " - ", and " - [" is " - " and "[", so that
+                // they line up with the titles that have one without the other.
+                int from = i;
+                for (int k = i; k < end; ++k) {
+                    const char c = title[static_cast<std::size_t>(k)];
+                    const bool markBefore = MarkIn(title, from, k);
+                    const bool markAfter = MarkIn(title, k + 1, end);
+                    int cutAt = -1;
+                    if (std::strchr("([{", c) && markBefore)
+                        cutAt = k;
+                    else if (std::strchr(")]}", c) && markAfter)
+                        cutAt = k + 1;
+                    if (cutAt > from) {
+                        cut.fields.push_back({fieldStart, from - fieldStart});
+                        cut.separators.push_back({{from, cutAt - from}, false});
+                        fieldStart = from = cutAt;
+                    }
+                }
+                cut.fields.push_back({fieldStart, from - fieldStart});
+                cut.separators.push_back({{from, end - from}, false});
                 fieldStart = end;
             }
             i = end;
@@ -145,6 +163,14 @@ public:
     }
 
 private:
+    bool MarkIn(const std::string& title, int from, int to) const
+    {
+        for (int k = from; k < to; ++k)
+            if (m_kind[static_cast<unsigned char>(title[static_cast<std::size_t>(k)])] == Kind::Mark)
+                return true;
+        return false;
+    }
+
     std::array<bool, 256> m_lead{};
     std::array<Kind, 256> m_kind{};
 };
@@ -272,15 +298,27 @@ std::string FamilyTemplate(const std::vector<Member>& members)
         }
     }
 
-    // Artist and Title around the first " - " with a varying part after it. A constant artist
-    // is a tag too, unless it opens the title and nothing else constant could be the player's
-    // name.
+    // Artist and Title around the first " - " with a varying part after it; a bracketed
+    // part straight after the dash is an extra ("Ann - [Album] Song"), the title follows it.
+    // A constant artist is a tag too, unless it opens the title and nothing else constant
+    // could be the player's name.
+    const auto sepText = [&first](int j) { return first.SepText(first.splits[static_cast<std::size_t>(j)]); };
+    const auto bracketed = [&](int j) {
+        return j > 0 && j + 1 < parts && std::strchr("([{", sepText(j - 1).back()) &&
+               std::strchr(")]}", sepText(j).front());
+    };
     bool title = false;
     for (int k = 1; k < parts && !title; ++k) {
+        if (sepText(k - 1) != " - ")
+            continue;
+        int t = k;
+        if (t + 1 < parts && !plans[static_cast<std::size_t>(t)].varying && plans[static_cast<std::size_t>(t)].constant.empty())
+            ++t;
+        if (bracketed(t))
+            ++t;
         PartPlan& before = plans[static_cast<std::size_t>(k - 1)];
-        PartPlan& after = plans[static_cast<std::size_t>(k)];
-        if (first.SepText(first.splits[static_cast<std::size_t>(k - 1)]) != " - " || !after.varying ||
-            !after.name.empty())
+        PartPlan& after = plans[static_cast<std::size_t>(t)];
+        if (!after.varying || !after.name.empty())
             continue;
         after.name = "Title";
         title = true;
