@@ -48,7 +48,7 @@ struct Separator {
     bool strong = false;
 };
 
-// fields.size() == separators.size() + 1; fields may be empty at either end.
+// fields.size() == separators.size() + 1; a field may be empty.
 struct Cut {
     std::vector<Span> fields;
     std::vector<Separator> separators;
@@ -163,6 +163,20 @@ public:
         return cut;
     }
 
+    // True when a value of an interpretation begins or ends inside a double-byte character.
+    bool SplitsCharacter(const std::string& title, const std::vector<CTpParameter>& values) const
+    {
+        if (std::none_of(title.begin(), title.end(), [this](char c) { return m_lead[static_cast<unsigned char>(c)]; }))
+            return false;
+        std::vector<bool> starts(title.size() + 1, false);
+        for (std::size_t i = 0; i < title.size(); i += m_lead[static_cast<unsigned char>(title[i])] ? 2 : 1)
+            starts[i] = true;
+        starts[title.size()] = true;
+        return std::any_of(values.begin(), values.end(), [&starts](const CTpParameter& v) {
+            return !starts[static_cast<std::size_t>(v.m_nPos)] || !starts[static_cast<std::size_t>(v.m_nPos + v.m_nLen)];
+        });
+    }
+
 private:
     bool MarkIn(const std::string& title, int from, int to) const
     {
@@ -220,10 +234,8 @@ PartPlan PlanPart(const std::vector<Member>& members, int j)
     const Member& first = members.front();
     const std::string_view text0 = first.PartText(j);
     plan.constant.assign(text0);
-    const bool same = std::all_of(members.begin(), members.end(), [&](const Member& m) {
-        return m.PartText(j) == text0 && !HasBracket(text0);
-    });
-    if (same)
+    if (!HasBracket(text0) &&
+        std::all_of(members.begin(), members.end(), [&](const Member& m) { return m.PartText(j) == text0; }))
         return plan;
     plan.varying = true;
 
@@ -502,28 +514,40 @@ private:
 };
 
 // Orders the templates most specific first and gives each title to the first template
-// that reads it; templates that read no title first are left out.
-std::vector<stTemplateSuggestion> Assign(const std::vector<std::string>& templates,
-                                         const std::vector<std::string>& titles, std::vector<bool>* read)
+// that reads it; templates that read no title first are left out. So is a template that
+// ends a value inside a double-byte character, as interpretation searches bytes: its
+// constant text met the second byte of a character.
+std::vector<stTemplateSuggestion> Assign(std::vector<std::string> templates, const std::vector<std::string>& titles,
+                                         const Cutter& cutter, std::vector<bool>* read)
 {
-    const std::vector<int> order = MostSpecificFirst(templates);
-    std::vector<stTemplateSuggestion> ordered;
-    for (int t : order)
-        ordered.push_back({templates[static_cast<std::size_t>(t)], {}});
     CTitleParser parser;
-    for (std::size_t i = 0; i < titles.size(); ++i) {
-        parser.SetTitle(titles[i]);
-        for (stTemplateSuggestion& s : ordered) {
-            if (parser.SetTemplate(s.templateText) == 0 && parser.Interpret() == 0) {
-                s.titles.push_back(static_cast<int>(i));
-                if (read)
-                    (*read)[i] = true;
+    for (;;) {
+        std::vector<stTemplateSuggestion> ordered;
+        for (int t : MostSpecificFirst(templates))
+            ordered.push_back({templates[static_cast<std::size_t>(t)], {}});
+        std::vector<bool> splits(ordered.size(), false);
+        for (std::size_t i = 0; i < titles.size(); ++i) {
+            parser.SetTitle(titles[i]);
+            for (std::size_t s = 0; s < ordered.size(); ++s) {
+                if (parser.SetTemplate(ordered[s].templateText) != 0 || parser.Interpret() != 0)
+                    continue;
+                ordered[s].titles.push_back(static_cast<int>(i));
+                splits[s] = splits[s] || cutter.SplitsCharacter(titles[i], parser.GetResults());
                 break;
             }
         }
+        if (std::find(splits.begin(), splits.end(), true) == splits.end()) {
+            std::erase_if(ordered, [](const stTemplateSuggestion& s) { return s.titles.empty(); });
+            for (const stTemplateSuggestion& s : ordered)
+                for (int i : s.titles)
+                    if (read)
+                        (*read)[static_cast<std::size_t>(i)] = true;
+            return ordered;
+        }
+        for (std::size_t s = 0; s < ordered.size(); ++s)
+            if (splits[s])
+                std::erase(templates, ordered[s].templateText);
     }
-    std::erase_if(ordered, [](const stTemplateSuggestion& s) { return s.titles.empty(); });
-    return ordered;
 }
 
 void AddTemplate(std::vector<std::string>& templates, std::string text)
@@ -582,7 +606,7 @@ std::vector<stTemplateSuggestion> SuggestTemplatesInCodePage(const std::vector<s
             AddTemplate(templates, FamilyTemplate(family));
 
     std::vector<bool> read(titles.size(), false);
-    std::vector<stTemplateSuggestion> result = Assign(templates, titles, &read);
+    std::vector<stTemplateSuggestion> result = Assign(templates, titles, cutter, &read);
 
     // What no template reads: titles whose values hold strong separators of their own.
     // Bounded, so that a thousand titles of no shared shape still take milliseconds: a title
@@ -614,6 +638,6 @@ std::vector<stTemplateSuggestion> SuggestTemplatesInCodePage(const std::vector<s
         if (c.Members().size() > 1)
             AddTemplate(templates, FamilyTemplate(c.Members()));
     if (templates.size() != before)
-        result = Assign(templates, titles, nullptr);
+        result = Assign(templates, titles, cutter, nullptr);
     return result;
 }
