@@ -615,7 +615,7 @@ std::vector<stTemplateSuggestion> SuggestTemplatesInCodePage(const std::vector<s
     // Bounded, so that a thousand titles of no shared shape still take milliseconds: a title
     // tries a few clusters, those with members first, then the latest lone titles; and the
     // members looked at again when clusters shrink are counted against a budget.
-    constexpr int kClustersTried = 32;
+    constexpr std::size_t kClustersTried = 32;
     long work = 0;
     std::vector<Cluster> clusters;
     std::vector<std::size_t> tries;
