@@ -7,7 +7,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "platform/AnsiCodePage.h"
+#include "platform/AnsiText.h"
 #include "platform/ParseError.h"
 #include "rules/TitleParser.h"
 #include "rules/TpTemplate.h"
