@@ -188,6 +188,23 @@ void CPaintTitleDlg::Initialise()
     m_bCollapsed = 0;
     ToggleAdditionalMarkers();
     EnableWindow(Item(IDOK), FALSE);
+    ApplyMarks();
+}
+
+void CPaintTitleDlg::ApplyMarks()
+{
+    if (m_arrMarks.empty())
+        return;
+    for (const stPaintMark& mark : m_arrMarks) {
+        for (const stMarker& marker : kMarkers) {
+            const int number = marker.bitmap == IDB_MARKER_CONSTANT ? kMarkerConstant : marker.bitmap;
+            if (number == mark.marker)
+                m_PaintCaption.AddRange(mark.start, mark.end, number, marker.name, marker.multiple);
+        }
+    }
+    Repaint();
+    EnableWindow(Item(IDOK), CanBuildTemplate(m_PaintCaption) ? TRUE : FALSE);
+    m_editTitle.SetSel(0, 0);
 }
 
 bool CPaintTitleDlg::OnCommand(int id, int code)
