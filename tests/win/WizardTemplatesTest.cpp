@@ -340,6 +340,7 @@ TEST_F(TemplatesPage, SuggestedTemplatesArePaintedForTheUserAndJoinTheListAsPain
         EXPECT_EQ(Cell(IDC_STEP3_TITLES, t, 3), "2");
 
     // Again: only the skipped family is still unread, and its template joins last.
+    presses = {IDOK};
     Click(IDC_STEP3_SUGGEST);
     ASSERT_EQ(offered.size(), 4u);
     EXPECT_EQ(offered[3], offered[1]);
