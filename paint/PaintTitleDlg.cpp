@@ -134,7 +134,12 @@ BOOL CPaintTitleDlg::OnInitDialog()
     m_editExample.Attach(Hwnd(), IDC_PAINT_EXAMPLE);
     m_editTitle.Attach(Hwnd(), IDC_PAINT_TITLE);
     Initialise();
-    return TRUE;
+    if (m_arrMarks.empty())
+        return TRUE;
+    // Proposed marks are shown in their colours, not under a selection of the whole title.
+    m_editTitle.Focus();
+    m_editTitle.SetSel(0, 0);
+    return FALSE;
 }
 
 // The first failure, reported, ends the initialisation where it is.
@@ -204,7 +209,6 @@ void CPaintTitleDlg::ApplyMarks()
     }
     Repaint();
     EnableWindow(Item(IDOK), CanBuildTemplate(m_PaintCaption) ? TRUE : FALSE);
-    m_editTitle.SetSel(0, 0);
 }
 
 bool CPaintTitleDlg::OnCommand(int id, int code)

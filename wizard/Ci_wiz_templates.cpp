@@ -21,7 +21,7 @@ constexpr const char* kModule = "Ci_wiz_templates";
 
 constexpr int kNumberColumnWidth = 20;
 // The columns that say which template reads which title: "12", "0 (hidden by 12)".
-constexpr int kReaderColumnWidth = 60;
+constexpr int kReaderColumnWidth = 70;
 constexpr int kTitlesReadColumnWidth = 100;
 
 int OuterWidth(HWND hwnd)
