@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "platform/AnsiCodePage.h"
 #include "platform/ParseError.h"
@@ -47,7 +48,7 @@ struct Separator {
     bool strong = false;
 };
 
-// fields.size() == separators.size() + 1; fields may be empty at either end.
+// fields.size() == separators.size() + 1; a field may be empty.
 struct Cut {
     std::vector<Span> fields;
     std::vector<Separator> separators;
@@ -162,6 +163,20 @@ public:
         return cut;
     }
 
+    // True when a value of an interpretation begins or ends inside a double-byte character.
+    bool SplitsCharacter(const std::string& title, const std::vector<CTpParameter>& values) const
+    {
+        if (std::none_of(title.begin(), title.end(), [this](char c) { return m_lead[static_cast<unsigned char>(c)]; }))
+            return false;
+        std::vector<bool> starts(title.size() + 1, false);
+        for (std::size_t i = 0; i < title.size(); i += m_lead[static_cast<unsigned char>(title[i])] ? 2 : 1)
+            starts[i] = true;
+        starts[title.size()] = true;
+        return std::any_of(values.begin(), values.end(), [&starts](const CTpParameter& v) {
+            return !starts[static_cast<std::size_t>(v.m_nPos)] || !starts[static_cast<std::size_t>(v.m_nPos + v.m_nLen)];
+        });
+    }
+
 private:
     bool MarkIn(const std::string& title, int from, int to) const
     {
@@ -219,10 +234,8 @@ PartPlan PlanPart(const std::vector<Member>& members, int j)
     const Member& first = members.front();
     const std::string_view text0 = first.PartText(j);
     plan.constant.assign(text0);
-    const bool same = std::all_of(members.begin(), members.end(), [&](const Member& m) {
-        return m.PartText(j) == text0 && !HasBracket(text0);
-    });
-    if (same)
+    if (!HasBracket(text0) &&
+        std::all_of(members.begin(), members.end(), [&](const Member& m) { return m.PartText(j) == text0; }))
         return plan;
     plan.varying = true;
 
@@ -393,102 +406,148 @@ std::vector<std::pair<int, int>> CommonSeparators(const std::vector<std::string_
     return pairs;
 }
 
-// Titles that no family's template reads, matched on the strong separators they share.
-struct Cluster {
-    std::vector<std::string_view> common;
-    std::vector<Member> members;
-};
+// The pieces into which the strong separators that are not among the member's splits cut
+// part j; none when there are no such separators.
+std::vector<std::string_view> Pieces(const Member& m, int j)
+{
+    std::vector<std::string_view> pieces;
+    int from = m.cut->fields[static_cast<std::size_t>(m.FirstSep(j))].pos;
+    for (int s = m.FirstSep(j); s < m.LastSep(j); ++s) {
+        const Separator& sep = m.cut->separators[static_cast<std::size_t>(s)];
+        if (!sep.strong)
+            continue;
+        pieces.push_back(Text(*m.title, {from, sep.span.pos - from}));
+        from = sep.span.pos + sep.span.len;
+    }
+    if (!pieces.empty()) {
+        const Span part = m.Part(j);
+        pieces.push_back(Text(*m.title, {from, part.pos + part.len - from}));
+    }
+    return pieces;
+}
 
-// Joining fails when a separator left out of the shared ones made structure of its own: a
+Member Resplit(const Member& m, const std::vector<std::pair<int, int>>& pairs, bool second)
+{
+    Member kept = m;
+    kept.splits.clear();
+    for (const auto& [c, t] : pairs)
+        kept.splits.push_back(m.splits[static_cast<std::size_t>(second ? t : c)]);
+    return kept;
+}
+
+// Titles that no family's template reads, matched on the strong separators they share. A
+// title joins unless a separator left out of the shared ones made structure of its own: a
 // piece of the part it falls in is another member's whole part ("Winamp" and "Winamp
 // [Paused]"), so the two are different shapes rather than one value with a bracket in it.
-bool MadeStructure(const std::vector<Member>& members)
-{
-    const int parts = members.front().PartCount();
-    for (const Member& m : members) {
-        for (int j = 0; j < parts; ++j) {
-            std::vector<std::string_view> pieces;
-            int from = m.cut->fields[static_cast<std::size_t>(m.FirstSep(j))].pos;
-            for (int s = m.FirstSep(j); s < m.LastSep(j); ++s) {
-                const Separator& sep = m.cut->separators[static_cast<std::size_t>(s)];
-                if (!sep.strong)
-                    continue;
-                pieces.push_back(Text(*m.title, {from, sep.span.pos - from}));
-                from = sep.span.pos + sep.span.len;
-            }
-            if (pieces.empty())
-                continue;
-            const Span part = m.Part(j);
-            pieces.push_back(Text(*m.title, {from, part.pos + part.len - from}));
-            for (const Member& other : members) {
-                const std::string_view whole = other.PartText(j);
-                if (&other != &m && !whole.empty() && std::find(pieces.begin(), pieces.end(), whole) != pieces.end())
-                    return true;
-            }
+class Cluster {
+public:
+    static constexpr long kShrinkWork = 20000;
+
+    explicit Cluster(const Member& first)
+    {
+        for (int s : first.splits)
+            m_common.push_back(first.SepText(s));
+        m_wholes.resize(m_common.size() + 1);
+        m_pieces.resize(m_common.size() + 1);
+        Add(first);
+    }
+
+    const std::vector<Member>& Members() const { return m_members; }
+
+    // `work` counts the members looked at again when the shared separators shrink.
+    bool TryJoin(const Member& candidate, long& work)
+    {
+        std::vector<std::string_view> seps;
+        for (int s : candidate.splits)
+            seps.push_back(candidate.SepText(s));
+        const auto pairs = CommonSeparators(m_common, seps);
+        if (pairs.empty())
+            return false;
+        const Member joined = Resplit(candidate, pairs, true);
+        if (pairs.size() == m_common.size()) {
+            if (Clashes(joined))
+                return false;
+            Add(joined);
+            return true;
         }
+        if (work >= kShrinkWork)
+            return false;
+        work += static_cast<long>(m_members.size());
+        Cluster shrunk(joined);
+        for (const Member& m : m_members)
+            if (shrunk.Clashes(Resplit(m, pairs, false)))
+                return false;
+            else
+                shrunk.Add(Resplit(m, pairs, false));
+        *this = std::move(shrunk);
+        return true;
     }
-    return false;
-}
 
-bool TryJoin(Cluster& cluster, const Member& candidate)
-{
-    std::vector<std::string_view> seps;
-    for (int s : candidate.splits)
-        seps.push_back(candidate.SepText(s));
-    const auto pairs = CommonSeparators(cluster.common, seps);
-    if (pairs.empty())
+private:
+    bool Clashes(const Member& m) const
+    {
+        for (int j = 0; j < m.PartCount(); ++j) {
+            const std::string_view whole = m.PartText(j);
+            if (!whole.empty() && m_pieces[static_cast<std::size_t>(j)].count(whole))
+                return true;
+            for (const std::string_view piece : Pieces(m, j))
+                if (!piece.empty() && m_wholes[static_cast<std::size_t>(j)].count(piece))
+                    return true;
+        }
         return false;
-    std::vector<Member> members;
-    for (const Member& m : cluster.members) {
-        Member kept = m;
-        kept.splits.clear();
-        for (const auto& [c, t] : pairs)
-            kept.splits.push_back(m.splits[static_cast<std::size_t>(c)]);
-        members.push_back(std::move(kept));
     }
-    Member joined = candidate;
-    joined.splits.clear();
-    for (const auto& [c, t] : pairs)
-        joined.splits.push_back(candidate.splits[static_cast<std::size_t>(t)]);
-    members.push_back(std::move(joined));
-    if (MadeStructure(members))
-        return false;
-    std::vector<std::string_view> common;
-    for (const auto& [c, t] : pairs)
-        common.push_back(cluster.common[static_cast<std::size_t>(c)]);
-    cluster.common = std::move(common);
-    cluster.members = std::move(members);
-    return true;
-}
 
-struct Proposal {
-    std::string text;
-    std::vector<int> titles;
+    void Add(const Member& m)
+    {
+        for (int j = 0; j < m.PartCount(); ++j) {
+            m_wholes[static_cast<std::size_t>(j)].insert(m.PartText(j));
+            for (const std::string_view piece : Pieces(m, j))
+                m_pieces[static_cast<std::size_t>(j)].insert(piece);
+        }
+        m_members.push_back(m);
+    }
+
+    std::vector<std::string_view> m_common;
+    std::vector<Member> m_members;
+    std::vector<std::unordered_set<std::string_view>> m_wholes; // per part
+    std::vector<std::unordered_set<std::string_view>> m_pieces;
 };
 
 // Orders the templates most specific first and gives each title to the first template
-// that reads it; templates that read no title first are left out.
-std::vector<stTemplateSuggestion> Assign(const std::vector<std::string>& templates,
-                                         const std::vector<std::string>& titles, std::vector<bool>* read)
+// that reads it; templates that read no title first are left out. So is a template that
+// ends a value inside a double-byte character, as interpretation searches bytes: its
+// constant text met the second byte of a character.
+std::vector<stTemplateSuggestion> Assign(std::vector<std::string> templates, const std::vector<std::string>& titles,
+                                         const Cutter& cutter, std::vector<bool>* read)
 {
-    const std::vector<int> order = MostSpecificFirst(templates);
-    std::vector<stTemplateSuggestion> ordered;
-    for (int t : order)
-        ordered.push_back({templates[static_cast<std::size_t>(t)], {}});
     CTitleParser parser;
-    for (std::size_t i = 0; i < titles.size(); ++i) {
-        parser.SetTitle(titles[i]);
-        for (stTemplateSuggestion& s : ordered) {
-            if (parser.SetTemplate(s.templateText) == 0 && parser.Interpret() == 0) {
-                s.titles.push_back(static_cast<int>(i));
-                if (read)
-                    (*read)[i] = true;
+    for (;;) {
+        std::vector<stTemplateSuggestion> ordered;
+        for (int t : MostSpecificFirst(templates))
+            ordered.push_back({templates[static_cast<std::size_t>(t)], {}});
+        std::vector<bool> splits(ordered.size(), false);
+        for (std::size_t i = 0; i < titles.size(); ++i) {
+            parser.SetTitle(titles[i]);
+            for (std::size_t s = 0; s < ordered.size(); ++s) {
+                if (parser.SetTemplate(ordered[s].templateText) != 0 || parser.Interpret() != 0)
+                    continue;
+                ordered[s].titles.push_back(static_cast<int>(i));
+                splits[s] = splits[s] || cutter.SplitsCharacter(titles[i], parser.GetResults());
                 break;
             }
         }
+        if (std::find(splits.begin(), splits.end(), true) == splits.end()) {
+            std::erase_if(ordered, [](const stTemplateSuggestion& s) { return s.titles.empty(); });
+            for (const stTemplateSuggestion& s : ordered)
+                for (int i : s.titles)
+                    if (read)
+                        (*read)[static_cast<std::size_t>(i)] = true;
+            return ordered;
+        }
+        for (std::size_t s = 0; s < ordered.size(); ++s)
+            if (splits[s])
+                std::erase(templates, ordered[s].templateText);
     }
-    std::erase_if(ordered, [](const stTemplateSuggestion& s) { return s.titles.empty(); });
-    return ordered;
 }
 
 void AddTemplate(std::vector<std::string>& templates, std::string text)
@@ -547,30 +606,38 @@ std::vector<stTemplateSuggestion> SuggestTemplatesInCodePage(const std::vector<s
             AddTemplate(templates, FamilyTemplate(family));
 
     std::vector<bool> read(titles.size(), false);
-    std::vector<stTemplateSuggestion> result = Assign(templates, titles, &read);
+    std::vector<stTemplateSuggestion> result = Assign(templates, titles, cutter, &read);
 
     // What no template reads: titles whose values hold strong separators of their own.
+    // Bounded, so that a thousand titles of no shared shape still take milliseconds: a title
+    // tries a few clusters, those with members first, then the latest lone titles; and the
+    // members looked at again when clusters shrink are counted against a budget.
+    constexpr int kClustersTried = 32;
+    long work = 0;
     std::vector<Cluster> clusters;
+    std::vector<std::size_t> tries;
     for (const Member& m : members) {
         if (read[static_cast<std::size_t>(m.index)] || m.splits.empty())
             continue;
+        tries.clear();
+        for (std::size_t c = 0; c < clusters.size() && tries.size() < kClustersTried; ++c)
+            if (clusters[c].Members().size() > 1)
+                tries.push_back(c);
+        for (std::size_t c = clusters.size(); c-- > 0 && tries.size() < kClustersTried;)
+            if (clusters[c].Members().size() == 1)
+                tries.push_back(c);
         bool joined = false;
-        for (Cluster& c : clusters)
-            if ((joined = TryJoin(c, m)))
+        for (std::size_t c : tries)
+            if ((joined = clusters[c].TryJoin(m, work)))
                 break;
-        if (!joined) {
-            Cluster c;
-            for (int s : m.splits)
-                c.common.push_back(m.SepText(s));
-            c.members.push_back(m);
-            clusters.push_back(std::move(c));
-        }
+        if (!joined)
+            clusters.emplace_back(m);
     }
     const std::size_t before = templates.size();
     for (const Cluster& c : clusters)
-        if (c.members.size() > 1)
-            AddTemplate(templates, FamilyTemplate(c.members));
+        if (c.Members().size() > 1)
+            AddTemplate(templates, FamilyTemplate(c.Members()));
     if (templates.size() != before)
-        result = Assign(templates, titles, nullptr);
+        result = Assign(templates, titles, cutter, nullptr);
     return result;
 }

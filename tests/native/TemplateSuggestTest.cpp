@@ -236,6 +236,12 @@ TEST(TemplateSuggest, DoubleByteCharactersAreNeverSplit)
     EXPECT_EQ(SuggestTemplatesInCodePage(titles, Cp932LeadByte), expected);
     // Taken byte by byte the same titles cut at the '[' inside the artist.
     EXPECT_NE(SuggestTemplatesInCodePage(titles, NoLeadByte), expected);
+
+    // Interpretation searches bytes: "[<Unused>] <Artist> - <Title>" would find "] " at the
+    // second byte of the first character of these titles, so it is not proposed.
+    const std::vector<std::string> bracketed = {"[\x83\x5d X] A - B", "[\x83\x5d Y] C - D"};
+    EXPECT_TRUE(SuggestTemplatesInCodePage(bracketed, Cp932LeadByte).empty());
+    EXPECT_EQ(SuggestTemplatesInCodePage(bracketed, NoLeadByte).size(), 1u);
 }
 
 } // namespace
