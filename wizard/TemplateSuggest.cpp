@@ -311,43 +311,46 @@ std::string FamilyTemplate(const std::vector<Member>& members)
         }
     }
 
-    // Artist and Title around the first " - " with a varying part after it; a bracketed
-    // part straight after the dash is an extra ("Ann - [Album] Song"), the title follows it.
-    // A constant artist is a tag too, unless it opens the title and nothing else constant
-    // could be the player's name.
+    // Artist and Title around a " - " with a varying part after it: the first such, unless
+    // what stands before it is the player's name opening the title ("Spotify - Ann - Song")
+    // and another follows. A bracketed part straight after the dash is an extra ("Ann -
+    // [Album] Song"), the title follows it. A constant artist is a tag too, unless it is the
+    // player's name: a constant opening with no other constant words in the title.
     const auto sepText = [&first](int j) { return first.SepText(first.splits[static_cast<std::size_t>(j)]); };
+    const auto plan = [&plans](int j) -> PartPlan& { return plans[static_cast<std::size_t>(j)]; };
     const auto bracketed = [&](int j) {
         return j > 0 && j + 1 < parts && std::strchr("([{", sepText(j - 1).back()) &&
                std::strchr(")]}", sepText(j).front());
     };
-    bool title = false;
-    for (int k = 1; k < parts && !title; ++k) {
+    const auto playerName = [&](int j) {
+        if (j != 0 || plan(j).varying || !plan(j).name.empty() || plan(j).constant.empty())
+            return false;
+        for (int other = 1; other < parts; ++other)
+            if (!plan(other).varying && plan(other).name.empty() && HasLetter(plan(other).constant))
+                return false;
+        return true;
+    };
+    std::vector<std::pair<int, int>> dashes; // artist and title parts
+    for (int k = 1; k < parts; ++k) {
         if (sepText(k - 1) != " - ")
             continue;
         int t = k;
-        if (t + 1 < parts && !plans[static_cast<std::size_t>(t)].varying && plans[static_cast<std::size_t>(t)].constant.empty())
+        if (t + 1 < parts && !plan(t).varying && plan(t).constant.empty())
             ++t;
         if (bracketed(t))
             ++t;
-        PartPlan& before = plans[static_cast<std::size_t>(k - 1)];
-        PartPlan& after = plans[static_cast<std::size_t>(t)];
-        if (!after.varying || !after.name.empty())
-            continue;
-        after.name = "Title";
-        title = true;
-        if (!before.name.empty() || (!before.varying && before.constant.empty()))
-            continue;
-        if (before.varying) {
-            before.name = "Artist";
-            continue;
-        }
-        bool otherName = false;
-        for (int j = 0; j < parts; ++j) {
-            const PartPlan& p = plans[static_cast<std::size_t>(j)];
-            otherName = otherName || (j != k - 1 && !p.varying && p.name.empty() && HasLetter(p.constant));
-        }
-        if (k - 1 > 0 || otherName)
-            Force(before, "Artist");
+        if (plan(t).varying && plan(t).name.empty())
+            dashes.emplace_back(k - 1, t);
+    }
+    const auto dash = std::find_if(dashes.begin(), dashes.end(), [&](const auto& d) { return !playerName(d.first); });
+    const bool title = !dashes.empty();
+    if (title) {
+        const auto [a, t] = dash != dashes.end() ? *dash : dashes.front();
+        plan(t).name = "Title";
+        if (plan(a).name.empty() && plan(a).varying)
+            plan(a).name = "Artist";
+        else if (plan(a).name.empty() && !plan(a).constant.empty() && !playerName(a))
+            Force(plan(a), "Artist");
     }
 
     std::vector<PartPlan*> rest;
@@ -612,7 +615,7 @@ std::vector<stTemplateSuggestion> SuggestTemplatesInCodePage(const std::vector<s
     // Bounded, so that a thousand titles of no shared shape still take milliseconds: a title
     // tries a few clusters, those with members first, then the latest lone titles; and the
     // members looked at again when clusters shrink are counted against a budget.
-    constexpr int kClustersTried = 32;
+    constexpr std::size_t kClustersTried = 32;
     long work = 0;
     std::vector<Cluster> clusters;
     std::vector<std::size_t> tries;

@@ -14,7 +14,8 @@ struct stTemplateSuggestion {
 std::vector<stTemplateSuggestion> SuggestTemplates(const std::vector<std::string>& titles);
 
 // The same for titles in a code page whose double-byte characters begin with the bytes for
-// which isLeadByte holds; SuggestTemplates takes the lead bytes of the process's ANSI code page.
+// which isLeadByte holds (none when it is null); SuggestTemplates takes the lead bytes of the
+// process's ANSI code page.
 using LeadBytePredicate = bool (*)(unsigned char byte);
 std::vector<stTemplateSuggestion> SuggestTemplatesInCodePage(const std::vector<std::string>& titles,
                                                              LeadBytePredicate isLeadByte);
