@@ -134,7 +134,12 @@ BOOL CPaintTitleDlg::OnInitDialog()
     m_editExample.Attach(Hwnd(), IDC_PAINT_EXAMPLE);
     m_editTitle.Attach(Hwnd(), IDC_PAINT_TITLE);
     Initialise();
-    return TRUE;
+    if (m_arrMarks.empty())
+        return TRUE;
+    // Proposed marks are shown in their colours, not under a selection of the whole title.
+    m_editTitle.Focus();
+    m_editTitle.SetSel(0, 0);
+    return FALSE;
 }
 
 // The first failure, reported, ends the initialisation where it is.
@@ -188,6 +193,22 @@ void CPaintTitleDlg::Initialise()
     m_bCollapsed = 0;
     ToggleAdditionalMarkers();
     EnableWindow(Item(IDOK), FALSE);
+    ApplyMarks();
+}
+
+void CPaintTitleDlg::ApplyMarks()
+{
+    if (m_arrMarks.empty())
+        return;
+    for (const stPaintMark& mark : m_arrMarks) {
+        for (const stMarker& marker : kMarkers) {
+            const int number = marker.bitmap == IDB_MARKER_CONSTANT ? kMarkerConstant : marker.bitmap;
+            if (number == mark.marker)
+                m_PaintCaption.AddRange(mark.start, mark.end, number, marker.name, marker.multiple);
+        }
+    }
+    Repaint();
+    EnableWindow(Item(IDOK), CanBuildTemplate(m_PaintCaption) ? TRUE : FALSE);
 }
 
 bool CPaintTitleDlg::OnCommand(int id, int code)

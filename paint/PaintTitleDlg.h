@@ -7,6 +7,7 @@
 
 #include <span>
 #include <string>
+#include <vector>
 
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
@@ -20,6 +21,13 @@ struct stMarker {
     int bitmap;   // the colour bitmap; also the marker number, except Constant's, which is 0
     int multiple;
     int swatch;
+};
+
+// A byte range of the title to mark when the dialog opens, as if by the marker's button.
+struct stPaintMark {
+    int start;
+    int end;
+    int marker; // a marker number, kMarkerConstant for Constant
 };
 
 class CPaintTitleDlg : public Dialog {
@@ -36,6 +44,7 @@ public:
     RECT m_rcWindow{};               // measured at initialisation; only its width is used
     CPaintCaption m_PaintCaption;
     std::string m_strTitle;          // set by the opener before the run
+    std::vector<stPaintMark> m_arrMarks; // set by an opener that proposes the marks
     std::string m_strTemplate;       // the template, after the run ended with OK
 
     // A rich edit control of version 1.
@@ -72,6 +81,7 @@ protected:
 private:
     void Initialise();
     void OnMarker(const stMarker& marker);
+    void ApplyMarks();
     void Repaint();
     void ToggleAdditionalMarkers();
     void ShowAdditionalMarkers(bool show);

@@ -66,6 +66,11 @@
 #define IDS_WND_CLASS_NOT_FOUND             200  // rules file: no class line
 #define IDS_LINE                            201  // line number prefix (trailing blank)
 #define IDS_HOST_NOT_INSTALLED              202  // host missing or older than 4.3
+#define IDS_COL_READ_BY                     320  // step 3 titles list column 3
+#define IDS_COL_TITLES_READ                 321  // step 3 templates list column 3
+#define IDS_HIDDEN_BY                       322  // step 3: template that reads no title, and why
+#define IDS_SUGGEST_ALL_RECOGNIZED          323  // step 3 Suggest templates: nothing left to read
+#define IDS_SUGGEST_NOTHING                 324  // step 3 Suggest templates: no proposal
 
 // Dialogs, controls, bitmaps and icons
 #define IDD_ABOUTBOX                        100
@@ -109,6 +114,7 @@
 #define IDC_STEP3_DOWN                      1017
 #define IDC_STEP3_DELETE                    1018
 #define IDC_STEP3_AUTO_ORDER                1019
+#define IDC_STEP3_SUGGEST                   2020
 
 // Step 4 (naming and finish)
 #define IDC_INTERNAL_NAME                   1023
