@@ -202,14 +202,20 @@ bool CPaintTitleDlg::PaintExample(CHARFORMATA& format)
     return true;
 }
 
-// The swatches show the images drawn for the dialog's DPI; a swatch larger than its image
-// is filled with the image's colour, never stretched.
+// The swatches show the images drawn for the dialog's DPI, centred, never stretched; the
+// rest of a swatch larger than its image is filled with the image's colour (by the control
+// on Windows, by the background brush given here under Wine, whose control fills with it).
 void CPaintTitleDlg::SetSwatchImages()
 {
     for (std::size_t i = 0; i < std::size(kMarkers); ++i) {
         GdiObject image(LoadBitmapForDpi(kMarkers[i].bitmap, Dpi()));
         if (!image)
             continue; // the swatch keeps the image it has
+        MemoryDC memory(nullptr);
+        if (memory) {
+            SelectedObject selected(memory.Get(), image.Get());
+            m_swatchBrushes[i].Reset(CreateSolidBrush(GetPixel(memory.Get(), 0, 0)));
+        }
         const auto replaced = reinterpret_cast<HGDIOBJ>(
             SendMessageA(Item(kMarkers[i].swatch), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(image.Get())));
         // The first image replaced is the one the control loaded from the template.
@@ -217,6 +223,19 @@ void CPaintTitleDlg::SetSwatchImages()
             DeleteObject(replaced);
         m_swatchImages[i] = std::move(image);
     }
+}
+
+bool CPaintTitleDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result)
+{
+    if (message != WM_CTLCOLORSTATIC)
+        return false;
+    for (std::size_t i = 0; i < std::size(kMarkers); ++i) {
+        if (reinterpret_cast<HWND>(lParam) == Item(kMarkers[i].swatch) && m_swatchBrushes[i]) {
+            result = reinterpret_cast<INT_PTR>(m_swatchBrushes[i].Get());
+            return true;
+        }
+    }
+    return false;
 }
 
 void CPaintTitleDlg::OnDpiChanged(UINT oldDpi, UINT newDpi)

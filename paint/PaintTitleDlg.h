@@ -62,6 +62,7 @@ public:
     stErrorInfo m_ErrorInfo{};
     // The swatches' images for the dialog's DPI; they outlive the dialog's window.
     GdiObject m_swatchImages[13];
+    GdiObject m_swatchBrushes[13];   // each swatch's colour, around its image
 
     // The colour of the top-left pixel of a bitmap resource; CLR_INVALID, reported, when
     // it cannot be read.
@@ -72,6 +73,7 @@ protected:
     bool OnCommand(int id, int code) override;
     void OnOK() override;
     void OnDpiChanged(UINT oldDpi, UINT newDpi) override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
 private:
     void Initialise();

@@ -96,6 +96,7 @@ qew_ensure_wineprefix() {
 # started anew.
 qew_set_wine_dpi() {
   local size="$((1280 * $1 / 96))x$((1024 * $1 / 96))"
+  qew_ensure_wineprefix
   "$WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
   "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$size" /f >/dev/null 2>&1
   /usr/lib/wine/wineserver -k 2>/dev/null || true
