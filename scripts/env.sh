@@ -106,5 +106,7 @@ qew_set_wine_dpi() {
 
 qew_stop_wine() {
   /usr/lib/wine/wineserver -k 2>/dev/null || true
+  # Its programs are gone before their display is.
+  /usr/lib/wine/wineserver -w 2>/dev/null || true
   [ -n "${QEW_XVFB_PID:-}" ] && kill "$QEW_XVFB_PID" 2>/dev/null || true
 }
