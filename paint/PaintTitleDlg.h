@@ -11,6 +11,7 @@
 
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
+#include "framework/Guards.h"
 #include "paint/PaintCaption.h"
 #include "platform/ErrorInfo.h"
 
@@ -68,6 +69,9 @@ public:
     RichEdit m_editExample;
     RichEdit m_editTitle;
     stErrorInfo m_ErrorInfo{};
+    // The swatches' images for the dialog's DPI; they outlive the dialog's window.
+    GdiObject m_swatchImages[13];
+    GdiObject m_swatchBrushes[13];   // each swatch's colour, around its image
 
     // The colour of the top-left pixel of a bitmap resource; CLR_INVALID, reported, when
     // it cannot be read.
@@ -77,18 +81,25 @@ protected:
     BOOL OnInitDialog() override;
     bool OnCommand(int id, int code) override;
     void OnOK() override;
+    void OnDpiChanged(UINT oldDpi, UINT newDpi) override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
 private:
     void Initialise();
     void OnMarker(const stMarker& marker);
     void ApplyMarks();
     void Repaint();
+    bool PaintExample(CHARFORMATA& format);
+    void SetSwatchImages();
     void ToggleAdditionalMarkers();
+    // Sizes the window to the state's lowest control; false, reported, when it fails.
+    bool FitHeight(bool collapsed);
+    bool FitHeight() { return FitHeight(m_bCollapsed != 0); }
     void ShowAdditionalMarkers(bool show);
-    // Frames a button with its swatch, 5 pixels wider on every side.
+    // Frames a button with its swatch, 5 pixels (at 96 DPI) wider on every side.
     void PlaceSwatch(int button, int swatch) const;
     // The character format of both fields, in the given colour.
-    static CHARFORMATA MakeFormat(COLORREF colour);
+    CHARFORMATA MakeFormat(COLORREF colour) const;
     // Fills the dialog's record with the failed call and shows it.
     void Report(const char* function, int line, DWORD code = GetLastError());
 };

@@ -97,6 +97,10 @@
 #define IDD_CI_WIZ_FINISH                   136
 #define IDB_HEADER                          181  // wizard header image, 532x58
 #define IDB_WATERMARK                       182  // wizard watermark image, 48x48
+// The wizard's images and the marker swatches are also drawn for 150 and 200 percent
+// display scale (res/scaled.rc): numbered from the set's base plus the image's number less 140.
+#define IDB_SCALE150_BASE                   400
+#define IDB_SCALE200_BASE                   450
 
 #define IDC_REFRESH                         1006
 #define IDC_SHOW_INVISIBLE                  1007

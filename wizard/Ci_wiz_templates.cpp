@@ -4,6 +4,7 @@
 
 #include "framework/MessageBox.h"
 #include "paint/PaintTitleDlg.h"
+#include "platform/DpiScale.h"
 #include "framework/ResString.h"
 #include "res/resource.h"
 #include "rules/TitleParser.h"
@@ -55,17 +56,19 @@ BOOL CCi_wiz_templates::OnInitDialog()
         UINT heading;
         int width;
     };
-    const int titlesWidth = OuterWidth(m_listTitles.Hwnd()) - kReaderColumnWidth;
-    const int templatesWidth = OuterWidth(m_listTemplates.Hwnd()) - kTitlesReadColumnWidth;
+    const int readerWidth = ScaleForDpi(kReaderColumnWidth, Dpi());
+    const int titlesReadWidth = ScaleForDpi(kTitlesReadColumnWidth, Dpi());
+    const int titlesWidth = OuterWidth(m_listTitles.Hwnd()) - readerWidth;
+    const int templatesWidth = OuterWidth(m_listTemplates.Hwnd()) - titlesReadWidth;
     const Column columns[] = {
-        {m_listTitles, IDS_COL_N, kNumberColumnWidth},
+        {m_listTitles, IDS_COL_N, ScaleForDpi(kNumberColumnWidth, Dpi())},
         {m_listTitles, IDS_COL_CAPTURED_TITLES, titlesWidth / 2},
-        {m_listTitles, IDS_COL_INTERPRETATION, titlesWidth / 2 - 24},
-        {m_listTitles, IDS_COL_READ_BY, kReaderColumnWidth},
-        {m_listTemplates, IDS_COL_N, kNumberColumnWidth},
+        {m_listTitles, IDS_COL_INTERPRETATION, titlesWidth / 2 - ScaleForDpi(24, Dpi())},
+        {m_listTitles, IDS_COL_READ_BY, readerWidth},
+        {m_listTemplates, IDS_COL_N, ScaleForDpi(kNumberColumnWidth, Dpi())},
         {m_listTemplates, IDS_COL_TEMPLATES, templatesWidth / 2},
-        {m_listTemplates, IDS_COL_EXAMPLE, templatesWidth / 2 - 24},
-        {m_listTemplates, IDS_COL_TITLES_READ, kTitlesReadColumnWidth},
+        {m_listTemplates, IDS_COL_EXAMPLE, templatesWidth / 2 - ScaleForDpi(24, Dpi())},
+        {m_listTemplates, IDS_COL_TITLES_READ, titlesReadWidth},
     };
     for (int i = 0; i < 8; ++i) {
         if (columns[i].list.InsertColumn(i % 4, LoadResString(columns[i].heading), columns[i].width) == -1) {
@@ -396,4 +399,10 @@ bool CCi_wiz_templates::OnNotify(NMHDR* header, LRESULT& result)
         (reinterpret_cast<NMLISTVIEW*>(header)->uChanged & LVIF_STATE))
         UpdateButtons();
     return PropertyPage::OnNotify(header, result);
+}
+
+void CCi_wiz_templates::OnDpiChanged(UINT oldDpi, UINT newDpi)
+{
+    m_listTitles.RescaleColumns(oldDpi, newDpi);
+    m_listTemplates.RescaleColumns(oldDpi, newDpi);
 }
