@@ -1,5 +1,9 @@
 #include "framework/Controls.h"
 
+#include "platform/DpiScale.h"
+
+#include <algorithm>
+
 void EnableControl(HWND control, bool enable)
 {
     if (!enable && control && GetFocus() == control) {
@@ -152,6 +156,14 @@ int CALLBACK CompareRows(LPARAM a, LPARAM b, LPARAM context)
 }
 
 } // namespace
+
+void ListView::RescaleColumns(UINT fromDpi, UINT toDpi) const
+{
+    for (int column = 0, count = GetColumnCount(); column < count; ++column) {
+        const int width = static_cast<int>(Send(LVM_GETCOLUMNWIDTH, column));
+        Send(LVM_SETCOLUMNWIDTH, column, MAKELPARAM(RescaleForDpi(width, fromDpi, toDpi), 0));
+    }
+}
 
 std::vector<int> ListView::SortByText(int column, TextLess less) const
 {

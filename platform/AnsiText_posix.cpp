@@ -4,3 +4,8 @@ std::string AnsiToUtf8(const std::string& text)
 {
     return text;
 }
+
+bool IsAnsiLeadByte(unsigned char)
+{
+    return false;
+}

@@ -19,3 +19,8 @@ std::string AnsiToUtf8(const std::string& text)
     WideCharToMultiByte(CP_UTF8, 0, utf16.data(), wide, utf8.data(), narrow, nullptr, nullptr);
     return utf8;
 }
+
+bool IsAnsiLeadByte(unsigned char byte)
+{
+    return IsDBCSLeadByte(byte) != FALSE;
+}

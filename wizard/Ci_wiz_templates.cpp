@@ -1,8 +1,11 @@
 #include "wizard/Ci_wiz_templates.h"
 
+#include <algorithm>
+
 #include "framework/Guards.h"
 #include "framework/MessageBox.h"
 #include "paint/PaintTitleDlg.h"
+#include "platform/DpiScale.h"
 #include "framework/ResString.h"
 #include "res/resource.h"
 #include "rules/TitleParser.h"
@@ -11,6 +14,7 @@
 #include "wizard/ColumnWidths.h"
 #include "wizard/EditTemplateDlg.h"
 #include "wizard/TemplateRules.h"
+#include "wizard/TemplateSuggest.h"
 #include "wizard/TitleEntries.h"
 
 namespace {
@@ -20,14 +24,20 @@ constexpr const char* kModule = "Ci_wiz_templates";
 
 // What a cell adds to the width of its text: the list's margins either side.
 constexpr int kCellMargins = 12;
+// The columns that say which template reads which title: "12", "0 (hidden by 12)".
+constexpr int kReaderColumnWidth = 70;
+constexpr int kTitlesReadColumnWidth = 100;
 
-// Inserts the columns with the headings given, "N" first, sized to the list's client width.
-// False when one could not be inserted (reported by the caller).
-bool InsertNumberedColumns(const ListView& list, const std::vector<UINT>& headings)
+// Inserts the columns with the headings given: "N" first, the last one `lastWidth` wide, and
+// the ones between sharing what is left of the list's client width. False when one could
+// not be inserted (reported by the caller).
+bool InsertColumns(const ListView& list, const std::vector<UINT>& headings, int lastWidth, unsigned dpi)
 {
-    const std::vector<int> widths =
-        NumberedColumnWidths(list.ClientWidth(), GetSystemMetrics(SM_CXVSCROLL),
-                             list.StringWidth("000") + kCellMargins, static_cast<int>(headings.size()));
+    std::vector<int> widths =
+        NumberedColumnWidths(list.ClientWidth() - lastWidth, GetSystemMetrics(SM_CXVSCROLL),
+                             list.StringWidth("000") + ScaleForDpi(kCellMargins, dpi),
+                             static_cast<int>(headings.size()) - 1);
+    widths.push_back(lastWidth);
     for (std::size_t i = 0; i < headings.size(); ++i)
         if (list.InsertColumn(static_cast<int>(i), LoadResString(headings[i]), widths[i]) == -1)
             return false;
@@ -53,8 +63,11 @@ BOOL CCi_wiz_templates::OnInitDialog()
     m_listTitles.Attach(Hwnd(), IDC_STEP3_TITLES);
     m_listTemplates.Attach(Hwnd(), IDC_STEP3_TEMPLATES);
 
-    if (!InsertNumberedColumns(m_listTitles, {IDS_COL_N, IDS_COL_CAPTURED_TITLES, IDS_COL_INTERPRETATION}) ||
-        !InsertNumberedColumns(m_listTemplates, {IDS_COL_N, IDS_COL_TEMPLATES, IDS_COL_EXAMPLE})) {
+    const unsigned dpi = Dpi();
+    if (!InsertColumns(m_listTitles, {IDS_COL_N, IDS_COL_CAPTURED_TITLES, IDS_COL_INTERPRETATION, IDS_COL_READ_BY},
+                       ScaleForDpi(kReaderColumnWidth, dpi), dpi) ||
+        !InsertColumns(m_listTemplates, {IDS_COL_N, IDS_COL_TEMPLATES, IDS_COL_EXAMPLE, IDS_COL_TITLES_READ},
+                       ScaleForDpi(kTitlesReadColumnWidth, dpi), dpi)) {
         ReportListError("InsertColumn", __LINE__);
         return TRUE;
     }
@@ -118,24 +131,31 @@ std::vector<std::string> CCi_wiz_templates::ColumnTexts(const ListView& list, in
 void CCi_wiz_templates::ReinterpretTitles()
 {
     const int titles = m_listTitles.GetItemCount();
-    if (titles > 0) {
-        RedrawOff quiet(m_listTitles.Hwnd());
+    const auto showError = [this](int messageId) {
+        ErrorBox(FormatResText(IDS_ERROR_IN_TEMPLATE, LoadResString(static_cast<UINT>(messageId)).c_str()), Sheet());
+    };
+    CTitleParser parser;
+    m_readings = InterpretTitles(parser, ColumnTexts(m_listTitles, m_nTitleColumn),
+                                 ColumnTexts(m_listTemplates, m_nTemplateColumn), showError);
+    RedrawOff quiet(m_listTitles.Hwnd());
+    if (titles > 0)
         m_listTitles.Choose(0);
-        const std::vector<std::string> templates = ColumnTexts(m_listTemplates, m_nTemplateColumn);
-        const auto showError = [this](int messageId) {
-            ErrorBox(FormatResText(IDS_ERROR_IN_TEMPLATE, LoadResString(static_cast<UINT>(messageId)).c_str()),
-                     Sheet());
-        };
-        CTitleParser parser;
-        for (int i = 0; i < titles; ++i) {
-            stInterpretation reading =
-                InterpretTitle(parser, m_listTitles.GetItemText(i, m_nTitleColumn), templates, showError);
-            if (!reading.recognised) {
-                m_listTitles.Choose(i);
-                reading.text = LoadResString(IDS_UNRECOGNIZED);
-            }
-            m_listTitles.SetItemText(i, m_nInterpretationColumn, reading.text);
+    for (int i = 0; i < titles; ++i) {
+        stInterpretation& reading = m_readings.titles[static_cast<std::size_t>(i)];
+        if (!reading.recognised) {
+            m_listTitles.Choose(i);
+            reading.text = LoadResString(IDS_UNRECOGNIZED);
         }
+        m_listTitles.SetItemText(i, m_nInterpretationColumn, reading.text);
+        m_listTitles.SetItemText(i, m_nInterpretationColumn + 1,
+                                 reading.recognised ? FormatText("%d", reading.reader + 1) : std::string());
+    }
+    for (int j = 0, n = m_listTemplates.GetItemCount(); j < n; ++j) {
+        const auto at = static_cast<std::size_t>(j);
+        const int count = m_readings.counts[at], hider = m_readings.hiddenBy[at];
+        m_listTemplates.SetItemText(j, m_nTemplateColumn + 2,
+                                    count == 0 && hider != -1 ? FormatResText(IDS_HIDDEN_BY, hider + 1)
+                                                              : FormatText("%d", count));
     }
     UpdateButtons();
 }
@@ -146,6 +166,7 @@ void CCi_wiz_templates::UpdateButtons()
     const int titleMark = m_listTitles.GetSelectionMark(), templateMark = m_listTemplates.GetSelectionMark();
     const bool templateChosen = templateMark >= 0 && templates > 0;
     EnableControl(Item(IDC_STEP3_CREATE), titleMark >= 0 && titles > 0);
+    EnableControl(Item(IDC_STEP3_SUGGEST), titles > 0);
     EnableControl(Item(IDC_STEP3_EDIT), templateChosen);
     EnableControl(Item(IDC_STEP3_DELETE), templateChosen);
     EnableControl(Item(IDC_STEP3_UP), templateChosen && templateMark != 0);
@@ -161,10 +182,53 @@ void CCi_wiz_templates::OnCreateTemplate()
     paint.m_strTitle = row >= 0 ? m_listTitles.GetItemText(row, m_nTitleColumn) : std::string();
     if (paint.DoModal(Sheet()) != IDOK)
         return;
-    const std::string& made = paint.m_strTemplate;
+    AddPaintedTemplate(paint.m_strTemplate, paint.m_strTitle);
+}
+
+void CCi_wiz_templates::OnSuggestTemplates()
+{
+    // Proposals are made for the titles no template reads yet; each is offered painted,
+    // and taken as the user leaves it.
+    std::vector<std::string> unread;
+    std::vector<std::size_t> unreadRows;
+    const std::vector<std::string> titles = ColumnTexts(m_listTitles, m_nTitleColumn);
+    for (std::size_t i = 0; i < titles.size() && i < m_readings.titles.size(); ++i) {
+        if (!m_readings.titles[i].recognised) {
+            unread.push_back(titles[i]);
+            unreadRows.push_back(i);
+        }
+    }
+    const std::vector<stTemplateSuggestion> proposals = SuggestTemplates(unread);
+    if (proposals.empty()) {
+        AppMessageBox(LoadResString(unread.empty() ? IDS_SUGGEST_ALL_RECOGNIZED : IDS_SUGGEST_NOTHING),
+                      MB_OK | MB_ICONINFORMATION, Sheet());
+        return;
+    }
+    CTitleParser parser;
+    for (const stTemplateSuggestion& proposal : proposals) {
+        // A template taken or repainted before may already read this family.
+        const bool stillUnread = std::any_of(proposal.titles.begin(), proposal.titles.end(), [&](int t) {
+            return !m_readings.titles[unreadRows[static_cast<std::size_t>(t)]].recognised;
+        });
+        if (!stillUnread)
+            continue;
+        CPaintTitleDlg paint;
+        paint.m_strTitle = unread[static_cast<std::size_t>(proposal.titles.front())];
+        for (const stValueRange& value : ValueRanges(parser, paint.m_strTitle, proposal.templateText))
+            for (const stMarker& marker : CPaintTitleDlg::Markers())
+                if (value.name == marker.name)
+                    paint.m_arrMarks.push_back({value.start, value.end, marker.bitmap});
+        if (paint.DoModal(Sheet()) != IDOK)
+            continue;
+        AddPaintedTemplate(paint.m_strTemplate, paint.m_strTitle);
+    }
+}
+
+void CCi_wiz_templates::AddPaintedTemplate(const std::string& made, const std::string& example)
+{
     if (m_listTemplates.FindText(m_nTemplateColumn, made) != -1)
         return;
-    const int added = AppendRow(m_listTemplates, {made, paint.m_strTitle});
+    const int added = AppendRow(m_listTemplates, {made, example});
     if (added == -1)
         return;
     m_listTemplates.Choose(added);
@@ -291,6 +355,9 @@ bool CCi_wiz_templates::OnCommand(int id, int code)
     case IDC_STEP3_CREATE:
         OnCreateTemplate();
         return true;
+    case IDC_STEP3_SUGGEST:
+        OnSuggestTemplates();
+        return true;
     case IDC_STEP3_ADD_TITLE:
         OnAddTitle();
         return true;
@@ -332,4 +399,10 @@ bool CCi_wiz_templates::OnNotify(NMHDR* header, LRESULT& result)
         (reinterpret_cast<NMLISTVIEW*>(header)->uChanged & LVIF_STATE))
         UpdateButtons();
     return PropertyPage::OnNotify(header, result);
+}
+
+void CCi_wiz_templates::OnDpiChanged(UINT oldDpi, UINT newDpi)
+{
+    m_listTitles.RescaleColumns(oldDpi, newDpi);
+    m_listTemplates.RescaleColumns(oldDpi, newDpi);
 }
