@@ -77,14 +77,17 @@ void CQuorvelExtPlrWizardDlg::RulesToRepair(const std::string& path, const std::
     m_strRulesPath = path;
     m_bLoadFailed = true;
     m_strRepairText = text;
+    m_bRepairOnShow = true;
     // The failed parse leaves what it read so far; the list is empty, and so is the collection.
     *m_pPlayers = CAllPlayersInfo();
 }
 
 void CQuorvelExtPlrWizardDlg::OnShowWindow(bool show)
 {
-    if (show && m_strRepairText)
+    if (show && m_bRepairOnShow) {
+        m_bRepairOnShow = false;
         PostMessageA(Hwnd(), kRepairRules, 0, 0);
+    }
 }
 
 void CQuorvelExtPlrWizardDlg::FillPlayerList()
@@ -132,7 +135,8 @@ bool CQuorvelExtPlrWizardDlg::OnCommand(int id, int code)
         OnDelete();
         return true;
     case IDC_EDIT_MANUALLY:
-        OnManualEditing();
+        // Until something changes, the file that failed to load is still the one to repair.
+        OnManualEditing(m_bLoadFailed && !m_bModified ? &m_strRepairText : nullptr);
         return true;
     case IDC_LIST_PLAYERS:
         if (code == LBN_SELCHANGE)
@@ -208,12 +212,12 @@ void CQuorvelExtPlrWizardDlg::OnDelete()
 }
 
 // With a repair text the editor opens on it, over an empty collection: whatever it accepts
-// is a change.
+// is a change, and its first player is selected as after a load.
 void CQuorvelExtPlrWizardDlg::OnManualEditing(const std::string* repairText)
 {
     auto backup = std::make_unique<CAllPlayersInfo>();
     *backup = *m_pPlayers;
-    const int i = m_listPlayers.GetCurSel();
+    const int i = repairText ? 0 : m_listPlayers.GetCurSel();
 
     CManualEditingDlg editor;
     editor.m_pPlayers = m_pPlayers.get();
@@ -339,11 +343,7 @@ bool CQuorvelExtPlrWizardDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lPar
         result = TRUE;
         return true;
     case kRepairRules:
-        if (m_strRepairText) {
-            const std::string text = std::move(*m_strRepairText);
-            m_strRepairText.reset();
-            OnManualEditing(&text);
-        }
+        OnManualEditing(&m_strRepairText);
         result = TRUE;
         return true;
     default:

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "app/FindRulesFile.h"
@@ -42,7 +41,7 @@ private:
     void OnAddTemplate();
     void OnEditTemplate();
     void OnDelete();
-    void OnManualEditing(const std::string* repairText = nullptr);
+    void OnManualEditing(const std::string* repairText);
     void SaveAs();
     void Close();
     void OnAbout();
@@ -53,7 +52,10 @@ private:
     // The rules file failed to load at start-up and has not been saved since.
     bool m_bLoadFailed = false;
     std::string m_strRulesPath;
-    std::optional<std::string> m_strRepairText; // for the manual editor, once shown
+    // The text of the file that failed to load, which the manual editor opens on until
+    // something changes; first once the main window is shown.
+    std::string m_strRepairText;
+    bool m_bRepairOnShow = false;
     std::unique_ptr<CAllPlayersInfo> m_pPlayers;
     Edit m_editPath;
     ListBox m_listPlayers;

@@ -251,6 +251,7 @@ TEST_F(MainDialog, ADisplayNameLineOnA43HostIsRepairedInTheManualEditorAndSaved)
         },
         [&] { Show(); });
     ASSERT_EQ(Count(), 1);
+    EXPECT_EQ(Selected(), 0);
     EXPECT_TRUE(m_dialog->IsModified());
     EXPECT_EQ(ReadRules(), rules) << "not before the save question";
 
@@ -273,6 +274,7 @@ TEST_F(MainDialog, CancelInTheRepairEditorLeavesAnEmptyListAndQuitEndsWithCodeOn
     EXPECT_EQ(Count(), 0);
     EXPECT_EQ(m_dialog->Players()->GetPlayerCount(), 0) << "nothing of the failed parse is kept";
     EXPECT_FALSE(m_dialog->IsModified());
+    EditManually([&](CManualEditingDlg& editor) { EXPECT_EQ(EditorText(editor), rules) << "still to repair"; });
     Click(IDC_QUIT);
     EXPECT_EQ(m_boxes.Count(), 1u) << "nothing changed: no question";
     EXPECT_EQ(TakeQuitCode(), 1);
