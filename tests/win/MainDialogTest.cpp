@@ -575,6 +575,12 @@ TEST_F(MainDialog, ARejectedManualEditSelectsTheFaultAndCancelRestoresTheCollect
         EXPECT_EQ(start, line2);
         EXPECT_EQ(end, line2 + 14);
 
+        // Text pasted with LF line ends is one line, and the refusal says why.
+        SetEditorText(editor, "[A]\nCLASSNAME=\"a\"\nFORMAT=\"<Title>\"\n");
+        PressOK(editor.Hwnd());
+        EXPECT_EQ(m_boxes.Last().text, "Incorrect line\nThe text has lines that end in LF only, but a rules file is "
+                                       "ANSI text with CR LF line ends.");
+
         // No players at all: the caret at the start, nothing selected.
         SetEditorText(editor, "");
         PressOK(editor.Hwnd());
