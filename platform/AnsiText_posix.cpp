@@ -1,0 +1,6 @@
+#include "platform/AnsiText.h"
+
+std::string AnsiToUtf8(const std::string& text)
+{
+    return text;
+}
