@@ -6,6 +6,7 @@
 #include "framework/ErrorReport.h"
 #include "framework/MessageBox.h"
 #include "framework/ResString.h"
+#include "platform/AnsiText.h"
 #include "platform/BaseRegistry.h"
 #include "platform/FileIo.h"
 #include "res/resource.h"
@@ -61,7 +62,7 @@ bool OfferRepair(const CAllPlayersInfo& players, const std::string& path, std::s
         ErrorBox(message); // gone since it was read: nothing left to repair
         return false;
     }
-    const stConvertedText converted = ConvertToRulesText(bytes);
+    const stConvertedText converted = ConvertToRulesText(bytes, Utf16ToAnsi);
     message += EncodingNote(IDS_FILE_ENCODING, bytes);
     if (!converted.lost.empty())
         message += "\n" + FormatResText(IDS_CHARACTERS_NOT_HELD, CharacterNames(converted.lost).c_str());

@@ -1,8 +1,16 @@
 #pragma once
-// Text of the ANSI code page for output that must be UTF-8 (JSON).
+// Conversions to and from the system's ANSI code page, the rules file's encoding.
 
 #include <string>
+#include <string_view>
 
+// Text of the ANSI code page for output that must be UTF-8 (JSON).
 // On Windows the system's ANSI code page is converted; elsewhere the text is taken to be
 // UTF-8 already and comes back as it is.
 std::string AnsiToUtf8(const std::string& text);
+
+// UTF-16 text in the ANSI code page, without best-fit mapping: a character that the code page
+// cannot hold becomes "?", the default character. True when every character was held.
+// Elsewhere than on Windows the code page is taken to be UTF-8, which holds all but unpaired
+// surrogates.
+bool Utf16ToAnsi(std::u16string_view text, std::string& out);

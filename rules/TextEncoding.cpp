@@ -4,8 +4,6 @@
 #include <cstdio>
 #include <optional>
 
-#include "platform/AnsiCodePage.h"
-
 namespace {
 
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
@@ -97,7 +95,7 @@ bool IsLfOnly(std::u16string_view text)
 }
 
 // The characters of text, a pair of surrogates as one, that the code page does not hold.
-std::vector<char32_t> LostCharacters(std::u16string_view text)
+std::vector<char32_t> LostCharacters(std::u16string_view text, const AnsiEncoder& toAnsi)
 {
     std::vector<char32_t> lost;
     std::string ignored;
@@ -109,7 +107,7 @@ std::vector<char32_t> LostCharacters(std::u16string_view text)
             c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
         }
         // Every code page holds ASCII; only the rest is worth a call.
-        if (c >= 0x80 && std::find(lost.begin(), lost.end(), c) == lost.end() && !Utf16ToAnsi(text.substr(i, n), ignored))
+        if (c >= 0x80 && std::find(lost.begin(), lost.end(), c) == lost.end() && !toAnsi(text.substr(i, n), ignored))
             lost.push_back(c);
         i += n;
     }
@@ -141,7 +139,7 @@ stTextEncoding DetectEncoding(std::string_view bytes)
     return encoding;
 }
 
-stConvertedText ConvertToRulesText(std::string_view bytes)
+stConvertedText ConvertToRulesText(std::string_view bytes, const AnsiEncoder& toAnsi)
 {
     stConvertedText converted;
     std::optional<std::u16string> units;
@@ -162,8 +160,8 @@ stConvertedText ConvertToRulesText(std::string_view bytes)
     if (units) {
         // The reader ends the text at its first NUL; so does the edit control that shows it.
         units->resize(std::min(units->size(), units->find(u'\0')));
-        if (!Utf16ToAnsi(*units, converted.text))
-            converted.lost = LostCharacters(*units);
+        if (!toAnsi(*units, converted.text))
+            converted.lost = LostCharacters(*units, toAnsi);
     }
     converted.text.resize(std::min(converted.text.size(), converted.text.find('\0')));
     if (IsLfOnly(converted.text))
