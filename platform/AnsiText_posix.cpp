@@ -5,6 +5,11 @@ std::string AnsiToUtf8(const std::string& text)
     return text;
 }
 
+bool IsAnsiLeadByte(unsigned char)
+{
+    return false;
+}
+
 bool Utf16ToAnsi(std::u16string_view text, std::string& out)
 {
     out.clear();

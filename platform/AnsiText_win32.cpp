@@ -20,6 +20,11 @@ std::string AnsiToUtf8(const std::string& text)
     return utf8;
 }
 
+bool IsAnsiLeadByte(unsigned char byte)
+{
+    return IsDBCSLeadByte(byte) != FALSE;
+}
+
 bool Utf16ToAnsi(std::u16string_view text, std::string& out)
 {
     out.clear();
