@@ -1,5 +1,6 @@
 #include "app/ManualEditingDlg.h"
 
+#include "app/EncodingNote.h"
 #include "framework/Guards.h"
 #include "framework/MessageBox.h"
 #include "framework/ResString.h"
@@ -8,7 +9,8 @@
 
 namespace {
 // Sent to itself after showing: the dialog manager selects the whole text when it focuses
-// the edit control, so the caret is put to the start once that is done.
+// the edit control, so the caret is put to the start, or the repair text's fault is
+// selected, once that is done.
 constexpr UINT kCaretToStart = WM_APP + 1;
 } // namespace
 
@@ -19,7 +21,7 @@ BOOL CManualEditingDlg::OnInitDialog()
     WaitCursor wait; // the edit control takes seconds over a large file
     m_editRules.Attach(Hwnd(), IDC_EDIT_RULES);
     SendMessageA(m_editRules.Hwnd(), EM_SETLIMITTEXT, 0, 0); // no limit below the system's
-    m_editRules.SetText(m_pPlayers ? m_pPlayers->BuildText() : std::string());
+    m_editRules.SetText(m_strRepairText ? *m_strRepairText : m_pPlayers ? m_pPlayers->BuildText() : std::string());
     return TRUE;
 }
 
@@ -33,24 +35,36 @@ bool CManualEditingDlg::OnMessage(UINT message, WPARAM, LPARAM, INT_PTR& result)
 {
     if (message != kCaretToStart)
         return false;
+    result = TRUE;
+    if (CAllPlayersInfo check; m_strRepairText && check.ParseText(*m_strRepairText) != 0) {
+        stParseError error;
+        check.GetError(&error);
+        SelectFault(error);
+        return true;
+    }
     m_editRules.SetSel(0, 0);
     m_editRules.ScrollCaret();
-    result = TRUE;
     return true;
 }
 
 void CManualEditingDlg::OnOK()
 {
     WaitCursor wait;
-    if (m_pPlayers->ParseText(m_editRules.GetText()) == 0) {
+    const std::string text = m_editRules.GetText();
+    if (m_pPlayers->ParseText(text) == 0) {
         EndDialog(IDOK);
         return;
     }
     stParseError error;
     m_pPlayers->GetError(&error);
+    ErrorBox(LoadResString(static_cast<UINT>(error.code)) + EncodingNote(IDS_TEXT_ENCODING, text), Hwnd());
+    SelectFault(error);
+}
+
+void CManualEditingDlg::SelectFault(const stParseError& error)
+{
     const int start = m_editRules.LineIndex(error.line) + error.start;
     const int length = error.length < 0 ? m_editRules.LineLength(start) : error.length;
-    ErrorBox(LoadResString(static_cast<UINT>(error.code)), Hwnd());
     m_editRules.Focus();
     m_editRules.SetSel(start, start + length);
     m_editRules.ScrollCaret();
