@@ -47,6 +47,11 @@ UINT SystemDpi()
     return ScreenDpi();
 }
 
+int VerticalScrollBarWidth(UINT dpi)
+{
+    return RescaleForDpi(GetSystemMetrics(SM_CXVSCROLL), SystemDpi(), dpi);
+}
+
 HBITMAP LoadBitmapForDpi(int bitmapId, UINT dpi)
 {
     const int id = ScaledBitmapId(bitmapId, ImageScaleForDpi(dpi));

@@ -18,6 +18,9 @@ UINT WindowDpi(HWND hwnd);
 // The DPI the system was started with, by which it converts points and twips.
 UINT SystemDpi();
 
+// The width of a vertical scroll bar at the DPI: the system metric is the system DPI's.
+int VerticalScrollBarWidth(UINT dpi);
+
 // A bitmap resource (its 100 percent number) from the set drawn for the DPI; the
 // caller owns it.
 HBITMAP LoadBitmapForDpi(int bitmapId, UINT dpi);

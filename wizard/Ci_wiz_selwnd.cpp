@@ -8,6 +8,7 @@
 #include "framework/Guards.h"
 #include "framework/MessageBox.h"
 #include "framework/ResString.h"
+#include "framework/Dpi.h"
 #include "platform/DpiScale.h"
 #include "res/resource.h"
 #include "wizard/Ci_wizard.h"
@@ -45,7 +46,8 @@ BOOL CCi_wiz_selwnd::OnInitDialog()
     m_staticInstructions.Attach(Hwnd(), IDC_STEP1_INSTRUCTIONS);
     m_checkShowInvisible.SetCheck(m_pWizard->m_bShowInvisible);
 
-    const int width = m_listWindows.ClientWidth();
+    // Room for the vertical scroll bar that many windows bring, so that no horizontal one comes with it.
+    const int width = m_listWindows.ClientWidth() - VerticalScrollBarWidth(Dpi());
     if (m_listWindows.InsertColumn(0, LoadResString(IDS_COL_WINDOW_TITLE), 2 * width / 3) == -1) {
         m_pWizard->ReportError("InsertColumn(0)", "", GetLastError(), kModule, __LINE__);
         return TRUE;

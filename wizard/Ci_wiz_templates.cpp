@@ -5,6 +5,7 @@
 #include "framework/Guards.h"
 #include "framework/MessageBox.h"
 #include "paint/PaintTitleDlg.h"
+#include "framework/Dpi.h"
 #include "platform/DpiScale.h"
 #include "framework/ResString.h"
 #include "res/resource.h"
@@ -34,7 +35,7 @@ constexpr int kTitlesReadColumnWidth = 100;
 bool InsertColumns(const ListView& list, const std::vector<UINT>& headings, int lastWidth, unsigned dpi)
 {
     std::vector<int> widths =
-        NumberedColumnWidths(list.ClientWidth() - lastWidth, GetSystemMetrics(SM_CXVSCROLL),
+        NumberedColumnWidths(list.ClientWidth() - lastWidth, VerticalScrollBarWidth(dpi),
                              list.StringWidth("000") + ScaleForDpi(kCellMargins, dpi),
                              static_cast<int>(headings.size()) - 1);
     widths.push_back(lastWidth);
