@@ -3,6 +3,7 @@
 #include <cstring>
 #include <utility>
 
+#include "framework/Dialog.h"
 #include "framework/PropertyPage.h"
 #include "framework/ResString.h"
 
@@ -85,6 +86,7 @@ int CALLBACK WizardSheet::SheetCallback(HWND hwnd, UINT message, LPARAM lParam)
     } else if (message == PSCB_INITIALIZED) {
         if (t_creating)
             t_creating->m_hwnd = hwnd;
+        CentreWindow(hwnd);
     }
     return 0;
 }

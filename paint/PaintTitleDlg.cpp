@@ -47,6 +47,12 @@ bool CanBuildTemplate(const CPaintCaption& caption)
     return count > 1 || (count == 1 && caption.GetDesc(0).marker != IDB_MARKER_UNUSED);
 }
 
+// The code page of the title's text, which is the system's ANSI one.
+bool IsAnsiLeadByte(unsigned char byte)
+{
+    return IsDBCSLeadByte(byte) != FALSE;
+}
+
 class WindowDC {
 public:
     explicit WindowDC(HWND hwnd) : m_hwnd(hwnd), m_dc(GetDC(hwnd)) {}
@@ -153,7 +159,7 @@ void CPaintTitleDlg::Initialise()
             Report("SetSelectionCharFormat", __LINE__);
             return;
         }
-        m_PaintCaption.SetCaption(m_strTitle);
+        m_PaintCaption.SetCaption(m_strTitle, IsAnsiLeadByte);
     }
 
     if (!m_editExample.SetDefaultCharFormat(format)) {
@@ -211,11 +217,19 @@ void CPaintTitleDlg::OnMarker(const stMarker& marker)
 {
     int start = 0, end = 0;
     m_editTitle.GetSel(start, end);
+    const CCaptionChars& chars = m_PaintCaption.GetChars();
     const int number = marker.bitmap == IDB_MARKER_CONSTANT ? kMarkerConstant : marker.bitmap;
-    m_PaintCaption.AddRange(start, end, number, marker.name, marker.multiple);
+    m_PaintCaption.AddRange(chars.ToByte(start), chars.ToByte(end), number, marker.name, marker.multiple);
+    // Every selection of the repaint scrolls the field to it; the user's view of a long
+    // title stays where it was, without the field showing the jumps.
+    const POINT view = m_editTitle.GetScrollPos();
+    SendMessageA(m_editTitle.Hwnd(), WM_SETREDRAW, FALSE, 0);
     Repaint();
     EnableWindow(Item(IDOK), CanBuildTemplate(m_PaintCaption) ? TRUE : FALSE);
     m_editTitle.SetSel(start, end);
+    m_editTitle.SetScrollPos(view);
+    SendMessageA(m_editTitle.Hwnd(), WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(m_editTitle.Hwnd(), nullptr, TRUE);
 }
 
 void CPaintTitleDlg::Repaint()
@@ -239,8 +253,9 @@ void CPaintTitleDlg::Repaint()
         coloured.cbSize = sizeof coloured;
         coloured.dwMask = CFM_COLOR;
         coloured.crTextColor = colour;
+        const CCaptionChars& chars = m_PaintCaption.GetChars();
         for (const stParamRange& range : desc.ranges) {
-            m_editTitle.SetSel(range.start, range.end);
+            m_editTitle.SetSel(chars.ToChar(range.start), chars.ToChar(range.end));
             if (!m_editTitle.SetSelectionCharFormat(coloured))
                 Report("SetSelectionCharFormat", __LINE__);
         }
