@@ -559,3 +559,27 @@ int CAllPlayersInfo::SaveToFile(const std::string& path)
     }
     return 0;
 }
+
+std::vector<std::string_view> SplitRulesLines(std::string_view text)
+{
+    return Lines(text).texts;
+}
+
+std::vector<stPlayerLines> FindPlayerLines(std::string_view text)
+{
+    // In a text that was read whole every header starts a section, every section has one
+    // class line, and the template lines stand in the order of the records.
+    const Lines lines(text);
+    std::vector<stPlayerLines> players;
+    for (std::size_t i = 0; i < lines.kinds.size(); ++i) {
+        const int line = static_cast<int>(i);
+        const LineKind kind = lines.kinds[i];
+        if (kind == LineKind::Header)
+            players.push_back({line, 0, {}});
+        else if (kind == LineKind::Class && !players.empty())
+            players.back().wndClass = line;
+        else if (kind == LineKind::Format && !players.empty())
+            players.back().formats.push_back(line);
+    }
+    return players;
+}

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/ParseError.h"
@@ -50,3 +51,18 @@ public:
     std::vector<std::string> m_arrClosingLines;
     stParseError m_error;
 };
+
+// The lines of a rules text as the reader splits it, without their CR LF; they point into
+// the text.
+std::vector<std::string_view> SplitRulesLines(std::string_view text);
+
+// Where one section of a rules text stands: 0-based lines of its header, its class line and
+// its template lines in order.
+struct stPlayerLines {
+    int header = 0;
+    int wndClass = 0;
+    std::vector<int> formats;
+};
+
+// The places of the sections of a text that ParseText took, in the order of its players.
+std::vector<stPlayerLines> FindPlayerLines(std::string_view text);

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Benchmarks of the rules reader, writer and title interpretation (optimised native build).
+# Benchmarks of the rules reader, writer, title interpretation and proposed templates (optimised native build).
 set -euo pipefail
 source "$(dirname "$0")/env.sh"
 qew_install_packages

@@ -1,0 +1,61 @@
+// Proposed templates for 1,000 captured titles: a player's usual mix of shapes, and titles
+// that share no shape because each value carries brackets of its own.
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <vector>
+
+#include "wizard/TemplateSuggest.h"
+
+namespace {
+
+std::vector<std::string> MixedTitles(int count)
+{
+    std::vector<std::string> titles;
+    for (int i = 0; i < count; ++i) {
+        const std::string n = std::to_string(i), artist = "Artist " + std::to_string(i % 37),
+                          song = "Song of " + std::to_string(i * 7919 % 1000);
+        switch (i % 8) {
+        case 0: titles.push_back(n + ". " + artist + " - " + song + " - Winamp"); break;
+        case 1: titles.push_back(n + ". " + artist + " - " + song + " - Winamp [Paused]"); break;
+        case 2: titles.push_back(artist + " - " + song + " [foobar2000]"); break;
+        case 3: titles.push_back("track_" + n + (i % 3 ? ".mp3" : ".flac") + " - VLC media player"); break;
+        case 4: titles.push_back("[Radio " + std::to_string(i % 5) + "] " + artist + " - " + song); break;
+        case 5: titles.push_back(n + ". " + artist + " - " + song + " (Remix " + n + ") - Winamp"); break;
+        case 6: titles.push_back("AIMP: " + artist + " - " + song + ": Part " + n); break;
+        default: titles.push_back("Winamp 5.9"); break;
+        }
+    }
+    return titles;
+}
+
+std::vector<std::string> TitlesOfNoSharedShape(int count)
+{
+    std::vector<std::string> titles;
+    for (int i = 0; i < count; ++i) {
+        std::string title = "Artist " + std::to_string(i) + " - Song";
+        for (int bit = 0; bit < 10; ++bit)
+            title += (i >> bit) & 1 ? " (x)" : " [y]";
+        titles.push_back(title + " - Player");
+    }
+    return titles;
+}
+
+void BM_SuggestTemplates(benchmark::State& state)
+{
+    const std::vector<std::string> titles = MixedTitles(static_cast<int>(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(SuggestTemplates(titles));
+}
+
+void BM_SuggestTemplatesNoSharedShape(benchmark::State& state)
+{
+    const std::vector<std::string> titles = TitlesOfNoSharedShape(static_cast<int>(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(SuggestTemplates(titles));
+}
+
+} // namespace
+
+BENCHMARK(BM_SuggestTemplates)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SuggestTemplatesNoSharedShape)->Arg(1000)->Unit(benchmark::kMillisecond);
