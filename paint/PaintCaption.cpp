@@ -3,11 +3,14 @@
 #include <algorithm>
 #include <optional>
 
-CCaptionChars::CCaptionChars(std::string_view text, LeadByteRule isLead)
+CCaptionChars::CCaptionChars(std::string_view text, LeadBytePredicate isLeadByte)
 {
     const int length = static_cast<int>(text.size());
     m_starts.reserve(text.size() + 1);
-    for (int i = 0; i < length; i += isLead(static_cast<unsigned char>(text[static_cast<std::size_t>(i)])) ? 2 : 1)
+    const auto width = [&](int i) {
+        return isLeadByte && isLeadByte(static_cast<unsigned char>(text[static_cast<std::size_t>(i)])) ? 2 : 1;
+    };
+    for (int i = 0; i < length; i += width(i))
         m_starts.push_back(i);
     // A lead byte at the very end has no second byte: the character ends with the text.
     m_starts.push_back(length);

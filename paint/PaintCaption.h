@@ -6,19 +6,17 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/AnsiText.h"
+
 // Marker number of "Constant": it only removes other marks and never owns a range.
 inline constexpr int kMarkerConstant = 0;
-
-// Whether a byte opens a two-byte character in the caption's code page.
-using LeadByteRule = bool (*)(unsigned char);
-inline bool NoLeadBytes(unsigned char) { return false; }
 
 // Where the caption's characters begin. The caption's edit control counts characters and
 // the marks count bytes; in a double-byte code page the two differ, and every position
 // crosses between them here.
 class CCaptionChars {
 public:
-    CCaptionChars(std::string_view text = {}, LeadByteRule isLead = NoLeadBytes);
+    CCaptionChars(std::string_view text = {}, LeadBytePredicate isLeadByte = nullptr);
 
     // Positions past the end count on as single bytes, so that a selection end past the
     // text stays past it. A byte inside a character gives that character.
@@ -62,10 +60,11 @@ public:
     CPaintCaption& operator=(const CPaintCaption&) = delete;
     virtual ~CPaintCaption() = default;
 
-    void SetCaption(const std::string& text, LeadByteRule isLead = NoLeadBytes)
+    // The dialog passes the ANSI code page's lead bytes; without any, a byte is a character.
+    void SetCaption(const std::string& text, LeadBytePredicate isLeadByte = nullptr)
     {
         m_strCaption = text;
-        m_chars = CCaptionChars(text, isLead);
+        m_chars = CCaptionChars(text, isLeadByte);
     }
     const std::string& GetCaption() const { return m_strCaption; }
     const CCaptionChars& GetChars() const { return m_chars; }

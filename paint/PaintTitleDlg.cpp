@@ -7,6 +7,7 @@
 #include "framework/Guards.h"
 #include "framework/MessageBox.h"
 #include "framework/ResString.h"
+#include "platform/AnsiText.h"
 #include "res/resource.h"
 #include "rules/TpTemplate.h"
 
@@ -45,12 +46,6 @@ bool CanBuildTemplate(const CPaintCaption& caption)
 {
     const int count = caption.GetDescCount();
     return count > 1 || (count == 1 && caption.GetDesc(0).marker != IDB_MARKER_UNUSED);
-}
-
-// The code page of the title's text, which is the system's ANSI one.
-bool IsAnsiLeadByte(unsigned char byte)
-{
-    return IsDBCSLeadByte(byte) != FALSE;
 }
 
 class WindowDC {

@@ -334,7 +334,7 @@ TEST(PaintCaptionProperties, RandomMarkingKeepsRangesApartAndTheTemplateParses)
         const bool doubleByte = round % 2 != 0;
         const std::string& caption = doubleByte ? kDoubleByteCaption : kCaption;
         CPaintCaption model;
-        model.SetCaption(caption, doubleByte ? IsShiftJisLeadByte : NoLeadBytes);
+        model.SetCaption(caption, doubleByte ? IsShiftJisLeadByte : nullptr);
         const CCaptionChars& chars = model.GetChars();
         const int length = static_cast<int>(caption.size());
         for (int step = 0; step < 12; ++step) {
