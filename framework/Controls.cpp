@@ -1,5 +1,7 @@
 #include "framework/Controls.h"
 
+#include "platform/DpiScale.h"
+
 #include <algorithm>
 
 std::string Control::GetText() const
@@ -151,6 +153,14 @@ int ListView::GetColumnCount() const
 {
     const HWND header = reinterpret_cast<HWND>(Send(LVM_GETHEADER));
     return header ? static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
+}
+
+void ListView::RescaleColumns(UINT fromDpi, UINT toDpi) const
+{
+    for (int column = 0, count = GetColumnCount(); column < count; ++column) {
+        const int width = static_cast<int>(Send(LVM_GETCOLUMNWIDTH, column));
+        Send(LVM_SETCOLUMNWIDTH, column, MAKELPARAM(RescaleForDpi(width, fromDpi, toDpi), 0));
+    }
 }
 
 std::vector<int> ListView::SortByText(int column, TextLess less) const

@@ -95,6 +95,8 @@ public:
     using TextLess = bool (*)(const std::string&, const std::string&);
     std::vector<int> SortByText(int column, TextLess less) const;
     int GetColumnCount() const;
+    // Every column's width, measured at one DPI, made the same at another.
+    void RescaleColumns(UINT fromDpi, UINT toDpi) const;
     // Exchanges the texts of every column and the item data of two rows.
     void SwapRows(int a, int b) const;
     // The first row whose text in `column` is exactly `text`, or -1.

@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "framework/Dpi.h"
 #include "framework/MessageBox.h"
 #include "framework/ResString.h"
 
@@ -15,6 +16,10 @@ Dialog::ModalRunner& Runner()
     static Dialog::ModalRunner runner;
     return runner;
 }
+
+// Posted on a change of DPI, so that the dialog's own pixel sizes follow once the system
+// has rescaled the dialog and its controls.
+constexpr UINT kDpiSettled = WM_APP + 0x3E0;
 
 void ReportEscapedException(const char* what)
 {
@@ -124,7 +129,18 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     INT_PTR result = 0;
     switch (message) {
     case WM_INITDIALOG:
+        m_dpi = WindowDpi(m_hwnd);
         return OnInitDialog();
+    case WM_DPICHANGED:
+    case WM_DPICHANGED_AFTERPARENT:
+        PostMessageA(m_hwnd, kDpiSettled, 0, 0);
+        return FALSE;
+    case kDpiSettled:
+        if (const UINT dpi = WindowDpi(m_hwnd); dpi != m_dpi) {
+            const UINT old = std::exchange(m_dpi, dpi);
+            OnDpiChanged(old, dpi);
+        }
+        return TRUE;
     case WM_COMMAND: {
         const int id = LOWORD(wParam), code = HIWORD(wParam);
         if (OnCommand(id, code))

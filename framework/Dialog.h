@@ -27,6 +27,8 @@ public:
     HWND Item(int id) const { return GetDlgItem(m_hwnd, id); }
     INT_PTR Result() const { return m_result; }
     bool IsModeless() const { return m_modeless; }
+    // The DPI the dialog is laid out for; what it sizes in pixels follows it.
+    UINT Dpi() const { return m_dpi; }
 
     // Ends either kind of run with the result.
     void EndDialog(INT_PTR result);
@@ -45,6 +47,9 @@ protected:
     virtual void OnOK() { EndDialog(IDOK); }
     virtual void OnCancel() { EndDialog(IDCANCEL); }
     virtual void OnDestroy() {}
+    // The dialog moved to a monitor of another DPI and the system has rescaled its
+    // controls; what the dialog sized in pixels itself follows here.
+    virtual void OnDpiChanged(UINT oldDpi, UINT newDpi) {}
     // Any other message; return true when handled, with the message's result.
     virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) { return false; }
 
@@ -58,4 +63,5 @@ private:
     HWND m_hwnd = nullptr;
     bool m_modeless = false;
     INT_PTR m_result = 0;
+    UINT m_dpi = 96;
 };

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "framework/Dialog.h"
+#include "framework/Dpi.h"
 #include "framework/PropertyPage.h"
 #include "framework/ResString.h"
 
@@ -103,9 +104,11 @@ INT_PTR WizardSheet::Run(HWND parent, bool modeless)
 
     PROPSHEETHEADERA header{};
     header.dwSize = sizeof header;
-    // The images are loaded here: the sheet draws a header only from a bitmap handle.
-    m_watermark.Reset(LoadImageA(ResourceModule(), MAKEINTRESOURCEA(m_watermarkId), IMAGE_BITMAP, 0, 0, 0));
-    m_header.Reset(LoadImageA(ResourceModule(), MAKEINTRESOURCEA(m_headerId), IMAGE_BITMAP, 0, 0, 0));
+    // The images are loaded here: the sheet draws a header only from a bitmap handle. They
+    // are drawn for the DPI that the sheet opens at, over its parent or on the main screen.
+    const UINT dpi = parent ? WindowDpi(parent) : SystemDpi();
+    m_watermark.Reset(LoadBitmapForDpi(static_cast<int>(m_watermarkId), dpi));
+    m_header.Reset(LoadBitmapForDpi(static_cast<int>(m_headerId), dpi));
     header.dwFlags = PSH_WIZARD | kWizard97Banner | PSH_WATERMARK | PSH_USEHBMWATERMARK | PSH_HEADER |
                      PSH_USEHBMHEADER | PSH_USECALLBACK;
     if (modeless)

@@ -3,11 +3,13 @@
 #include <iterator>
 #include <string>
 
+#include "framework/Dpi.h"
 #include "framework/ErrorReport.h"
 #include "framework/Guards.h"
 #include "framework/MessageBox.h"
 #include "framework/ResString.h"
 #include "platform/AnsiText.h"
+#include "platform/DpiScale.h"
 #include "res/resource.h"
 #include "rules/TpTemplate.h"
 
@@ -30,8 +32,10 @@ constexpr stMarker kMarkers[] = {
 };
 constexpr std::size_t kBasicMarkers = 4;
 
-// Swatches frame their buttons by this many pixels on every side.
+// Swatches frame their buttons by this many pixels (at 96 DPI) on every side.
 constexpr int kSwatchBorder = 5;
+// The height of the fields' font: 15 points.
+constexpr int kTitleTwips = 300;
 // Below the lowest control shown, as the template's own margins.
 constexpr int kBottomMarginDlu = 7;
 
@@ -111,7 +115,7 @@ COLORREF CPaintTitleDlg::GetColByBmpID(int bitmap)
     return GetPixel(memory.Get(), 0, 0);
 }
 
-CHARFORMATA CPaintTitleDlg::MakeFormat(COLORREF colour)
+CHARFORMATA CPaintTitleDlg::MakeFormat(COLORREF colour) const
 {
     CHARFORMATA format{};
     format.cbSize = sizeof format;
@@ -120,7 +124,7 @@ CHARFORMATA CPaintTitleDlg::MakeFormat(COLORREF colour)
     // Without a colour the text takes the window's, rather than an undefined one.
     if (colour == CLR_INVALID)
         format.dwEffects |= CFE_AUTOCOLOR;
-    format.yHeight = 300;
+    format.yHeight = RichEditTwips(kTitleTwips, Dpi(), SystemDpi());
     format.yOffset = 0;
     format.crTextColor = colour == CLR_INVALID ? 0 : colour;
     format.bCharSet = ANSI_CHARSET;
@@ -135,7 +139,12 @@ BOOL CPaintTitleDlg::OnInitDialog()
     m_editExample.Attach(Hwnd(), IDC_PAINT_EXAMPLE);
     m_editTitle.Attach(Hwnd(), IDC_PAINT_TITLE);
     Initialise();
-    return TRUE;
+    if (m_arrMarks.empty())
+        return TRUE;
+    // Proposed marks are shown in their colours, not under a selection of the whole title.
+    m_editTitle.Focus();
+    m_editTitle.SetSel(0, 0);
+    return FALSE;
 }
 
 // The first failure, reported, ends the initialisation where it is.
@@ -157,9 +166,28 @@ void CPaintTitleDlg::Initialise()
         m_PaintCaption.SetCaption(m_strTitle, IsAnsiLeadByte);
     }
 
+    if (!PaintExample(format))
+        return;
+
+    GetWindowRect(Hwnd(), &m_rcWindow);
+    m_editExample.SetBackgroundColor(GetSysColor(COLOR_BTNFACE));
+    SetSwatchImages();
+    for (std::size_t i = 0; i < kBasicMarkers; ++i) {
+        PlaceSwatch(kMarkers[i].button, kMarkers[i].swatch);
+        ShowWindow(Item(kMarkers[i].swatch), SW_SHOW);
+    }
+    m_editTitle.KeepSelectionVisible();
+    m_bCollapsed = 0;
+    ToggleAdditionalMarkers();
+    EnableWindow(Item(IDOK), FALSE);
+    ApplyMarks();
+}
+
+bool CPaintTitleDlg::PaintExample(CHARFORMATA& format)
+{
     if (!m_editExample.SetDefaultCharFormat(format)) {
         Report("SetDefaultCharFormat", __LINE__);
-        return;
+        return false;
     }
     m_editExample.SetText(LoadResString(IDS_SAMPLE_TITLE));
     const struct {
@@ -175,20 +203,75 @@ void CPaintTitleDlg::Initialise()
         m_editExample.SetSel(part.start, part.end);
         if (!m_editExample.SetSelectionCharFormat(coloured)) {
             Report("SetSelectionCharFormat", __LINE__);
-            return;
+            return false;
         }
     }
+    return true;
+}
 
-    GetWindowRect(Hwnd(), &m_rcWindow);
-    m_editExample.SetBackgroundColor(GetSysColor(COLOR_BTNFACE));
-    for (std::size_t i = 0; i < kBasicMarkers; ++i) {
-        PlaceSwatch(kMarkers[i].button, kMarkers[i].swatch);
-        ShowWindow(Item(kMarkers[i].swatch), SW_SHOW);
+// The swatches show the images drawn for the dialog's DPI, centred, never stretched; the
+// rest of a swatch larger than its image is filled with the image's colour (by the control
+// on Windows, by the background brush given here under Wine, whose control fills with it).
+void CPaintTitleDlg::SetSwatchImages()
+{
+    for (std::size_t i = 0; i < std::size(kMarkers); ++i) {
+        GdiObject image(LoadBitmapForDpi(kMarkers[i].bitmap, Dpi()));
+        if (!image)
+            continue; // the swatch keeps the image it has
+        MemoryDC memory(nullptr);
+        if (memory) {
+            SelectedObject selected(memory.Get(), image.Get());
+            m_swatchBrushes[i].Reset(CreateSolidBrush(GetPixel(memory.Get(), 0, 0)));
+        }
+        const auto replaced = reinterpret_cast<HGDIOBJ>(
+            SendMessageA(Item(kMarkers[i].swatch), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(image.Get())));
+        // The first image replaced is the one the control loaded from the template.
+        if (replaced && replaced != m_swatchImages[i].Get())
+            DeleteObject(replaced);
+        m_swatchImages[i] = std::move(image);
     }
-    m_editTitle.KeepSelectionVisible();
-    m_bCollapsed = 0;
-    ToggleAdditionalMarkers();
-    EnableWindow(Item(IDOK), FALSE);
+}
+
+void CPaintTitleDlg::ApplyMarks()
+{
+    if (m_arrMarks.empty())
+        return;
+    for (const stPaintMark& mark : m_arrMarks) {
+        for (const stMarker& marker : kMarkers) {
+            const int number = marker.bitmap == IDB_MARKER_CONSTANT ? kMarkerConstant : marker.bitmap;
+            if (number == mark.marker)
+                m_PaintCaption.AddRange(mark.start, mark.end, number, marker.name, marker.multiple);
+        }
+    }
+    Repaint();
+    EnableWindow(Item(IDOK), CanBuildTemplate(m_PaintCaption) ? TRUE : FALSE);
+}
+
+bool CPaintTitleDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result)
+{
+    if (message != WM_CTLCOLORSTATIC)
+        return false;
+    for (std::size_t i = 0; i < std::size(kMarkers); ++i) {
+        if (reinterpret_cast<HWND>(lParam) == Item(kMarkers[i].swatch) && m_swatchBrushes[i]) {
+            result = reinterpret_cast<INT_PTR>(m_swatchBrushes[i].Get());
+            return true;
+        }
+    }
+    return false;
+}
+
+void CPaintTitleDlg::OnDpiChanged(UINT oldDpi, UINT newDpi)
+{
+    // The system has rescaled the controls and the window; what is sized here follows.
+    GetWindowRect(Hwnd(), &m_rcWindow);
+    SetSwatchImages();
+    for (std::size_t i = 0; i < kBasicMarkers; ++i)
+        PlaceSwatch(kMarkers[i].button, kMarkers[i].swatch);
+    ShowAdditionalMarkers(!m_bCollapsed);
+    FitHeight();
+    CHARFORMATA format = MakeFormat(GetColByBmpID(IDB_MARKER_CONSTANT));
+    if (PaintExample(format))
+        Repaint();
 }
 
 bool CPaintTitleDlg::OnCommand(int id, int code)
@@ -259,8 +342,17 @@ void CPaintTitleDlg::Repaint()
 
 void CPaintTitleDlg::ToggleAdditionalMarkers()
 {
-    // The window is made just high enough to show the lowest control of the new state.
-    const int lowest = m_bCollapsed ? IDC_ADDITIONAL_MARKERS : IDOK;
+    if (!FitHeight(!m_bCollapsed))
+        return;
+    m_bCollapsed = !m_bCollapsed;
+    m_btnToggle.SetText(LoadResString(m_bCollapsed ? IDS_SHOW_ADDITIONAL_MARKERS : IDS_HIDE_ADDITIONAL_MARKERS));
+    ShowAdditionalMarkers(!m_bCollapsed);
+}
+
+// The window is made just high enough to show the lowest control of the state.
+bool CPaintTitleDlg::FitHeight(bool collapsed)
+{
+    const int lowest = collapsed ? IDOK : IDC_ADDITIONAL_MARKERS;
     RECT control, window, client, margin{0, 0, 0, kBottomMarginDlu};
     GetWindowRect(Item(lowest), &control);
     MapWindowPoints(nullptr, Hwnd(), reinterpret_cast<POINT*>(&control), 2);
@@ -276,11 +368,9 @@ void CPaintTitleDlg::ToggleAdditionalMarkers()
         const std::string call = FormatText("SetWindowPos(%u, %u, %u, %u, SWP_SHOWWINDOW|SWP_NOMOVE)", 0u, 0u,
                                             static_cast<unsigned>(width), static_cast<unsigned>(height));
         Report(call.c_str(), __LINE__, code);
-        return;
+        return false;
     }
-    m_bCollapsed = !m_bCollapsed;
-    m_btnToggle.SetText(LoadResString(m_bCollapsed ? IDS_SHOW_ADDITIONAL_MARKERS : IDS_HIDE_ADDITIONAL_MARKERS));
-    ShowAdditionalMarkers(!m_bCollapsed);
+    return true;
 }
 
 void CPaintTitleDlg::ShowAdditionalMarkers(bool show)
@@ -299,8 +389,9 @@ void CPaintTitleDlg::PlaceSwatch(int button, int swatch) const
     RECT r;
     GetWindowRect(Item(button), &r);
     MapWindowPoints(nullptr, Hwnd(), reinterpret_cast<POINT*>(&r), 2);
-    SetWindowPos(Item(swatch), nullptr, r.left - kSwatchBorder, r.top - kSwatchBorder,
-                 r.right - r.left + 2 * kSwatchBorder, r.bottom - r.top + 2 * kSwatchBorder,
+    const int border = ScaleForDpi(kSwatchBorder, Dpi());
+    SetWindowPos(Item(swatch), nullptr, r.left - border, r.top - border, r.right - r.left + 2 * border,
+                 r.bottom - r.top + 2 * border,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -7,9 +7,11 @@
 
 #include <span>
 #include <string>
+#include <vector>
 
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
+#include "framework/Guards.h"
 #include "paint/PaintCaption.h"
 #include "platform/ErrorInfo.h"
 
@@ -20,6 +22,13 @@ struct stMarker {
     int bitmap;   // the colour bitmap; also the marker number, except Constant's, which is 0
     int multiple;
     int swatch;
+};
+
+// A byte range of the title to mark when the dialog opens, as if by the marker's button.
+struct stPaintMark {
+    int start;
+    int end;
+    int marker; // a marker number, kMarkerConstant for Constant
 };
 
 class CPaintTitleDlg : public Dialog {
@@ -36,6 +45,7 @@ public:
     RECT m_rcWindow{};               // measured at initialisation; only its width is used
     CPaintCaption m_PaintCaption;
     std::string m_strTitle;          // set by the opener before the run
+    std::vector<stPaintMark> m_arrMarks; // set by an opener that proposes the marks
     std::string m_strTemplate;       // the template, after the run ended with OK
 
     // A rich edit control of version 1.
@@ -66,6 +76,9 @@ public:
     RichEdit m_editExample;
     RichEdit m_editTitle;
     stErrorInfo m_ErrorInfo{};
+    // The swatches' images for the dialog's DPI; they outlive the dialog's window.
+    GdiObject m_swatchImages[13];
+    GdiObject m_swatchBrushes[13];   // each swatch's colour, around its image
 
     // The colour of the top-left pixel of a bitmap resource; CLR_INVALID, reported, when
     // it cannot be read.
@@ -75,17 +88,25 @@ protected:
     BOOL OnInitDialog() override;
     bool OnCommand(int id, int code) override;
     void OnOK() override;
+    void OnDpiChanged(UINT oldDpi, UINT newDpi) override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
 private:
     void Initialise();
     void OnMarker(const stMarker& marker);
+    void ApplyMarks();
     void Repaint();
+    bool PaintExample(CHARFORMATA& format);
+    void SetSwatchImages();
     void ToggleAdditionalMarkers();
+    // Sizes the window to the state's lowest control; false, reported, when it fails.
+    bool FitHeight(bool collapsed);
+    bool FitHeight() { return FitHeight(m_bCollapsed != 0); }
     void ShowAdditionalMarkers(bool show);
-    // Frames a button with its swatch, 5 pixels wider on every side.
+    // Frames a button with its swatch, 5 pixels (at 96 DPI) wider on every side.
     void PlaceSwatch(int button, int swatch) const;
     // The character format of both fields, in the given colour.
-    static CHARFORMATA MakeFormat(COLORREF colour);
+    CHARFORMATA MakeFormat(COLORREF colour) const;
     // Fills the dialog's record with the failed call and shows it.
     void Report(const char* function, int line, DWORD code = GetLastError());
 };

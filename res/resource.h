@@ -66,6 +66,11 @@
 #define IDS_WND_CLASS_NOT_FOUND             200  // rules file: no class line
 #define IDS_LINE                            201  // line number prefix (trailing blank)
 #define IDS_HOST_NOT_INSTALLED              202  // host missing or older than 4.3
+#define IDS_COL_READ_BY                     320  // step 3 titles list column 3
+#define IDS_COL_TITLES_READ                 321  // step 3 templates list column 3
+#define IDS_HIDDEN_BY                       322  // step 3: template that reads no title, and why
+#define IDS_SUGGEST_ALL_RECOGNIZED          323  // step 3 Suggest templates: nothing left to read
+#define IDS_SUGGEST_NOTHING                 324  // step 3 Suggest templates: no proposal
 
 // Dialogs, controls, bitmaps and icons
 #define IDD_ABOUTBOX                        100
@@ -92,6 +97,10 @@
 #define IDD_CI_WIZ_FINISH                   136
 #define IDB_HEADER                          181  // wizard header image, 532x58
 #define IDB_WATERMARK                       182  // wizard watermark image, 48x48
+// The wizard's images and the marker swatches are also drawn for 150 and 200 percent
+// display scale (res/scaled.rc): numbered from the set's base plus the image's number less 140.
+#define IDB_SCALE150_BASE                   400
+#define IDB_SCALE200_BASE                   450
 
 #define IDC_REFRESH                         1006
 #define IDC_SHOW_INVISIBLE                  1007
@@ -109,6 +118,7 @@
 #define IDC_STEP3_DOWN                      1017
 #define IDC_STEP3_DELETE                    1018
 #define IDC_STEP3_AUTO_ORDER                1019
+#define IDC_STEP3_SUGGEST                   2020
 
 // Step 4 (naming and finish)
 #define IDC_INTERNAL_NAME                   1023

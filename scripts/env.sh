@@ -5,7 +5,7 @@ QEW_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 QEW_BUILD=${QEW_BUILD:-$QEW_ROOT/build}
 # fonts-wine gives the prefix Marlett, which draws the caption buttons.
 QEW_PACKAGES="cmake ninja-build g++ clang libclang-rt-14-dev googletest libbenchmark-dev
-  g++-mingw-w64-x86-64 mingw-w64-x86-64-dev wine64 fonts-wine xvfb xauth imagemagick xdotool"
+  g++-mingw-w64-x86-64 mingw-w64-x86-64-dev wine64 fonts-wine xvfb xauth imagemagick xdotool zip python3"
 
 export WINE=/usr/lib/wine/wine64
 export WINEPREFIX=$QEW_BUILD/wineprefix
@@ -31,9 +31,31 @@ qew_configure_and_build() { # tree, extra cmake args...
   cmake --build "$QEW_BUILD/$tree" -j"$(nproc)"
 }
 
+qew_configure_windows() {
+  cmake -S "$QEW_ROOT" -B "$QEW_BUILD/win" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$QEW_ROOT/cmake/mingw-w64-x86_64.cmake" >/dev/null
+}
+
 qew_build_windows() {
-  qew_configure_and_build win -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$QEW_ROOT/cmake/mingw-w64-x86_64.cmake"
+  qew_configure_windows
+  cmake --build "$QEW_BUILD/win" -j"$(nproc)"
+}
+
+# Only the named targets of the Windows tree, quietly: the compiler's output goes to a log
+# that is shown when the build fails.
+qew_build_windows_targets() { # target...
+  local log=$QEW_BUILD/win-build.log
+  qew_configure_windows
+  if ! cmake --build "$QEW_BUILD/win" -j"$(nproc)" --target "$@" >"$log" 2>&1; then
+    tail -40 "$log" >&2
+    echo "build failed; the whole output is in $log" >&2
+    return 1
+  fi
+}
+
+# Whether the Windows tree has a target of that name.
+qew_windows_has_target() {
+  ninja -C "$QEW_BUILD/win" -t targets all 2>/dev/null | grep -q "^$1:"
 }
 
 # An X display for Wine's windows: the current one, or a private Xvfb.
@@ -43,7 +65,7 @@ qew_ensure_display() {
   local n
   for n in $(seq 90 130); do
     [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$n" -screen 0 "${QEW_SCREEN:-1280x1024}x24" -nolisten tcp >/dev/null 2>&1 &
     QEW_XVFB_PID=$!
     export DISPLAY=":$n"
     for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && return 0; sleep 0.1; done
@@ -79,7 +101,23 @@ qew_ensure_wineprefix() {
   "$WINE" wineboot </dev/null >/dev/null 2>&1 || true
 }
 
+# The display's DPI in the private prefix: 96, 144 or 192 for 100, 150 or 200 percent, on a
+# desktop that grows with it as a screen of that scale would (the X display must be as
+# large). The prefix's programs take both from their next start, so the wineserver is
+# started anew.
+qew_set_wine_dpi() {
+  local size="$((1280 * $1 / 96))x$((1024 * $1 / 96))"
+  qew_ensure_wineprefix
+  "$WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+  "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$size" /f >/dev/null 2>&1
+  /usr/lib/wine/wineserver -k 2>/dev/null || true
+  /usr/lib/wine/wineserver -w 2>/dev/null || true
+  qew_ensure_wineprefix
+}
+
 qew_stop_wine() {
   /usr/lib/wine/wineserver -k 2>/dev/null || true
+  # Its programs are gone before their display is.
+  /usr/lib/wine/wineserver -w 2>/dev/null || true
   [ -n "${QEW_XVFB_PID:-}" ] && kill "$QEW_XVFB_PID" 2>/dev/null || true
 }

@@ -5,9 +5,13 @@ set -euo pipefail
 source "$(dirname "$0")/env.sh"
 
 qew_install_packages
-# The private Xvfb and the prefix's wineserver end with the program.
+# The private Xvfb and the prefix's wineserver end with the program, also when the run is
+# interrupted: a signal ends the script through its exit trap.
 trap qew_stop_wine EXIT
-qew_build_windows
+trap 'exit 130' INT
+trap 'exit 143' TERM
+echo "== building the wizard and the sample player (the first build takes a few minutes)"
+qew_build_windows_targets QuorvelExtPlrWizard SamplePlayer
 had_display=${DISPLAY:-}
 qew_ensure_display
 qew_ensure_wineprefix
@@ -34,8 +38,11 @@ fi
   "Winamp 5.9 - *** Paused ***" "3. Radio Sample: Stream Title - Winamp" >/dev/null 2>&1 &
 player=$!
 echo "== a sample player (window class \"Winamp v1.x\") runs beside it for the wizard"
+echo "== starting QuorvelExtPlrWizard"
 set +e
-"$WINE" "$QEW_BUILD/win/QuorvelExtPlrWizard.exe"
+# Waited for in the background, so that Ctrl-C reaches the traps at once.
+"$WINE" "$QEW_BUILD/win/QuorvelExtPlrWizard.exe" &
+wait $!
 code=$?
 kill "$player" 2>/dev/null
 echo "== QuorvelExtPlrWizard exited with code $code"

@@ -21,6 +21,21 @@ echo "== Windows tests under Wine"
 # 0.01 s with no output); such a test is run once more, a failing test fails both times.
 ctest --test-dir "$QEW_BUILD/win" --output-on-failure --timeout 300 --repeat until-pass:2
 
+echo "== release package"
+zip=$("$QEW_ROOT/scripts/package.sh")
+name=$(basename "$zip" .zip)
+exe=$(mktemp)
+unzip -p "$zip" "$name/QuorvelExtPlrWizard.exe" >"$exe"
+mapfile -t found < <(python3 "$QEW_ROOT/tools/pe_version.py" "$exe")
+rm -f "$exe"
+# The exe's version block, in numbers and as text, against the version in the zip's name.
+if [ "${#found[@]}" -ne 2 ] || [ "QuorvelExtPlrWizard-${found[1]}" != "$name" ] ||
+   [ "${found[0]#"${found[1]}".}" = "${found[0]}" ]; then
+  echo "the package $name.zip holds an exe of version ${found[*]:-(none)}" >&2
+  exit 1
+fi
+echo "$zip: version ${found[1]} (${found[0]})"
+
 if [ -x "$QEW_ROOT/scripts/fuzz.sh" ]; then
   echo "== fuzzing"
   "$QEW_ROOT/scripts/fuzz.sh" "${QEW_FUZZ_SECONDS:-60}"

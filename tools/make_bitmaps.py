@@ -1,6 +1,8 @@
 #!/usr/bin/env python3
 """Draws the wizard sheet's images as 16-colour BMP files: res/header.bmp (532x58) and
-res/watermark.bmp (48x48).
+res/watermark.bmp (48x48), and the same drawn for 150 and 200 percent display scale,
+res/header_150.bmp (798x87), res/header_200.bmp (1064x116), res/watermark_150.bmp (72x72)
+and res/watermark_200.bmp (96x96).
 
 The header is a calm white-to-pale-blue band, white where the sheet writes its black header
 text, with a faint sound wave running into a player window on the right whose caption carries
@@ -9,6 +11,9 @@ coloured tag marks. The watermark is the same window, small, with a music note.
 Both use one 16-colour palette chosen for the design: flat areas use palette colours exactly,
 gradients are ordered-dithered between neighbouring shades, and only the edges of round
 shapes take the nearest colour of their blend.
+
+Shapes are given in the coordinates of the 100 percent image; a canvas drawn at a larger
+scale places them at that scale, so every size is drawn, none is stretched from another.
 """
 import math, os, struct, sys
 
@@ -41,13 +46,22 @@ def nearest(rgb):
     return min(range(16), key=lambda i: sum((a - b) ** 2 for a, b in zip(PALETTE[i], rgb)))
 
 
-class Canvas:
-    """Pixels hold an exact palette index, or a blended colour resolved to the nearest one."""
+SCALES = (100, 150, 200)
 
-    def __init__(self, w, h, index):
-        self.w, self.h = w, h
-        self.idx = [[index] * w for _ in range(h)]
-        self.rgb = [[PALETTE[index]] * w for _ in range(h)]
+
+class Canvas:
+    """Pixels hold an exact palette index, or a blended colour resolved to the nearest one.
+    Drawing calls take 100 percent coordinates; pixels are at the canvas's scale."""
+
+    def __init__(self, w, h, index, scale=100):
+        self.s = scale / 100
+        self.w, self.h = self.px(w), self.px(h)
+        self.idx = [[index] * self.w for _ in range(self.h)]
+        self.rgb = [[PALETTE[index]] * self.w for _ in range(self.h)]
+
+    def px(self, v):
+        """A 100 percent coordinate at the canvas's scale, on the pixel grid."""
+        return int(math.floor(v * self.s + 0.5))
 
     def put(self, x, y, index, cover=1.0):
         if not (0 <= x < self.w and 0 <= y < self.h) or cover <= 0:
@@ -60,16 +74,16 @@ class Canvas:
         self.idx[y][x] = None
 
     def rect(self, x0, y0, x1, y1, index):
-        for y in range(y0, y1):
-            for x in range(x0, x1):
+        for y in range(self.px(y0), self.px(y1)):
+            for x in range(self.px(x0), self.px(x1)):
                 self.put(x, y, index)
 
     def gradient(self, x0, y0, x1, y1, shades, t_of):
         """Ordered dither across a list of shades; t_of(x, y) in [0, 1] picks the place."""
         n = len(shades) - 1
-        for y in range(y0, y1):
-            for x in range(x0, x1):
-                t = min(max(t_of(x, y), 0.0), 1.0) * n
+        for y in range(self.px(y0), self.px(y1)):
+            for x in range(self.px(x0), self.px(x1)):
+                t = min(max(t_of(x / self.s, y / self.s), 0.0), 1.0) * n
                 k = min(int(t), n - 1) if n else 0
                 frac = t - k
                 threshold = (BAYER4[y % 4][x % 4] + 0.5) / 16
@@ -77,11 +91,12 @@ class Canvas:
 
     def shape(self, box, inside, index):
         """Fills where inside(px, py) holds, with edge coverage from supersampling."""
-        x0, y0, x1, y1 = (int(math.floor(v)) for v in box)
-        s = SUPERSAMPLE
+        x0, y0, x1, y1 = (int(math.floor(v * self.s)) for v in box)
+        s, k = SUPERSAMPLE, self.s
         for y in range(max(y0, 0), min(y1 + 1, self.h)):
             for x in range(max(x0, 0), min(x1 + 1, self.w)):
-                hits = sum(inside(x + (i + 0.5) / s, y + (j + 0.5) / s) for i in range(s) for j in range(s))
+                hits = sum(inside((x + (i + 0.5) / s) / k, (y + (j + 0.5) / s) / k)
+                           for i in range(s) for j in range(s))
                 self.put(x, y, index, hits / (s * s))
 
     def ellipse(self, cx, cy, rx, ry, index, angle=0.0):
@@ -144,9 +159,9 @@ def waveform(cv, x0, x1, mid, amp, index, step=2, seed=0.0):
         cv.rect(x, mid - half, x + step - 1, mid + half, index)
 
 
-def header():
+def header(scale=100):
     w, h = 532, 58
-    cv = Canvas(w, h, WHITE)
+    cv = Canvas(w, h, WHITE, scale)
     # White where the text goes, an easing rise to pale blue behind the motif, and white
     # again at the right end: a header wider than the image is filled with its corner colour.
     def ease(t):
@@ -186,8 +201,8 @@ def music_note(cv, x, y, scale, index):
     cv.polygon([(lx, top), (rx, top - 2 * scale), (rx, top + 1.5 * scale), (lx, top + 3.5 * scale)], index)
 
 
-def watermark():
-    cv = Canvas(48, 48, WHITE)
+def watermark(scale=100):
+    cv = Canvas(48, 48, WHITE, scale)
     x, y, w, h = 3, 6, 38, 30
     bar = player_window(cv, x, y, w, h, detail=False)
     body_top = y + bar
@@ -223,9 +238,11 @@ def bmp(cv):
 
 def main():
     out = sys.argv[1] if len(sys.argv) > 1 else 'res'
-    for name, cv in (('header.bmp', header()), ('watermark.bmp', watermark())):
-        with open(os.path.join(out, name), 'wb') as f:
-            f.write(bmp(cv))
+    for scale in SCALES:
+        suffix = '' if scale == 100 else '_%d' % scale
+        for name, draw in (('header', header), ('watermark', watermark)):
+            with open(os.path.join(out, name + suffix + '.bmp'), 'wb') as f:
+                f.write(bmp(draw(scale)))
 
 
 if __name__ == '__main__':

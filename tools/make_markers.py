@@ -1,12 +1,15 @@
 #!/usr/bin/env python3
 """Writes the Paint title dialog's marker colours as solid 16-colour BMP files of 134x29
-pixels: res/marker_<name>.bmp. The dialog reads each marker's colour from the top-left pixel
-of its bitmap, so every colour must be exact; all of them are colours of the standard
-16-colour palette, which every file carries.
+pixels: res/marker_<name>.bmp, and the same for 150 and 200 percent display scale,
+res/marker_<name>_150.bmp (201x44) and res/marker_<name>_200.bmp (268x58). The dialog
+reads each marker's colour from the top-left pixel of its bitmap, so every colour must be
+exact, and the same at every scale; all of them are colours of the standard 16-colour
+palette, which every file carries.
 """
 import os, struct, sys
 
 WIDTH, HEIGHT = 134, 29
+SCALES = (100, 150, 200)
 
 PALETTE = [
     (0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0),
@@ -33,12 +36,13 @@ MARKERS = {
 }
 
 
-def solid_bmp(rgb):
+def solid_bmp(rgb, scale=100):
     index = PALETTE.index(rgb)
-    stride = (WIDTH * 4 + 31) // 32 * 4
-    bits = bytes([index << 4 | index]) * (stride * HEIGHT)
+    width, height = (int(v * scale / 100 + 0.5) for v in (WIDTH, HEIGHT))
+    stride = (width * 4 + 31) // 32 * 4
+    bits = bytes([index << 4 | index]) * (stride * height)
     palette = b''.join(struct.pack('<BBBB', b, g, r, 0) for r, g, b in PALETTE)
-    info = struct.pack('<IiiHHIIiiII', 40, WIDTH, HEIGHT, 1, 4, 0, len(bits), 2835, 2835, 16, 16)
+    info = struct.pack('<IiiHHIIiiII', 40, width, height, 1, 4, 0, len(bits), 2835, 2835, 16, 16)
     offset = 14 + len(info) + len(palette)
     filehdr = struct.pack('<2sIHHI', b'BM', offset + len(bits), 0, 0, offset)
     return filehdr + info + palette + bits
@@ -46,9 +50,11 @@ def solid_bmp(rgb):
 
 def main():
     out = sys.argv[1] if len(sys.argv) > 1 else 'res'
-    for name, rgb in MARKERS.values():
-        with open(os.path.join(out, 'marker_%s.bmp' % name), 'wb') as f:
-            f.write(solid_bmp(rgb))
+    for scale in SCALES:
+        suffix = '' if scale == 100 else '_%d' % scale
+        for name, rgb in MARKERS.values():
+            with open(os.path.join(out, 'marker_%s%s.bmp' % (name, suffix)), 'wb') as f:
+                f.write(solid_bmp(rgb, scale))
 
 
 if __name__ == '__main__':

@@ -7,6 +7,7 @@
 
 #include "framework/MessageBox.h"
 #include "framework/ResString.h"
+#include "platform/DpiScale.h"
 #include "res/resource.h"
 #include "wizard/Ci_wizard.h"
 #include "wizard/EnumWnd.h"
@@ -48,7 +49,7 @@ BOOL CCi_wiz_selwnd::OnInitDialog()
         m_pWizard->ReportError("InsertColumn(0)", "", GetLastError(), kModule, __LINE__);
         return TRUE;
     }
-    if (m_listWindows.InsertColumn(1, LoadResString(IDS_COL_WINDOW_CLASS), width / 3 - 4) == -1) {
+    if (m_listWindows.InsertColumn(1, LoadResString(IDS_COL_WINDOW_CLASS), width / 3 - ScaleForDpi(4, Dpi())) == -1) {
         m_pWizard->ReportError("InsertColumn(1)", "", GetLastError(), kModule, __LINE__);
         return TRUE;
     }
@@ -210,4 +211,9 @@ bool CCi_wiz_selwnd::OnNotify(NMHDR* header, LRESULT& result)
     default:
         return false;
     }
+}
+
+void CCi_wiz_selwnd::OnDpiChanged(UINT oldDpi, UINT newDpi)
+{
+    m_listWindows.RescaleColumns(oldDpi, newDpi);
 }

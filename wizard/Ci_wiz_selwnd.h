@@ -32,6 +32,7 @@ protected:
     LRESULT OnWizardNext() override;
     bool OnCommand(int id, int code) override;
     bool OnNotify(NMHDR* header, LRESULT& result) override;
+    void OnDpiChanged(UINT oldDpi, UINT newDpi) override;
 
 private:
     void UpdateButtons() const;

@@ -1,7 +1,10 @@
 #include "wizard/Ci_wiz_templates.h"
 
+#include <algorithm>
+
 #include "framework/MessageBox.h"
 #include "paint/PaintTitleDlg.h"
+#include "platform/DpiScale.h"
 #include "framework/ResString.h"
 #include "res/resource.h"
 #include "rules/TitleParser.h"
@@ -9,6 +12,7 @@
 #include "wizard/Ci_wizard.h"
 #include "wizard/EditTemplateDlg.h"
 #include "wizard/TemplateRules.h"
+#include "wizard/TemplateSuggest.h"
 #include "wizard/TitleEntries.h"
 
 namespace {
@@ -17,6 +21,9 @@ namespace {
 constexpr const char* kModule = "Ci_wiz_templates";
 
 constexpr int kNumberColumnWidth = 20;
+// The columns that say which template reads which title: "12", "0 (hidden by 12)".
+constexpr int kReaderColumnWidth = 70;
+constexpr int kTitlesReadColumnWidth = 100;
 
 int OuterWidth(HWND hwnd)
 {
@@ -49,17 +56,22 @@ BOOL CCi_wiz_templates::OnInitDialog()
         UINT heading;
         int width;
     };
-    const int titlesWidth = OuterWidth(m_listTitles.Hwnd()), templatesWidth = OuterWidth(m_listTemplates.Hwnd());
+    const int readerWidth = ScaleForDpi(kReaderColumnWidth, Dpi());
+    const int titlesReadWidth = ScaleForDpi(kTitlesReadColumnWidth, Dpi());
+    const int titlesWidth = OuterWidth(m_listTitles.Hwnd()) - readerWidth;
+    const int templatesWidth = OuterWidth(m_listTemplates.Hwnd()) - titlesReadWidth;
     const Column columns[] = {
-        {m_listTitles, IDS_COL_N, kNumberColumnWidth},
+        {m_listTitles, IDS_COL_N, ScaleForDpi(kNumberColumnWidth, Dpi())},
         {m_listTitles, IDS_COL_CAPTURED_TITLES, titlesWidth / 2},
-        {m_listTitles, IDS_COL_INTERPRETATION, titlesWidth / 2 - 24},
-        {m_listTemplates, IDS_COL_N, kNumberColumnWidth},
+        {m_listTitles, IDS_COL_INTERPRETATION, titlesWidth / 2 - ScaleForDpi(24, Dpi())},
+        {m_listTitles, IDS_COL_READ_BY, readerWidth},
+        {m_listTemplates, IDS_COL_N, ScaleForDpi(kNumberColumnWidth, Dpi())},
         {m_listTemplates, IDS_COL_TEMPLATES, templatesWidth / 2},
-        {m_listTemplates, IDS_COL_EXAMPLE, templatesWidth / 2 - 24},
+        {m_listTemplates, IDS_COL_EXAMPLE, templatesWidth / 2 - ScaleForDpi(24, Dpi())},
+        {m_listTemplates, IDS_COL_TITLES_READ, titlesReadWidth},
     };
-    for (int i = 0; i < 6; ++i) {
-        if (columns[i].list.InsertColumn(i % 3, LoadResString(columns[i].heading), columns[i].width) == -1) {
+    for (int i = 0; i < 8; ++i) {
+        if (columns[i].list.InsertColumn(i % 4, LoadResString(columns[i].heading), columns[i].width) == -1) {
             ReportListError("InsertColumn", __LINE__);
             return TRUE;
         }
@@ -123,23 +135,30 @@ std::vector<std::string> CCi_wiz_templates::ColumnTexts(const ListView& list, in
 void CCi_wiz_templates::ReinterpretTitles()
 {
     const int titles = m_listTitles.GetItemCount();
-    if (titles > 0) {
+    const auto showError = [this](int messageId) {
+        ErrorBox(FormatResText(IDS_ERROR_IN_TEMPLATE, LoadResString(static_cast<UINT>(messageId)).c_str()), Sheet());
+    };
+    CTitleParser parser;
+    m_readings = InterpretTitles(parser, ColumnTexts(m_listTitles, m_nTitleColumn),
+                                 ColumnTexts(m_listTemplates, m_nTemplateColumn), showError);
+    if (titles > 0)
         m_listTitles.Choose(0);
-        const std::vector<std::string> templates = ColumnTexts(m_listTemplates, m_nTemplateColumn);
-        const auto showError = [this](int messageId) {
-            ErrorBox(FormatResText(IDS_ERROR_IN_TEMPLATE, LoadResString(static_cast<UINT>(messageId)).c_str()),
-                     Sheet());
-        };
-        CTitleParser parser;
-        for (int i = 0; i < titles; ++i) {
-            stInterpretation reading =
-                InterpretTitle(parser, m_listTitles.GetItemText(i, m_nTitleColumn), templates, showError);
-            if (!reading.recognised) {
-                m_listTitles.Choose(i);
-                reading.text = LoadResString(IDS_UNRECOGNIZED);
-            }
-            m_listTitles.SetItemText(i, m_nInterpretationColumn, reading.text);
+    for (int i = 0; i < titles; ++i) {
+        stInterpretation& reading = m_readings.titles[static_cast<std::size_t>(i)];
+        if (!reading.recognised) {
+            m_listTitles.Choose(i);
+            reading.text = LoadResString(IDS_UNRECOGNIZED);
         }
+        m_listTitles.SetItemText(i, m_nInterpretationColumn, reading.text);
+        m_listTitles.SetItemText(i, m_nInterpretationColumn + 1,
+                                 reading.recognised ? FormatText("%d", reading.reader + 1) : std::string());
+    }
+    for (int j = 0, n = m_listTemplates.GetItemCount(); j < n; ++j) {
+        const auto at = static_cast<std::size_t>(j);
+        const int count = m_readings.counts[at], hider = m_readings.hiddenBy[at];
+        m_listTemplates.SetItemText(j, m_nTemplateColumn + 2,
+                                    count == 0 && hider != -1 ? FormatResText(IDS_HIDDEN_BY, hider + 1)
+                                                              : FormatText("%d", count));
     }
     UpdateButtons();
 }
@@ -150,6 +169,7 @@ void CCi_wiz_templates::UpdateButtons()
     const int titleMark = m_listTitles.GetSelectionMark(), templateMark = m_listTemplates.GetSelectionMark();
     const bool templateChosen = templateMark >= 0 && templates > 0;
     EnableWindow(Item(IDC_STEP3_CREATE), titleMark >= 0 && titles > 0);
+    EnableWindow(Item(IDC_STEP3_SUGGEST), titles > 0);
     EnableWindow(Item(IDC_STEP3_EDIT), templateChosen);
     EnableWindow(Item(IDC_STEP3_DELETE), templateChosen);
     EnableWindow(Item(IDC_STEP3_UP), templateChosen && templateMark != 0);
@@ -165,10 +185,53 @@ void CCi_wiz_templates::OnCreateTemplate()
     paint.m_strTitle = row >= 0 ? m_listTitles.GetItemText(row, m_nTitleColumn) : std::string();
     if (paint.DoModal(Sheet()) != IDOK)
         return;
-    const std::string& made = paint.m_strTemplate;
+    AddPaintedTemplate(paint.m_strTemplate, paint.m_strTitle);
+}
+
+void CCi_wiz_templates::OnSuggestTemplates()
+{
+    // Proposals are made for the titles no template reads yet; each is offered painted,
+    // and taken as the user leaves it.
+    std::vector<std::string> unread;
+    std::vector<std::size_t> unreadRows;
+    const std::vector<std::string> titles = ColumnTexts(m_listTitles, m_nTitleColumn);
+    for (std::size_t i = 0; i < titles.size() && i < m_readings.titles.size(); ++i) {
+        if (!m_readings.titles[i].recognised) {
+            unread.push_back(titles[i]);
+            unreadRows.push_back(i);
+        }
+    }
+    const std::vector<stTemplateSuggestion> proposals = SuggestTemplates(unread);
+    if (proposals.empty()) {
+        AppMessageBox(LoadResString(unread.empty() ? IDS_SUGGEST_ALL_RECOGNIZED : IDS_SUGGEST_NOTHING),
+                      MB_OK | MB_ICONINFORMATION, Sheet());
+        return;
+    }
+    CTitleParser parser;
+    for (const stTemplateSuggestion& proposal : proposals) {
+        // A template taken or repainted before may already read this family.
+        const bool stillUnread = std::any_of(proposal.titles.begin(), proposal.titles.end(), [&](int t) {
+            return !m_readings.titles[unreadRows[static_cast<std::size_t>(t)]].recognised;
+        });
+        if (!stillUnread)
+            continue;
+        CPaintTitleDlg paint;
+        paint.m_strTitle = unread[static_cast<std::size_t>(proposal.titles.front())];
+        for (const stValueRange& value : ValueRanges(parser, paint.m_strTitle, proposal.templateText))
+            for (const stMarker& marker : CPaintTitleDlg::Markers())
+                if (value.name == marker.name)
+                    paint.m_arrMarks.push_back({value.start, value.end, marker.bitmap});
+        if (paint.DoModal(Sheet()) != IDOK)
+            continue;
+        AddPaintedTemplate(paint.m_strTemplate, paint.m_strTitle);
+    }
+}
+
+void CCi_wiz_templates::AddPaintedTemplate(const std::string& made, const std::string& example)
+{
     if (m_listTemplates.FindText(m_nTemplateColumn, made) != -1)
         return;
-    const int added = AppendRow(m_listTemplates, {made, paint.m_strTitle});
+    const int added = AppendRow(m_listTemplates, {made, example});
     if (added == -1)
         return;
     m_listTemplates.Choose(added);
@@ -295,6 +358,9 @@ bool CCi_wiz_templates::OnCommand(int id, int code)
     case IDC_STEP3_CREATE:
         OnCreateTemplate();
         return true;
+    case IDC_STEP3_SUGGEST:
+        OnSuggestTemplates();
+        return true;
     case IDC_STEP3_ADD_TITLE:
         OnAddTitle();
         return true;
@@ -333,4 +399,10 @@ bool CCi_wiz_templates::OnNotify(NMHDR* header, LRESULT& result)
         (reinterpret_cast<NMLISTVIEW*>(header)->uChanged & LVIF_STATE))
         UpdateButtons();
     return PropertyPage::OnNotify(header, result);
+}
+
+void CCi_wiz_templates::OnDpiChanged(UINT oldDpi, UINT newDpi)
+{
+    m_listTitles.RescaleColumns(oldDpi, newDpi);
+    m_listTemplates.RescaleColumns(oldDpi, newDpi);
 }

@@ -7,6 +7,7 @@
 
 #include "framework/Controls.h"
 #include "framework/PropertyPage.h"
+#include "wizard/TemplateRules.h"
 
 class CCi_wizard;
 
@@ -24,9 +25,13 @@ protected:
     LRESULT OnWizardNext() override;
     bool OnCommand(int id, int code) override;
     bool OnNotify(NMHDR* header, LRESULT& result) override;
+    void OnDpiChanged(UINT oldDpi, UINT newDpi) override;
 
 private:
     void OnCreateTemplate();
+    void OnSuggestTemplates();
+    // Appends a template made in the Paint title dialog, unless the list holds it already.
+    void AddPaintedTemplate(const std::string& made, const std::string& example);
     void OnAddTitle();
     void OnEditTemplate();
     void OnDeleteTemplate();
@@ -46,4 +51,5 @@ private:
     int m_nTitleColumn = 1;
     int m_nInterpretationColumn = 2;
     int m_nTemplateColumn = 1;
+    stReadings m_readings; // of the last ReinterpretTitles
 };

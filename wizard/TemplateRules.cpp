@@ -7,32 +7,80 @@
 #include "platform/ParseError.h"
 #include "rules/TitleParser.h"
 
+namespace {
+
+stInterpretation Reading(const CTitleParser& parser, int reader)
+{
+    stInterpretation result;
+    for (const CTpParameter& parameter : parser.GetResults()) {
+        if (parameter.m_strName.find("Unused") != std::string::npos)
+            continue;
+        result.text += FormatText("%s%s=[%s]", result.text.empty() ? "" : " ", parameter.m_strName.c_str(),
+                                  parameter.m_strValue.c_str());
+    }
+    result.recognised = true;
+    result.reader = reader;
+    return result;
+}
+
+} // namespace
+
 stInterpretation InterpretTitle(CTitleParser& parser, const std::string& title,
                                 const std::vector<std::string>& templates,
                                 const std::function<void(int messageId)>& onTemplateError)
 {
-    stInterpretation result;
-    parser.SetTitle(title);
-    for (const std::string& text : templates) {
-        if (parser.SetTemplate(text) != 0) {
-            stParseError error;
-            parser.GetErrorInfo(&error);
-            if (onTemplateError)
-                onTemplateError(error.code);
-            continue;
-        }
-        if (parser.Interpret() != 0)
-            continue;
-        for (const CTpParameter& parameter : parser.GetResults()) {
-            if (parameter.m_strName.find("Unused") != std::string::npos)
+    return InterpretTitles(parser, {title}, templates, onTemplateError).titles.front();
+}
+
+stReadings InterpretTitles(CTitleParser& parser, const std::vector<std::string>& titles,
+                           const std::vector<std::string>& templates,
+                           const std::function<void(int messageId)>& onTemplateError)
+{
+    stReadings readings;
+    readings.counts.assign(templates.size(), 0);
+    readings.hiddenBy.assign(templates.size(), -1);
+    for (const std::string& title : titles) {
+        stInterpretation reading;
+        parser.SetTitle(title);
+        for (int j = 0; j < static_cast<int>(templates.size()); ++j) {
+            const auto at = static_cast<std::size_t>(j);
+            // Past the reader only what a template would hide is wanted, and only once.
+            if (reading.recognised && readings.hiddenBy[at] != -1)
                 continue;
-            result.text += FormatText("%s%s=[%s]", result.text.empty() ? "" : " ", parameter.m_strName.c_str(),
-                                      parameter.m_strValue.c_str());
+            if (parser.SetTemplate(templates[at]) != 0) {
+                if (!reading.recognised && onTemplateError) {
+                    stParseError error;
+                    parser.GetErrorInfo(&error);
+                    onTemplateError(error.code);
+                }
+                continue;
+            }
+            if (parser.Interpret() != 0)
+                continue;
+            if (reading.recognised) {
+                readings.hiddenBy[at] = reading.reader;
+                continue;
+            }
+            reading = Reading(parser, j);
+            ++readings.counts[at];
         }
-        result.recognised = true;
-        break;
+        readings.titles.push_back(std::move(reading));
     }
-    return result;
+    for (std::size_t j = 0; j < templates.size(); ++j)
+        if (readings.counts[j] > 0)
+            readings.hiddenBy[j] = -1;
+    return readings;
+}
+
+std::vector<stValueRange> ValueRanges(CTitleParser& parser, const std::string& title, const std::string& templateText)
+{
+    std::vector<stValueRange> ranges;
+    parser.SetTitle(title);
+    if (parser.SetTemplate(templateText) != 0 || parser.Interpret() != 0)
+        return ranges;
+    for (const CTpParameter& value : parser.GetResults())
+        ranges.push_back({value.m_strName, value.m_nPos, value.m_nPos + value.m_nLen});
+    return ranges;
 }
 
 int CountParameters(const std::string& templateText)

@@ -47,6 +47,44 @@ TEST(StepThreeInterpretation, ABrokenTemplateIsReportedEachTimeAndMatchesNothing
     EXPECT_NE(errors[0], 0);
 }
 
+TEST(StepThreeReaders, EachTitleNamesItsReaderAndEachTemplateItsCountOrWhatHidesIt)
+{
+    const std::string tagged = "1. Ann - Song - Winamp", other = "2. Bob - Tune - Winamp", paused = "Winamp *** Paused";
+    struct Case {
+        std::vector<std::string> titles, templates;
+        std::vector<int> readers, counts, hiddenBy;
+        int errors;
+    };
+    const Case cases[] = {
+        // The general template first takes both tagged titles; the specific one is hidden by it.
+        {{tagged, other, paused},
+         {"<Artist> - <Title> - Winamp", "<Track>. <Artist> - <Title> - Winamp", "<Unused> *** <Title>"},
+         {0, 0, 2}, {2, 0, 1}, {-1, 0, -1}, 0},
+        // Hidden by the reader of the first title it would read, though another hides it later.
+        {{paused, tagged}, {"Winamp *** <Title>", "<Title> - Winamp", "<Unused> <Title>"},
+         {0, 1}, {1, 1, 0}, {-1, -1, 0}, 0},
+        // Reads nothing at all; a title that none reads; no titles.
+        {{tagged, "Radio"}, {"<Title> (paused)", "<Artist> - <Title> - Winamp"}, {1, -1}, {0, 1}, {-1, -1}, 0},
+        {{}, {"<Title>"}, {}, {0}, {-1}, 0},
+        // A broken template is reported by every title that reaches it, not by those read before it.
+        {{tagged, "Radio", "Other"}, {"<Title> - Winamp", "<Title", "<Title>"}, {0, 2, 2}, {1, 0, 2}, {-1, -1, -1}, 2},
+    };
+    for (const Case& c : cases) {
+        CTitleParser parser;
+        int errors = 0;
+        const stReadings readings = InterpretTitles(parser, c.titles, c.templates, [&errors](int) { ++errors; });
+        std::vector<int> readers;
+        for (const stInterpretation& reading : readings.titles) {
+            readers.push_back(reading.reader);
+            EXPECT_EQ(reading.recognised, reading.reader != -1);
+        }
+        EXPECT_EQ(readers, c.readers) << c.templates[0];
+        EXPECT_EQ(readings.counts, c.counts) << c.templates[0];
+        EXPECT_EQ(readings.hiddenBy, c.hiddenBy) << c.templates[0];
+        EXPECT_EQ(errors, c.errors) << c.templates[0];
+    }
+}
+
 TEST(StepThreeOrdering, MoreParametersThenLongerTextThenEarlierFirst)
 {
     EXPECT_EQ(CountParameters("<Track>. <Artist> - <Title>"), 3);

@@ -6,10 +6,14 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "HostFixture.h"
 #include "MessageBoxRecorder.h"
+#include "framework/Dpi.h"
+#include "framework/Guards.h"
 #include "paint/PaintTitleDlg.h"
+#include "platform/DpiScale.h"
 #include "res/resource.h"
 
 namespace {
@@ -161,6 +165,45 @@ TEST_F(PaintTitle, ColoursComeFromTheBitmapsTheSwatchesShow)
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
     EXPECT_EQ(m_boxes.Count(), 0u);
+}
+
+// The sets for 150 and 200 percent: each image at its own size, in the same colours.
+TEST_F(PaintTitle, EveryScaleHasEveryImageAtItsSizeInTheSameColours)
+{
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    const auto read = [&](HBITMAP image, SIZE& size, COLORREF& first, COLORREF& last) {
+        BITMAP info{};
+        GetObjectA(image, sizeof info, &info);
+        size = {info.bmWidth, info.bmHeight};
+        HGDIOBJ old = SelectObject(memory, image);
+        first = GetPixel(memory, 0, 0);
+        last = GetPixel(memory, size.cx - 1, size.cy - 1);
+        SelectObject(memory, old);
+    };
+    std::vector<int> images = {IDB_HEADER, IDB_WATERMARK};
+    for (const stMarker& marker : CPaintTitleDlg::Markers())
+        images.push_back(marker.bitmap);
+    for (const int id : images) {
+        GdiObject base(LoadBitmapForDpi(id, 96));
+        ASSERT_TRUE(base) << id;
+        SIZE baseSize;
+        COLORREF baseFirst, baseLast;
+        read(static_cast<HBITMAP>(base.Get()), baseSize, baseFirst, baseLast);
+        for (const UINT dpi : {144u, 192u}) {
+            GdiObject scaled(LoadBitmapForDpi(id, dpi));
+            ASSERT_TRUE(scaled) << id << " at " << dpi;
+            SIZE size;
+            COLORREF first, last;
+            read(static_cast<HBITMAP>(scaled.Get()), size, first, last);
+            EXPECT_EQ(size.cx, ScaleForDpi(baseSize.cx, dpi)) << id << " at " << dpi;
+            EXPECT_EQ(size.cy, ScaleForDpi(baseSize.cy, dpi)) << id << " at " << dpi;
+            EXPECT_EQ(first, baseFirst) << id << " at " << dpi;
+            EXPECT_EQ(last, baseLast) << id << " at " << dpi;
+        }
+    }
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
 }
 
 TEST_F(PaintTitle, AMissingBitmapIsReportedAndGivesNoColour)

@@ -18,6 +18,7 @@
 #include "wizard/AddTitleDlg.h"
 #include "wizard/Ci_wizard.h"
 #include "wizard/EditTemplateDlg.h"
+#include "wizard/TemplateSuggest.h"
 #include "wizard/TitleEntries.h"
 
 namespace {
@@ -294,6 +295,80 @@ TEST_F(TemplatesPage, EditModeStartsWithTheStoredTemplatesAndPassesTheirLinesOn)
     EXPECT_EQ(m_player.m_arrFormats[0]->m_arrLines, (std::vector<std::string>{"; kept", "; Example: x - Winamp"}));
     EXPECT_EQ(m_player.m_arrFormats[1]->m_strFormat, "<Artist> - <Title> (live)");
     EXPECT_EQ(m_player.m_arrFormats[1]->m_arrLines, (std::vector<std::string>{";", "; Example: "}));
+}
+
+TEST_F(TemplatesPage, SuggestedTemplatesArePaintedForTheUserAndJoinTheListAsPaintedOnes)
+{
+    LoadLibraryA("RICHED32.DLL");
+    const std::vector<std::string> titles = {
+        "1. Ann Lee - Blue Road - QewAmp", "QewAmp [Paused] Ann Lee - Blue Road", "Stream: Radio Nord - Morning Show",
+        "2. Bob Ray - Night Train - QewAmp", "QewAmp [Paused] Bob Ray - Night Train", "Stream: Jazz FM - Late Jazz"};
+    const std::vector<stTemplateSuggestion> proposals = SuggestTemplates(titles);
+    ASSERT_EQ(proposals.size(), 3u);
+    Open(titles);
+
+    // The real Paint title dialog answers: OK as it opens, Cancel for the second proposal.
+    std::vector<std::string> offered;
+    std::deque<int> presses = {IDOK, IDCANCEL, IDOK};
+    Dialog::SetModalRunner([&](Dialog& dialog, HWND parent) -> INT_PTR {
+        auto& paint = dynamic_cast<CPaintTitleDlg&>(dialog);
+        EXPECT_NE(paint.Create(parent), nullptr);
+        PumpMessages();
+        offered.push_back(paint.m_strTitle);
+        const int press = presses.empty() ? IDCANCEL : presses.front();
+        if (!presses.empty())
+            presses.pop_front();
+        EXPECT_TRUE(IsWindowEnabled(paint.Item(IDOK)));
+        SendMessageA(paint.Hwnd(), WM_COMMAND, MAKEWPARAM(press, BN_CLICKED), 0);
+        PumpMessages();
+        return paint.Result();
+    });
+    Click(IDC_STEP3_SUGGEST);
+    // Each proposal on the first title of its family; pre-painted, OK gives the proposal back.
+    ASSERT_EQ(offered.size(), 3u);
+    for (std::size_t k = 0; k < 3; ++k)
+        EXPECT_EQ(offered[k], titles[static_cast<std::size_t>(proposals[k].titles.front())]);
+    EXPECT_EQ(Column(IDC_STEP3_TEMPLATES, 1),
+              (std::vector<std::string>{proposals[0].templateText, proposals[2].templateText}));
+    EXPECT_EQ(Column(IDC_STEP3_TEMPLATES, 2), (std::vector<std::string>{offered[0], offered[2]}));
+    EXPECT_EQ(Column(IDC_STEP3_TEMPLATES, 3), (std::vector<std::string>{"2", "2"}));
+    for (int t : proposals[1].titles) {
+        EXPECT_EQ(Cell(IDC_STEP3_TITLES, t, 2), "Unrecognized");
+        EXPECT_EQ(Cell(IDC_STEP3_TITLES, t, 3), "");
+    }
+    for (int t : proposals[2].titles)
+        EXPECT_EQ(Cell(IDC_STEP3_TITLES, t, 3), "2");
+
+    // Again: only the skipped family is still unread, and its template joins last.
+    presses = {IDOK};
+    Click(IDC_STEP3_SUGGEST);
+    ASSERT_EQ(offered.size(), 4u);
+    EXPECT_EQ(offered[3], offered[1]);
+    EXPECT_EQ(Cell(IDC_STEP3_TEMPLATES, 2, 1), proposals[1].templateText);
+    for (int t : proposals[1].titles)
+        EXPECT_EQ(Cell(IDC_STEP3_TITLES, t, 3), "3");
+    EXPECT_EQ(m_boxes.Count(), 0u);
+
+    // A template behind the others reads nothing and says which one takes its titles.
+    m_answers = {"<Title>"};
+    Dialog::SetModalRunner([this](Dialog& dialog, HWND) -> INT_PTR { return Answer(dialog); });
+    Click(IDC_STEP3_CREATE);
+    EXPECT_EQ(Cell(IDC_STEP3_TEMPLATES, 3, 3), "0 (hidden by 1)");
+
+    // Nothing left to propose for; then one odd title, which no proposal can serve.
+    Click(IDC_STEP3_SUGGEST);
+    ASSERT_EQ(m_boxes.Count(), 1u);
+    EXPECT_EQ(m_boxes.Last().text, LoadResString(IDS_SUGGEST_ALL_RECOGNIZED));
+    EXPECT_EQ(m_boxes.Last().type, static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
+    SelectTemplate(3);
+    m_boxes.Answer(IDYES);
+    Click(IDC_STEP3_DELETE);
+    m_answers = {"QewAmp"};
+    Click(IDC_STEP3_ADD_TITLE);
+    const int dialogs = m_dialogsOpened;
+    Click(IDC_STEP3_SUGGEST);
+    EXPECT_EQ(m_dialogsOpened, dialogs);
+    EXPECT_EQ(m_boxes.Last().text, LoadResString(IDS_SUGGEST_NOTHING));
 }
 
 } // namespace
