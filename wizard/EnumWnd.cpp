@@ -30,7 +30,7 @@ int EnumWnd::Enumerate(DWORD skipProcessId, const std::string& windowClass, bool
         return Count();
     }
     // The system picks the windows of the class: asking every window of a crowded desktop
-    // for its class made one capture tick cost as much as a tenth of its interval. It
+    // for its class made one capture tick cost nearly a fifth of its interval. It
     // returns them in the order EnumWindows does, but ignores case, so Consider still
     // compares the class exactly.
     for (HWND hwnd = nullptr; (hwnd = FindWindowExA(nullptr, hwnd, windowClass.c_str(), nullptr)) != nullptr;)
