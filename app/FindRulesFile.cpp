@@ -2,13 +2,17 @@
 
 #include <clocale>
 
+#include "app/EncodingNote.h"
 #include "framework/ErrorReport.h"
 #include "framework/MessageBox.h"
 #include "framework/ResString.h"
+#include "platform/AnsiText.h"
 #include "platform/BaseRegistry.h"
+#include "platform/FileIo.h"
 #include "res/resource.h"
 #include "rules/AllPlayersInfo.h"
 #include "rules/DispNameSupported.h"
+#include "rules/TextEncoding.h"
 
 const char* const kHostKey = "Software\\Dunmere\\Quorvel";
 
@@ -36,15 +40,37 @@ LONG QueryString(const char* path, stErrorInfo* error, HKEY key, const char* nam
     return BaRe_QueryValue(path, error, key, name, nullptr, value, &size, REG_SZ);
 }
 
-void ShowLoadFailure(const CAllPlayersInfo& players)
+// A failed system call is shown. A file that the reader refused is offered for repair, in
+// the reader's message followed by the file's name, how it was saved when that is not as a
+// rules file, and what its conversion cannot hold. True when the offer is taken, with the
+// text to repair.
+bool OfferRepair(const CAllPlayersInfo& players, const std::string& path, std::string& repairText)
 {
     stParseError error;
     players.GetError(&error);
-    if (error.code == kParseErrorSystem)
+    if (error.code == kParseErrorSystem) {
         ShowErrorInfo(&error.sysError);
-    else
-        ErrorBox(FormatText("%s\n%s%u", LoadResString(static_cast<UINT>(error.code)).c_str(),
-                            LoadResString(IDS_LINE).c_str(), static_cast<unsigned>(error.line + 1)));
+        return false;
+    }
+    std::string message = FormatText("%s\n%s%u", LoadResString(static_cast<UINT>(error.code)).c_str(),
+                                     LoadResString(IDS_LINE).c_str(), static_cast<unsigned>(error.line + 1)) +
+                          "\n" + LoadResString(IDS_FILE) + path;
+    // The loader keeps only the text up to its first NUL; the encoding needs the bytes.
+    std::string bytes;
+    stErrorInfo readError;
+    if (ReadWholeFile(path, bytes, readError, "AllPlayersInfo") != 0) {
+        ErrorBox(message); // gone since it was read: nothing left to repair
+        return false;
+    }
+    const stConvertedText converted = ConvertToRulesText(bytes, Utf16ToAnsi);
+    message += EncodingNote(IDS_FILE_ENCODING, bytes);
+    if (!converted.lost.empty())
+        message += "\n" + FormatResText(IDS_CHARACTERS_NOT_HELD, CharacterNames(converted.lost).c_str());
+    message += "\n\n" + LoadResString(IDS_OPEN_TO_REPAIR);
+    if (AppMessageBox(message, MB_YESNO | MB_ICONERROR) != IDYES)
+        return false;
+    repairText = converted.text;
+    return true;
 }
 
 } // namespace
@@ -79,8 +105,11 @@ int FindRulesFile(stErrorInfo* error, CAllPlayersInfo& players, RulesFileSink& s
     CopyCut(rulesPath, FormatText("%s\\Players.txt", hostPath).c_str());
     sink.ShowRulesPath(rulesPath);
     if (players.LoadFromFile(rulesPath) != 0) {
-        ShowLoadFailure(players);
-        return -1;
+        std::string repairText;
+        if (!OfferRepair(players, rulesPath, repairText))
+            return -1;
+        sink.RulesToRepair(rulesPath, repairText);
+        return kRepairRulesFile;
     }
     sink.RulesLoaded(rulesPath);
     return 0;

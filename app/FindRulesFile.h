@@ -13,11 +13,16 @@ public:
     virtual ~RulesFileSink() = default;
     virtual void ShowRulesPath(const std::string& path) = 0;   // before loading
     virtual void RulesLoaded(const std::string& path) = 0;     // after a successful load
+    // After a failed parse that the user chose to repair: the file and the text to repair.
+    virtual void RulesToRepair(const std::string& path, const std::string& text) = 0;
 };
 
-// 0 loaded; -1 the file failed to load (its message has been shown); 2 the host is not
-// installed in a usable version; any other value is the status of the registry call that
-// failed, with the record filled.
+// The file failed to parse and the user chose to repair it in the manual editor.
+constexpr int kRepairRulesFile = -2;
+
+// 0 loaded; -1 the file failed to load (its message has been shown); kRepairRulesFile;
+// 2 the host is not installed in a usable version; any other value is the status of the
+// registry call that failed, with the record filled.
 int FindRulesFile(stErrorInfo* error, CAllPlayersInfo& players, RulesFileSink& sink);
 
 extern const char* const kHostKey;

@@ -1,5 +1,6 @@
 #include "app/ManualEditingDlg.h"
 
+#include "app/EncodingNote.h"
 #include "framework/MessageBox.h"
 #include "framework/ResString.h"
 #include "res/resource.h"
@@ -7,7 +8,8 @@
 
 namespace {
 // Sent to itself after showing: the dialog manager selects the whole text when it focuses
-// the edit control, so the caret is put to the start once that is done.
+// the edit control, so the caret is put to the start, or the repair text's fault is
+// selected, once that is done.
 constexpr UINT kCaretToStart = WM_APP + 1;
 } // namespace
 
@@ -17,7 +19,7 @@ BOOL CManualEditingDlg::OnInitDialog()
 {
     m_editRules.Attach(Hwnd(), IDC_EDIT_RULES);
     SendMessageA(m_editRules.Hwnd(), EM_SETLIMITTEXT, 0, 0); // no limit below the system's
-    m_editRules.SetText(m_pPlayers ? m_pPlayers->BuildText() : std::string());
+    m_editRules.SetText(m_strRepairText ? *m_strRepairText : m_pPlayers ? m_pPlayers->BuildText() : std::string());
     return TRUE;
 }
 
@@ -31,26 +33,38 @@ bool CManualEditingDlg::OnMessage(UINT message, WPARAM, LPARAM, INT_PTR& result)
 {
     if (message != kCaretToStart)
         return false;
+    result = TRUE;
+    if (CAllPlayersInfo check; m_strRepairText && check.ParseText(*m_strRepairText) != 0) {
+        stParseError error;
+        check.GetError(&error);
+        SelectFault(error);
+        return true;
+    }
     m_editRules.SetSel(0, 0);
     m_editRules.ScrollCaret();
-    result = TRUE;
     return true;
 }
 
 void CManualEditingDlg::OnOK()
 {
-    if (m_pPlayers->ParseText(m_editRules.GetText()) == 0) {
+    const std::string text = m_editRules.GetText();
+    if (m_pPlayers->ParseText(text) == 0) {
         EndDialog(IDOK);
         return;
     }
     stParseError error;
     m_pPlayers->GetError(&error);
+    ErrorBox(LoadResString(static_cast<UINT>(error.code)) + EncodingNote(IDS_TEXT_ENCODING, text), Hwnd());
+    SelectFault(error);
+}
+
+void CManualEditingDlg::SelectFault(const stParseError& error)
+{
     // The reader names the line after the last when the text ended too early; without a
     // final line end the control has no such line, and the caret goes to the end.
     const int lineStart = m_editRules.LineIndex(error.line);
     const int start = lineStart < 0 ? GetWindowTextLengthA(m_editRules.Hwnd()) : lineStart + error.start;
     const int length = lineStart < 0 ? 0 : error.length < 0 ? m_editRules.LineLength(start) : error.length;
-    ErrorBox(LoadResString(static_cast<UINT>(error.code)), Hwnd());
     m_editRules.Focus();
     m_editRules.SetSel(start, start + length);
     m_editRules.ScrollCaret();

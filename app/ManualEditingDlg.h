@@ -1,7 +1,11 @@
 #pragma once
 
+#include <optional>
+#include <string>
+
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
+#include "platform/ParseError.h"
 
 class CAllPlayersInfo;
 
@@ -14,9 +18,17 @@ public:
     CAllPlayersInfo* m_pPlayers = nullptr; // not owned
     Edit m_editRules;
 
+    // Opens on this text instead of the collection's, with the reader's fault in it selected.
+    void SetRepairText(std::string text) { m_strRepairText = std::move(text); }
+
 protected:
     BOOL OnInitDialog() override;
     void OnShowWindow(bool show) override;
     void OnOK() override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+
+private:
+    void SelectFault(const stParseError& error);
+
+    std::optional<std::string> m_strRepairText;
 };

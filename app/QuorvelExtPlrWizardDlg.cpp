@@ -6,9 +6,15 @@
 #include "framework/Guards.h"
 #include "framework/MessageBox.h"
 #include "framework/ResString.h"
+#include "framework/SaveAsDialog.h"
 #include "res/resource.h"
 #include "rules/AllPlayersInfo.h"
 #include "wizard/Ci_wizard.h"
+
+namespace {
+// Sent to itself once shown, so that the manual editor opens over the main window.
+constexpr UINT kRepairRules = WM_APP + 1;
+} // namespace
 
 CQuorvelExtPlrWizardDlg::CQuorvelExtPlrWizardDlg()
     : Dialog(IDD_QUORVELEXTPLRWIZARD_DIALOG),
@@ -46,7 +52,7 @@ BOOL CQuorvelExtPlrWizardDlg::OnInitDialog()
         EnableButtons();
         return TRUE;
     }
-    if (result != 0)
+    if (result != 0 && result != kRepairRulesFile)
         ShowErrorInfo(&error, Hwnd());
     m_listPlayers.SetCurSel(0);
     m_bModified = false;
@@ -64,6 +70,24 @@ void CQuorvelExtPlrWizardDlg::RulesLoaded(const std::string& path)
     m_strRulesPath = path;
     m_bModified = false;
     FillPlayerList();
+}
+
+void CQuorvelExtPlrWizardDlg::RulesToRepair(const std::string& path, const std::string& text)
+{
+    m_strRulesPath = path;
+    m_bLoadFailed = true;
+    m_strRepairText = text;
+    m_bRepairOnShow = true;
+    // The failed parse leaves what it read so far; the list is empty, and so is the collection.
+    *m_pPlayers = CAllPlayersInfo();
+}
+
+void CQuorvelExtPlrWizardDlg::OnShowWindow(bool show)
+{
+    if (show && m_bRepairOnShow) {
+        m_bRepairOnShow = false;
+        PostMessageA(Hwnd(), kRepairRules, 0, 0);
+    }
 }
 
 void CQuorvelExtPlrWizardDlg::FillPlayerList()
@@ -85,8 +109,10 @@ void CQuorvelExtPlrWizardDlg::EnableButtons()
 
 int CQuorvelExtPlrWizardDlg::SaveRules()
 {
-    if (m_pPlayers->SaveToFile(m_strRulesPath) == 0)
+    if (m_pPlayers->SaveToFile(m_strRulesPath) == 0) {
+        m_bLoadFailed = false;
         return 0;
+    }
     stParseError error;
     m_pPlayers->GetError(&error);
     if (error.code == kParseErrorSystem)
@@ -109,7 +135,8 @@ bool CQuorvelExtPlrWizardDlg::OnCommand(int id, int code)
         OnDelete();
         return true;
     case IDC_EDIT_MANUALLY:
-        OnManualEditing();
+        // Until something changes, the file that failed to load is still the one to repair.
+        OnManualEditing(m_bLoadFailed && !m_bModified ? &m_strRepairText : nullptr);
         return true;
     case IDC_LIST_PLAYERS:
         if (code == LBN_SELCHANGE)
@@ -184,14 +211,18 @@ void CQuorvelExtPlrWizardDlg::OnDelete()
     EnableButtons();
 }
 
-void CQuorvelExtPlrWizardDlg::OnManualEditing()
+// With a repair text the editor opens on it, over an empty collection: whatever it accepts
+// is a change, and its first player is selected as after a load.
+void CQuorvelExtPlrWizardDlg::OnManualEditing(const std::string* repairText)
 {
     auto backup = std::make_unique<CAllPlayersInfo>();
     *backup = *m_pPlayers;
-    const int i = m_listPlayers.GetCurSel();
+    const int i = repairText ? 0 : m_listPlayers.GetCurSel();
 
     CManualEditingDlg editor;
     editor.m_pPlayers = m_pPlayers.get();
+    if (repairText)
+        editor.SetRepairText(*repairText);
     if (editor.DoModal(Hwnd()) == IDOK) {
         if (m_pPlayers->BuildText() != backup->BuildText()) {
             m_bModified = true;
@@ -214,7 +245,12 @@ void CQuorvelExtPlrWizardDlg::OnAbout()
 void CQuorvelExtPlrWizardDlg::OnOK()
 {
     if (!m_bModified) {
-        EndDialog(IDOK);
+        Close();
+        return;
+    }
+    // Without a host there is no file to name in the question; the user names one.
+    if (m_strRulesPath.empty()) {
+        SaveAs();
         return;
     }
     switch (AppMessageBox(FormatResText(IDS_SAVE_CHANGES, m_strRulesPath.c_str()), MB_YESNOCANCEL, Hwnd())) {
@@ -222,20 +258,45 @@ void CQuorvelExtPlrWizardDlg::OnOK()
         // A failed save keeps the dialog and the changes, so that the user can remove the
         // cause and try again, or leave with Cancel.
         if (SaveRules() == 0)
-            EndDialog(IDOK);
+            Close();
         break;
     case IDNO:
-        EndDialog(IDOK);
+        Close();
         break;
     default:
         break;
     }
 }
 
+void CQuorvelExtPlrWizardDlg::SaveAs()
+{
+    stErrorInfo error;
+    const std::optional<std::string> path =
+        AppSaveAs({Hwnd(), "Players.txt", LoadResString(IDS_SAVE_AS_FILTER)}, error);
+    if (!path) {
+        ShowErrorInfo(&error, Hwnd());
+        return;
+    }
+    m_strRulesPath = *path;
+    m_editPath.SetText(m_strRulesPath);
+    if (SaveRules() == 0)
+        Close();
+}
+
+// A rules file that failed to load and was not saved since ends the program as the failed
+// start-up would have.
+void CQuorvelExtPlrWizardDlg::Close()
+{
+    if (m_bLoadFailed)
+        PostQuitMessage(1);
+    else
+        EndDialog(IDOK);
+}
+
 void CQuorvelExtPlrWizardDlg::OnQuit()
 {
     if (!m_bModified) {
-        PostQuitMessage(0);
+        PostQuitMessage(m_bLoadFailed ? 1 : 0);
         return;
     }
     if (AppMessageBox(LoadResString(IDS_QUIT_WITHOUT_SAVING), MB_YESNO, Hwnd()) == IDYES)
@@ -279,6 +340,10 @@ bool CQuorvelExtPlrWizardDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lPar
         return true;
     case WM_CLOSE:
         OnQuit();
+        result = TRUE;
+        return true;
+    case kRepairRules:
+        OnManualEditing(&m_strRepairText);
         result = TRUE;
         return true;
     default:

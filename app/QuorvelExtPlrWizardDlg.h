@@ -29,23 +29,33 @@ protected:
     bool OnCommand(int id, int code) override;
     void OnOK() override;
     void OnCancel() override {} // Escape never closes the main window
+    void OnShowWindow(bool show) override;
     void OnDestroy() override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
 private:
     void ShowRulesPath(const std::string& path) override;
     void RulesLoaded(const std::string& path) override;
+    void RulesToRepair(const std::string& path, const std::string& text) override;
 
     void OnAddTemplate();
     void OnEditTemplate();
     void OnDelete();
-    void OnManualEditing();
+    void OnManualEditing(const std::string* repairText);
+    void SaveAs();
+    void Close();
     void OnAbout();
     void OnQuit();
     void PaintMinimised();
 
     bool m_bModified = false;
+    // The rules file failed to load at start-up and has not been saved since.
+    bool m_bLoadFailed = false;
     std::string m_strRulesPath;
+    // The text of the file that failed to load, which the manual editor opens on until
+    // something changes; first once the main window is shown.
+    std::string m_strRepairText;
+    bool m_bRepairOnShow = false;
     std::unique_ptr<CAllPlayersInfo> m_pPlayers;
     Edit m_editPath;
     ListBox m_listPlayers;

@@ -15,7 +15,8 @@ int ReadWholeFile(const std::string& path, std::string& text, stErrorInfo& err,
 // which is flushed and then moved over the target, so a failure at any step leaves the
 // previous file as it was and no temporary file behind. A target that is read-only, or
 // that another handle holds without sharing, is refused before the move as creating it
-// would be ("CreateFile", access denied or sharing violation).
+// would be ("CreateFile", access denied or sharing violation). The record's argument is the
+// file whose call failed: the temporary file up to its closing, the target after it.
 int WriteFileReplacing(const std::string& path, const std::string& data, stErrorInfo& err,
                        const char* sourceFile);
 

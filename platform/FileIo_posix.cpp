@@ -158,7 +158,7 @@ int WriteFileReplacing(const std::string& path, const std::string& data, stError
     uint32_t code = 0;
     Fd file(Open(temp, O_WRONLY | O_CREAT | O_TRUNC, code));
     if (!file.IsValid())
-        return Fail(err, code, "CreateFile", path, sourceFile, __LINE__);
+        return Fail(err, code, "CreateFile", temp, sourceFile, __LINE__);
 
     const char* function = nullptr;
     int line = 0;
@@ -185,7 +185,7 @@ int WriteFileReplacing(const std::string& path, const std::string& data, stError
     if (function) {
         file.Close();
         ::unlink(temp.c_str());
-        return Fail(err, code, function, path, sourceFile, line);
+        return Fail(err, code, function, temp, sourceFile, line);
     }
 
     if (TargetRefused(path, code)) {

@@ -122,7 +122,7 @@ int WriteFileReplacing(const std::string& path, const std::string& data, stError
     DWORD code = 0;
     FileHandle file(Open(temp, GENERIC_WRITE, 0, CREATE_ALWAYS, code));
     if (!file.IsValid())
-        return Fail(err, code, "CreateFile", path, sourceFile, __LINE__);
+        return Fail(err, code, "CreateFile", temp, sourceFile, __LINE__);
 
     const char* function = nullptr;
     int line = 0;
@@ -151,7 +151,7 @@ int WriteFileReplacing(const std::string& path, const std::string& data, stError
     if (function) {
         file.Close();
         DeleteFileA(temp.c_str());
-        return Fail(err, code, function, path, sourceFile, line);
+        return Fail(err, code, function, temp, sourceFile, line);
     }
 
     if (TargetRefused(path, code)) {

@@ -71,6 +71,17 @@
 #define IDS_HIDDEN_BY                       322  // step 3: template that reads no title, and why
 #define IDS_SUGGEST_ALL_RECOGNIZED          323  // step 3 Suggest templates: nothing left to read
 #define IDS_SUGGEST_NOTHING                 324  // step 3 Suggest templates: no proposal
+#define IDS_FILE                            360  // file name prefix (trailing blank)
+#define IDS_OPEN_TO_REPAIR                  361  // start-up: repair in the manual editor?
+#define IDS_FILE_ENCODING                   362  // start-up: how the file was saved
+#define IDS_TEXT_ENCODING                   363  // manual editor: how the text was saved
+#define IDS_ENCODING_UTF8_MARK              364  // ... with a UTF-8 mark
+#define IDS_ENCODING_UTF16_LE               365  // ... as UTF-16, little-endian
+#define IDS_ENCODING_UTF16_BE               366  // ... as UTF-16, big-endian
+#define IDS_ENCODING_LF_ONLY                367  // ... with LF line ends
+#define IDS_ENCODING_BOTH                   368  // a mark and LF line ends
+#define IDS_CHARACTERS_NOT_HELD             369  // start-up: characters the code page lacks
+#define IDS_SAVE_AS_FILTER                  370  // Save As file types, "|" between parts
 
 // Dialogs, controls, bitmaps and icons
 #define IDD_ABOUTBOX                        100

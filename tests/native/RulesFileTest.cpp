@@ -24,7 +24,8 @@ protected:
         ASSERT_EQ(m_players.LoadFromFile(DataFile("Players.txt")), 0);
     }
 
-    void ExpectFailedSave(const char* function, uint32_t code)
+    // The record names the file whose call failed: the temporary one, or the target.
+    void ExpectFailedSave(const char* function, uint32_t code, bool onTemp = false)
     {
         const std::string text = m_players.BuildText();
         EXPECT_EQ(m_players.SaveToFile(m_path), -1);
@@ -34,7 +35,7 @@ protected:
         EXPECT_EQ(e.sysError.kind, ErrorKind_System);
         EXPECT_EQ(e.sysError.code, code);
         EXPECT_STREQ(e.sysError.function, function);
-        EXPECT_EQ(e.sysError.argument, m_path);
+        EXPECT_EQ(e.sysError.argument, onTemp ? ReplacingTempPath(m_path) : m_path);
         EXPECT_STREQ(e.sysError.sourceName(), "AllPlayersInfo");
         EXPECT_EQ(FileBytes(m_path), m_previous);
         EXPECT_FALSE(FileExists(ReplacingTempPath(m_path)));
@@ -95,7 +96,7 @@ TEST_F(RulesFiles, FailureAtAnyFileCallKeepsThePreviousFile)
     for (std::size_t k = 0; k < calls.size(); ++k) {
         SCOPED_TRACE(calls[k]);
         InjectFileFault(static_cast<int>(k), FileFaultKind::Fail);
-        ExpectFailedSave(calls[k], kInjectedFileError);
+        ExpectFailedSave(calls[k], kInjectedFileError, /*onTemp=*/k < 4);
         EXPECT_FALSE(FileFaultPending());
     }
     InjectFileFault(static_cast<int>(calls.size()), FileFaultKind::Fail);
@@ -109,7 +110,7 @@ TEST_F(RulesFiles, ShortWriteAtAnyOffsetKeepsThePreviousFile)
     for (std::size_t written = 0; written < size; ++written) {
         SCOPED_TRACE(written);
         InjectFileFault(1, FileFaultKind::ShortWrite, written);
-        ExpectFailedSave("WriteFile", 112);
+        ExpectFailedSave("WriteFile", 112, /*onTemp=*/true);
         if (HasFailure())
             break;
     }
@@ -139,7 +140,7 @@ TEST_F(RulesFiles, SaveIntoAMissingFolderFailsAtCreation)
     EXPECT_EQ(e.code, kParseErrorSystem);
     EXPECT_EQ(e.sysError.code, 3u);
     EXPECT_STREQ(e.sysError.function, "CreateFile");
-    EXPECT_EQ(e.sysError.argument, m_path);
+    EXPECT_EQ(e.sysError.argument, ReplacingTempPath(m_path));
     EXPECT_FALSE(FileExists(m_path));
 }
 

@@ -45,7 +45,7 @@ protected:
     }
 
     // The failed save's record and the untouched previous file.
-    void ExpectRefused(const char* function, DWORD code)
+    void ExpectRefused(const char* function, DWORD code, bool onTemp = false)
     {
         EXPECT_EQ(m_players.SaveToFile(m_path), -1);
         stParseError e;
@@ -54,7 +54,7 @@ protected:
         EXPECT_EQ(e.sysError.kind, ErrorKind_System);
         EXPECT_EQ(e.sysError.code, code);
         EXPECT_STREQ(e.sysError.function, function);
-        EXPECT_EQ(e.sysError.argument, m_path);
+        EXPECT_EQ(e.sysError.argument, onTemp ? ReplacingTempPath(m_path) : m_path);
         EXPECT_NE(e.sysError.text[0], '\0');
         EXPECT_EQ(GetFileAttributesA(ReplacingTempPath(m_path).c_str()), INVALID_FILE_ATTRIBUTES);
     }
@@ -75,7 +75,7 @@ TEST_F(RulesFileWin, ReadOnlyRulesFileStaysAsItWas)
 TEST_F(RulesFileWin, MissingFolderIsReportedAtCreation)
 {
     m_path = (m_folder / "missing" / "Players.txt").string();
-    ExpectRefused("CreateFile", ERROR_PATH_NOT_FOUND);
+    ExpectRefused("CreateFile", ERROR_PATH_NOT_FOUND, /*onTemp=*/true);
     EXPECT_EQ(GetFileAttributesA(m_path.c_str()), INVALID_FILE_ATTRIBUTES);
 }
 

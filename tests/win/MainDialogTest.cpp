@@ -2,12 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "HostFixture.h"
 #include "MessageBoxRecorder.h"
+#include "SaveAsRecorder.h"
 #include "app/AboutDlg.h"
 #include "app/ManualEditingDlg.h"
 #include "app/QuorvelExtPlrWizardDlg.h"
@@ -63,8 +66,16 @@ protected:
     }
     bool Closed() const { return m_dialog->Hwnd() == nullptr; }
 
-    // The manual editor, driven by `drive` while it is open, then closed with its result.
-    void EditManually(const std::function<void(CManualEditingDlg&)>& drive)
+    // Shown as the modal loop shows it, which opens the manual editor on a file to repair.
+    void Show() const
+    {
+        ShowWindow(Dlg(), SW_SHOWNORMAL);
+        PumpMessages();
+    }
+
+    // The manual editor, driven by `drive` while it is open, then closed with its result;
+    // `open` opens it, the command button unless given.
+    void EditManually(const std::function<void(CManualEditingDlg&)>& drive, const std::function<void()>& open = {})
     {
         Dialog::SetModalRunner([&](Dialog& dialog, HWND parent) -> INT_PTR {
             auto& editor = static_cast<CManualEditingDlg&>(dialog);
@@ -76,8 +87,30 @@ protected:
                 SendMessageA(editor.Hwnd(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
             return editor.Result();
         });
-        Click(IDC_EDIT_MANUALLY);
+        if (open)
+            open();
+        else
+            Click(IDC_EDIT_MANUALLY);
         Dialog::SetModalRunner(nullptr);
+    }
+    static std::string EditorText(CManualEditingDlg& editor)
+    {
+        HWND edit = GetDlgItem(editor.Hwnd(), IDC_EDIT_RULES);
+        std::string text(GetWindowTextLengthA(edit) + 1, '\0');
+        text.resize(GetWindowTextA(edit, text.data(), static_cast<int>(text.size())));
+        return text;
+    }
+    static std::pair<DWORD, DWORD> EditorSelection(CManualEditingDlg& editor)
+    {
+        DWORD start = 0, end = 0;
+        SendMessageA(GetDlgItem(editor.Hwnd(), IDC_EDIT_RULES), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                     reinterpret_cast<LPARAM>(&end));
+        return {start, end};
+    }
+    std::string RepairQuestion(const std::string& fault, const std::string& encoding = "") const
+    {
+        return fault + "\nFile: " + m_rulesPath + encoding +
+               "\n\nWould you like to open the file in the manual editor to repair it?";
     }
     static void SetEditorText(CManualEditingDlg& editor, const std::string& text)
     {
@@ -191,14 +224,95 @@ TEST_F(MainDialog, AnUnreadableHostKeyIsShownAndTheDialogCarriesOn)
     EXPECT_EQ(TakeQuitCode(), -1);
 }
 
-TEST_F(MainDialog, ARulesFileWithAFaultEndsTheProgramAfterItsMessage)
+TEST_F(MainDialog, ADisplayNameLineOnA43HostIsRepairedInTheManualEditorAndSaved)
 {
-    InstallHost("6.0");
-    WriteRules("FORMAT=<Title>\r\n[A]\r\n");
+    InstallHost("4.3");
+    std::ifstream data(QEW_TEST_DATA_DIR "/PlayersDispName.txt", std::ios::binary);
+    const std::string rules{std::istreambuf_iterator<char>(data), std::istreambuf_iterator<char>()};
+    const std::string dispName = "DISPNAME=\"Sample Player\"";
+    std::string repaired = rules;
+    repaired.erase(rules.find(dispName), dispName.size() + 2);
+    WriteRules(rules);
+    m_boxes.Answer(IDYES);
     Open();
     ASSERT_EQ(m_boxes.Count(), 1u);
-    EXPECT_EQ(m_boxes.Last().text, "Incorrect line\nLine: 1");
+    EXPECT_EQ(m_boxes.Last().text, RepairQuestion("Incorrect line\nLine: 5"));
+    EXPECT_EQ(m_boxes.Last().type, static_cast<UINT>(MB_YESNO | MB_ICONERROR));
+    EXPECT_EQ(Count(), 0);
+    EXPECT_EQ(PathField(), m_rulesPath);
+
+    EditManually(
+        [&](CManualEditingDlg& editor) {
+            EXPECT_EQ(EditorText(editor), rules);
+            const auto line4 = static_cast<DWORD>(SendMessageA(editor.Item(IDC_EDIT_RULES), EM_LINEINDEX, 4, 0));
+            EXPECT_EQ(EditorSelection(editor), std::make_pair(line4, line4 + static_cast<DWORD>(dispName.size())));
+            SetEditorText(editor, repaired);
+            PressOK(editor.Hwnd());
+        },
+        [&] { Show(); });
+    ASSERT_EQ(Count(), 1);
+    EXPECT_EQ(Selected(), 0);
+    EXPECT_TRUE(m_dialog->IsModified());
+    EXPECT_EQ(ReadRules(), rules) << "not before the save question";
+
+    m_boxes.Answer(IDYES);
+    Click(IDOK);
+    EXPECT_EQ(m_boxes.Last().text, "Save changes in " + m_rulesPath + " ?");
+    EXPECT_TRUE(Closed());
+    EXPECT_EQ(TakeQuitCode(), -1) << "saved, it ends as any OK does";
+    EXPECT_EQ(ReadRules(), repaired);
+}
+
+TEST_F(MainDialog, CancelInTheRepairEditorLeavesAnEmptyListAndQuitEndsWithCodeOne)
+{
+    InstallHost("6.0");
+    const std::string rules = "[A]\r\nCLASSNAME=\"a\"\r\nFORMAT=\"<Title>\"\r\nbogus\r\n";
+    WriteRules(rules);
+    m_boxes.Answer(IDYES);
+    Open();
+    EditManually([](CManualEditingDlg&) {}, [&] { Show(); });
+    EXPECT_EQ(Count(), 0);
+    EXPECT_EQ(m_dialog->Players()->GetPlayerCount(), 0) << "nothing of the failed parse is kept";
+    EXPECT_FALSE(m_dialog->IsModified());
+    EditManually([&](CManualEditingDlg& editor) { EXPECT_EQ(EditorText(editor), rules) << "still to repair"; });
+    Click(IDC_QUIT);
+    EXPECT_EQ(m_boxes.Count(), 1u) << "nothing changed: no question";
     EXPECT_EQ(TakeQuitCode(), 1);
+    EXPECT_EQ(ReadRules(), rules);
+}
+
+TEST_F(MainDialog, FilesWithLfLineEndsOrAUtf8MarkAreOfferedConverted)
+{
+    InstallHost("6.0");
+    const std::string converted = "; Rules\r\n[A]\r\nCLASSNAME=\"A\"\r\nFORMAT=\"<Title>\"\r\n";
+    const std::string rulesText = ", but a rules file is ANSI text with CR LF line ends.";
+    struct Case {
+        const char* file;
+        std::string question;
+    };
+    for (const Case& c : {Case{"PlayersLfOnly.txt", RepairQuestion("There are no player descriptions found\nLine: 1",
+                                                                    "\nThe file has lines that end in LF only" + rulesText)},
+                          Case{"PlayersBom.txt", RepairQuestion("Incorrect line\nLine: 1",
+                                                                 "\nThe file starts with a UTF-8 byte-order mark" + rulesText)}}) {
+        SCOPED_TRACE(c.file);
+        std::ifstream data(std::string(QEW_TEST_DATA_DIR "/") + c.file, std::ios::binary);
+        const std::string rules{std::istreambuf_iterator<char>(data), std::istreambuf_iterator<char>()};
+        WriteRules(rules);
+        m_boxes.Answer(IDYES);
+        Open();
+        EXPECT_EQ(m_boxes.Last().text, c.question);
+        EditManually(
+            [&](CManualEditingDlg& editor) {
+                EXPECT_EQ(EditorText(editor), converted);
+                EXPECT_EQ(EditorSelection(editor), std::make_pair(DWORD{0}, DWORD{0})) << "nothing is left to select";
+                PressOK(editor.Hwnd());
+            },
+            [&] { Show(); });
+        EXPECT_EQ(Count(), 1);
+        m_boxes.Answer(IDYES);
+        Click(IDOK);
+        EXPECT_EQ(ReadRules(), converted);
+    }
 }
 
 TEST_F(MainDialog, AMissingRulesFileShowsTheSystemErrorAndEnds)
@@ -316,6 +430,8 @@ TEST_F(MainDialog, AFailedSaveKeepsTheDialogOpenUntilTheCauseIsRemoved)
     ASSERT_FALSE(Closed());
     ASSERT_EQ(m_boxes.Count(), 3u);
     EXPECT_EQ(m_boxes.Last().text.find("Unexpected error 3 ("), 0u);
+    EXPECT_NE(m_boxes.Last().text.find("\"CreateFile(" + m_rulesPath + ".tmp~)\"."), std::string::npos)
+        << "the temporary file is the one that failed";
     EXPECT_EQ(m_boxes.Last().type, static_cast<UINT>(MB_ICONERROR | MB_OK));
     EXPECT_TRUE(m_dialog->IsModified());
 
@@ -326,12 +442,14 @@ TEST_F(MainDialog, AFailedSaveKeepsTheDialogOpenUntilTheCauseIsRemoved)
     EXPECT_EQ(ReadRules().find("[Alpha]"), std::string::npos);
 }
 
-TEST_F(MainDialog, AfterAFailedLookupTheRulesCanBeEditedButSavingFailsAndKeepsThem)
+TEST_F(MainDialog, AfterAFailedLookupOkAsksWhereToSaveTheRules)
 {
+    SaveAsRecorder saveAs;
     Open();
     ASSERT_EQ(m_boxes.Count(), 1u) << "the host is not installed";
-    EditManually([](CManualEditingDlg& editor) {
-        SetEditorText(editor, "[New]\r\nCLASSNAME=\"N\"\r\nFORMAT=\"<Title>\"\r\n");
+    const std::string rules = "[New]\r\nCLASSNAME=\"N\"\r\nFORMAT=\"<Title>\"\r\n";
+    EditManually([&](CManualEditingDlg& editor) {
+        SetEditorText(editor, rules);
         PressOK(editor.Hwnd());
     });
     ASSERT_EQ(Count(), 1);
@@ -340,14 +458,21 @@ TEST_F(MainDialog, AfterAFailedLookupTheRulesCanBeEditedButSavingFailsAndKeepsTh
     Select(0);
     EXPECT_TRUE(Enabled(IDC_DELETE_TEMPLATE));
 
-    m_boxes.Answer(IDYES);
+    saveAs.Answer(std::nullopt);
     Click(IDOK);
-    ASSERT_EQ(m_boxes.Count(), 3u);
-    EXPECT_EQ(m_boxes.Boxes()[1].text, "Save changes in  ?");
-    EXPECT_EQ(m_boxes.Last().text.find("Unexpected error "), 0u) << "an operating-system error, no file name";
+    ASSERT_EQ(saveAs.Requests().size(), 1u);
+    EXPECT_EQ(saveAs.Requests()[0].fileName, "Players.txt");
+    EXPECT_EQ(saveAs.Requests()[0].owner, Dlg());
+    EXPECT_EQ(m_boxes.Count(), 1u) << "no question naming an empty path";
     EXPECT_FALSE(Closed());
     EXPECT_TRUE(m_dialog->IsModified());
-    EXPECT_EQ(m_dialog->Players()->GetPlayerCount(), 1);
+
+    saveAs.Answer(m_rulesPath);
+    Click(IDOK);
+    EXPECT_EQ(m_boxes.Count(), 1u);
+    EXPECT_EQ(ReadRules(), rules);
+    EXPECT_EQ(m_dialog->RulesPath(), m_rulesPath);
+    EXPECT_TRUE(Closed());
 }
 
 TEST_F(MainDialog, EscapeDoesNothingAndQuitAsksOnlyAfterAChange)
@@ -459,6 +584,12 @@ TEST_F(MainDialog, ARejectedManualEditSelectsTheFaultAndCancelRestoresTheCollect
         SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
         EXPECT_EQ(start, cut.size());
         EXPECT_EQ(end, cut.size());
+
+        // Text pasted with LF line ends is one line, and the refusal says why.
+        SetEditorText(editor, "[A]\nCLASSNAME=\"a\"\nFORMAT=\"<Title>\"\n");
+        PressOK(editor.Hwnd());
+        EXPECT_EQ(m_boxes.Last().text, "Incorrect line\nThe text has lines that end in LF only, but a rules file is "
+                                       "ANSI text with CR LF line ends.");
 
         // No players at all: the caret at the start, nothing selected.
         SetEditorText(editor, "");

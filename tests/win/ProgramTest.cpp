@@ -106,16 +106,19 @@ TEST_F(Program, DeletingAndSavingOnOkRewritesTheFile)
                                kThreePlayers.substr(kThreePlayers.find("[Beta]")));
 }
 
-TEST_F(Program, ARulesFileWithAFaultEndsWithCodeOneAfterItsMessage)
+TEST_F(Program, NoOnTheOfferToRepairAFaultyRulesFileEndsWithCodeOne)
 {
     InstallHost("6.0");
-    WriteRules("[A]\r\nCLASSNAME=\"a\"\r\nFORMAT=\"<Title>\"\r\nbogus\r\n");
+    const std::string rules = "[A]\r\nCLASSNAME=\"a\"\r\nFORMAT=\"<Title>\"\r\nbogus\r\n";
+    WriteRules(rules);
     Start();
     HWND box = WaitForWindow("QuorvelExtPlrWizard");
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(BoxText(box), "Incorrect line\nLine: 4");
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(BoxText(box), "Incorrect line\nLine: 4\nFile: " + m_rulesPath +
+                                "\n\nWould you like to open the file in the manual editor to repair it?");
+    PostMessageA(box, WM_COMMAND, IDNO, 0);
     EXPECT_EQ(WaitForExit(), 1u);
+    EXPECT_EQ(ReadRules(), rules);
 }
 
 TEST_F(Program, QuittingAfterAChangeAsksAndEndsWithCodeOneLeavingTheFile)

@@ -1,0 +1,119 @@
+// Rules files saved in another encoding: what is detected and the rules text made of them.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "RulesTestSupport.h"
+#include "platform/AnsiText.h"
+#include "rules/AllPlayersInfo.h"
+#include "rules/TextEncoding.h"
+
+namespace {
+
+// A code page of the tests' own, the same on every system: ISO 8859-1, whose characters are
+// the first 256 of Unicode.
+bool ToLatin1(std::u16string_view text, std::string& out)
+{
+    out.clear();
+    bool held = true;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        held = held && text[i] < 0x100;
+        out += text[i] < 0x100 ? static_cast<char>(text[i]) : '?';
+        if (text[i] >= 0xD800 && text[i] < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+            text[i + 1] < 0xE000)
+            ++i; // a pair of surrogates is one character
+    }
+    return held;
+}
+
+// UTF-16 bytes of ASCII text with, where the text has '#', the snowman U+2603, where it has
+// '%', e acute U+00E9, and where it has '!', an unpaired surrogate.
+std::string Utf16(const std::string& ascii, bool bigEndian)
+{
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (char c : ascii) {
+        const char16_t unit = c == '#' ? u'\u2603' : c == '%' ? u'\u00E9' : c == '!' ? 0xD800 : static_cast<char16_t>(c);
+        const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
+        bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+    }
+    return bytes;
+}
+
+const std::string kRules = "; Rules\r\n[A]\r\nCLASSNAME=\"A\"\r\nFORMAT=\"<Title>\"\r\n";
+
+TEST(TextEncoding, DetectsMarksAndLfOnlyLineEnds)
+{
+    struct Case {
+        const char* name;
+        std::string bytes;
+        ByteOrderMark mark;
+        bool lfOnly;
+    };
+    const std::vector<Case> cases = {
+        {"rules text", kRules, ByteOrderMark::None, false},
+        {"no line end at all", "[A]", ByteOrderMark::None, false},
+        {"CR LF and a stray LF", "[A]\r\nB\n", ByteOrderMark::None, false},
+        {"LF only", FileBytes(DataFile("PlayersLfOnly.txt")), ByteOrderMark::None, true},
+        {"UTF-8 mark", FileBytes(DataFile("PlayersBom.txt")), ByteOrderMark::Utf8, false},
+        {"UTF-16 LE, LF only", Utf16("; R\n[A]\n", false), ByteOrderMark::Utf16Le, true},
+        {"UTF-16 BE, CR LF", Utf16("; R\r\n[A]\r\n", true), ByteOrderMark::Utf16Be, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const stTextEncoding encoding = DetectEncoding(c.bytes);
+        EXPECT_EQ(encoding.mark, c.mark);
+        EXPECT_EQ(encoding.lfOnly, c.lfOnly);
+        EXPECT_EQ(encoding.IsRulesText(), c.mark == ByteOrderMark::None && !c.lfOnly);
+    }
+}
+
+TEST(TextEncoding, ConvertsToRulesTextAndNamesWhatTheCodePageCannotHold)
+{
+    struct Case {
+        const char* name;
+        std::string bytes;
+        std::string text;
+        std::vector<char32_t> lost;
+    };
+    const std::string lfOnlyRules = "; Rules\n[A]\nCLASSNAME=\"A\"\nFORMAT=\"<Title>\"\n";
+    const std::vector<Case> cases = {
+        {"rules text unchanged", kRules, kRules, {}},
+        {"LF only", lfOnlyRules, kRules, {}},
+        {"UTF-8 mark dropped", "\xEF\xBB\xBF" + kRules, kRules, {}},
+        {"UTF-8 put into the code page", "\xEF\xBB\xBF; caf\xC3\xA9 \xE2\x98\x83\n", "; caf\xE9 ?\r\n", {0x2603}},
+        {"UTF-8 that does not decode is kept", "\xEF\xBB\xBF; caf\xE9\r\n", "; caf\xE9\r\n", {}},
+        {"UTF-16 LE, LF only", Utf16("; caf% # #\n[A]\n", false), "; caf\xE9 ? ?\r\n[A]\r\n", {0x2603}},
+        {"UTF-16 BE", Utf16("; R\r\n[A]\r\n", true), "; R\r\n[A]\r\n", {}},
+        {"UTF-16 ends at its NUL", Utf16(std::string("[A]\r\n\0[B]", 9), false), "[A]\r\n", {}},
+        {"ANSI ends at its NUL", std::string("[A]\r\n\0[B]\n", 10), "[A]\r\n", {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const stConvertedText converted = ConvertToRulesText(c.bytes, ToLatin1);
+        EXPECT_EQ(converted.text, c.text);
+        EXPECT_EQ(converted.lost, c.lost);
+    }
+    // A character beyond the first plane is one character, named once.
+    const std::string emoji("\xFF\xFE\x3D\xD8\x00\xDE\x3D\xD8\x00\xDE", 10);
+    EXPECT_EQ(ConvertToRulesText(emoji, ToLatin1).lost, std::vector<char32_t>{0x1F600});
+    EXPECT_EQ(CharacterNames({0x2603, 0x1F600}), "U+2603, U+1F600");
+
+    // The system's code page, whichever it is, holds ASCII and no unpaired surrogate.
+    const stConvertedText system = ConvertToRulesText(Utf16("[A]!\r\n", false), Utf16ToAnsi);
+    EXPECT_EQ(system.text, "[A]?\r\n");
+    EXPECT_EQ(system.lost, std::vector<char32_t>{0xD800});
+}
+
+TEST(TextEncoding, TheConvertedTestFilesAreRulesTheReaderTakes)
+{
+    for (const char* name : {"PlayersLfOnly.txt", "PlayersBom.txt"}) {
+        SCOPED_TRACE(name);
+        CAllPlayersInfo players;
+        EXPECT_EQ(players.ParseText(FileBytes(DataFile(name))), -1);
+        EXPECT_EQ(players.ParseText(ConvertToRulesText(FileBytes(DataFile(name)), Utf16ToAnsi).text), 0);
+        EXPECT_EQ(players.GetPlayerCount(), 1);
+    }
+}
+
+} // namespace
