@@ -1,6 +1,7 @@
 #include "app/ManualEditingDlg.h"
 
 #include "app/EncodingNote.h"
+#include "framework/Guards.h"
 #include "framework/MessageBox.h"
 #include "framework/ResString.h"
 #include "res/resource.h"
@@ -17,6 +18,7 @@ CManualEditingDlg::CManualEditingDlg() : Dialog(IDD_MANUAL_EDITING) {}
 
 BOOL CManualEditingDlg::OnInitDialog()
 {
+    WaitCursor wait; // the edit control takes seconds over a large file
     m_editRules.Attach(Hwnd(), IDC_EDIT_RULES);
     SendMessageA(m_editRules.Hwnd(), EM_SETLIMITTEXT, 0, 0); // no limit below the system's
     m_editRules.SetText(m_strRepairText ? *m_strRepairText : m_pPlayers ? m_pPlayers->BuildText() : std::string());
@@ -47,6 +49,7 @@ bool CManualEditingDlg::OnMessage(UINT message, WPARAM, LPARAM, INT_PTR& result)
 
 void CManualEditingDlg::OnOK()
 {
+    WaitCursor wait;
     const std::string text = m_editRules.GetText();
     if (m_pPlayers->ParseText(text) == 0) {
         EndDialog(IDOK);

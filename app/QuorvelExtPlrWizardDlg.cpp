@@ -92,8 +92,9 @@ void CQuorvelExtPlrWizardDlg::OnShowWindow(bool show)
 
 void CQuorvelExtPlrWizardDlg::FillPlayerList()
 {
-    for (int n = m_listPlayers.GetCount(); n > 0; --n)
-        m_listPlayers.DeleteString(0);
+    WaitCursor wait;
+    RedrawOff quiet(m_listPlayers.Hwnd());
+    m_listPlayers.ResetContent();
     for (int i = 0; i < m_pPlayers->GetPlayerCount(); ++i)
         m_listPlayers.AddString(m_pPlayers->GetPlayerName(i));
 }
@@ -101,10 +102,10 @@ void CQuorvelExtPlrWizardDlg::FillPlayerList()
 void CQuorvelExtPlrWizardDlg::EnableButtons()
 {
     const bool selected = m_listPlayers.GetCount() > 0 && m_listPlayers.GetCurSel() >= 0;
-    EnableWindow(Item(IDC_EDIT_TEMPLATE), selected);
-    EnableWindow(Item(IDC_DELETE_TEMPLATE), selected);
-    EnableWindow(Item(IDC_ADD_TEMPLATE), TRUE);
-    EnableWindow(Item(IDC_EDIT_MANUALLY), TRUE);
+    EnableControl(Item(IDC_EDIT_TEMPLATE), selected);
+    EnableControl(Item(IDC_DELETE_TEMPLATE), selected);
+    EnableControl(Item(IDC_ADD_TEMPLATE), true);
+    EnableControl(Item(IDC_EDIT_MANUALLY), true);
 }
 
 int CQuorvelExtPlrWizardDlg::SaveRules()
@@ -224,6 +225,7 @@ void CQuorvelExtPlrWizardDlg::OnManualEditing(const std::string* repairText)
     if (repairText)
         editor.SetRepairText(*repairText);
     if (editor.DoModal(Hwnd()) == IDOK) {
+        WaitCursor wait;
         if (m_pPlayers->BuildText() != backup->BuildText()) {
             m_bModified = true;
             FillPlayerList();

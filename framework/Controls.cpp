@@ -4,6 +4,16 @@
 
 #include <algorithm>
 
+void EnableControl(HWND control, bool enable)
+{
+    if (!enable && control && GetFocus() == control) {
+        const HWND before = GetNextDlgTabItem(GetParent(control), control, TRUE);
+        if (before && before != control)
+            SendMessageA(GetAncestor(control, GA_ROOT), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(before), TRUE);
+    }
+    EnableWindow(control, enable ? TRUE : FALSE);
+}
+
 std::string Control::GetText() const
 {
     std::string text(static_cast<std::size_t>(GetWindowTextLengthA(m_hwnd)) + 1, '\0');
@@ -124,6 +134,16 @@ std::string ListView::GetItemText(int item, int subItem) const
     }
 }
 
+void ListView::MarkNewSelection(const NMHDR* header) const
+{
+    if (header->hwndFrom != m_hwnd || header->code != LVN_ITEMCHANGED)
+        return;
+    const auto* change = reinterpret_cast<const NMLISTVIEW*>(header);
+    if ((change->uChanged & LVIF_STATE) && change->iItem >= 0 && (change->uNewState & LVIS_SELECTED) &&
+        !(change->uOldState & LVIS_SELECTED))
+        SetSelectionMark(change->iItem);
+}
+
 void ListView::Select(int item) const
 {
     LVITEMA state{};
@@ -155,6 +175,29 @@ int ListView::GetColumnCount() const
     return header ? static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
 }
 
+namespace {
+
+struct SortContext {
+    std::vector<std::string> texts; // by position before the sort
+    ListView::TextLess less;
+};
+
+// The rows carry their position before the sort as item data while the control sorts
+// them; equal texts compare by that position, so that they keep their order.
+int CALLBACK CompareRows(LPARAM a, LPARAM b, LPARAM context)
+{
+    const auto& sort = *reinterpret_cast<const SortContext*>(context);
+    const std::string& textA = sort.texts[static_cast<std::size_t>(a)];
+    const std::string& textB = sort.texts[static_cast<std::size_t>(b)];
+    if (sort.less(textA, textB))
+        return -1;
+    if (sort.less(textB, textA))
+        return 1;
+    return a < b ? -1 : (a > b ? 1 : 0);
+}
+
+} // namespace
+
 void ListView::RescaleColumns(UINT fromDpi, UINT toDpi) const
 {
     for (int column = 0, count = GetColumnCount(); column < count; ++column) {
@@ -165,35 +208,25 @@ void ListView::RescaleColumns(UINT fromDpi, UINT toDpi) const
 
 std::vector<int> ListView::SortByText(int column, TextLess less) const
 {
-    // The rows are read, ordered and written back: a stable order, and no callback that
-    // must read texts while the control moves its rows.
-    struct Row {
-        std::vector<std::string> texts;
-        LPARAM data;
-        int position;
-    };
-    const int columns = GetColumnCount();
-    std::vector<Row> rows;
-    for (int i = 0, n = GetItemCount(); i < n; ++i) {
-        Row row{{}, GetItemData(i), i};
-        for (int c = 0; c < columns; ++c)
-            row.texts.push_back(GetItemText(i, c));
-        rows.push_back(std::move(row));
-    }
-    if (column < 0 || column >= columns)
+    // Sorted in place: deleting and inserting every row draws the list once per row.
+    if (column < 0 || column >= GetColumnCount())
         column = 0;
-    std::stable_sort(rows.begin(), rows.end(), [column, less](const Row& a, const Row& b) {
-        return less(a.texts[static_cast<std::size_t>(column)], b.texts[static_cast<std::size_t>(column)]);
-    });
+    const int count = GetItemCount();
+    SortContext context{{}, less};
+    std::vector<LPARAM> data;
+    for (int i = 0; i < count; ++i) {
+        context.texts.push_back(GetItemText(i, column));
+        data.push_back(GetItemData(i));
+        SetItemData(i, i);
+    }
+    Send(LVM_SORTITEMS, reinterpret_cast<WPARAM>(&context), reinterpret_cast<LPARAM>(&CompareRows));
 
-    DeleteAllItems();
     std::vector<int> before;
-    for (const Row& row : rows) {
-        const int index = InsertItem(GetItemCount(), row.texts.empty() ? std::string() : row.texts[0]);
-        for (int c = 1; c < columns; ++c)
-            SetItemText(index, c, row.texts[static_cast<std::size_t>(c)]);
-        SetItemData(index, row.data);
-        before.push_back(row.position);
+    for (int i = 0; i < count; ++i) {
+        const LPARAM position = GetItemData(i);
+        const int was = position >= 0 && position < count ? static_cast<int>(position) : i;
+        before.push_back(was);
+        SetItemData(i, data[static_cast<std::size_t>(was)]);
     }
     return before;
 }

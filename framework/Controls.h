@@ -7,11 +7,17 @@
 #include <string>
 #include <vector>
 
+// Enables or disables a dialog's control. A control that loses its enabling while it has the
+// keyboard focus first hands the focus back to the control before it in tab order, as a rule
+// the one it acts on: a disabled control keeps no focus, and with none the dialog takes no
+// keys but its mnemonics.
+void EnableControl(HWND control, bool enable);
+
 class Control {
 public:
     void Attach(HWND dialog, int id) { m_hwnd = GetDlgItem(dialog, id); }
     HWND Hwnd() const { return m_hwnd; }
-    void Enable(bool enable) const { EnableWindow(m_hwnd, enable ? TRUE : FALSE); }
+    void Enable(bool enable) const { EnableControl(m_hwnd, enable); }
     bool IsEnabled() const { return IsWindowEnabled(m_hwnd) != FALSE; }
     void Focus() const { SetFocus(m_hwnd); }
     std::string GetText() const;
@@ -51,6 +57,7 @@ private:
 class ListBox : public Control {
 public:
     int GetCount() const { return static_cast<int>(Send(LB_GETCOUNT)); }
+    void ResetContent() const { Send(LB_RESETCONTENT); }
     int AddString(const std::string& text) const
     {
         return static_cast<int>(Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
@@ -72,6 +79,11 @@ public:
     int InsertColumn(int index, const std::string& heading, int width, int format = LVCFMT_LEFT) const;
     void SetExtendedStyle(DWORD style) const { Send(LVM_SETEXTENDEDLISTVIEWSTYLE, style, style); }
     int ClientWidth() const;
+    // The width of the text in the list's font, without the margins of a cell.
+    int StringWidth(const std::string& text) const
+    {
+        return static_cast<int>(Send(LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(text.c_str())));
+    }
 
     int GetItemCount() const { return static_cast<int>(Send(LVM_GETITEMCOUNT)); }
     void DeleteAllItems() const { Send(LVM_DELETEALLITEMS); }
@@ -83,6 +95,10 @@ public:
     int GetSelectionMark() const { return static_cast<int>(Send(LVM_GETSELECTIONMARK)); }
     void SetSelectionMark(int item) const { Send(LVM_SETSELECTIONMARK, 0, item); }
     int GetSelectedItem() const { return static_cast<int>(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED)); }
+    // The keyboard moves a single-selection list's selection but leaves its selection mark
+    // where the mouse put it: given any notification, moves the mark to the row that the
+    // list reports becoming selected.
+    void MarkNewSelection(const NMHDR* header) const;
     // Selects and focuses the row (and only it, in a single-selection list).
     void Select(int item) const;
     void EnsureVisible(int item) const { Send(LVM_ENSUREVISIBLE, item, FALSE); }
@@ -91,7 +107,8 @@ public:
     LPARAM GetItemData(int item) const;
 
     // Puts the rows in ascending order of their text in `column`, keeping the order of
-    // equal rows. Returns, for each new position, the row's position before.
+    // equal rows and each row's item data. Returns, for each new position, the row's
+    // position before.
     using TextLess = bool (*)(const std::string&, const std::string&);
     std::vector<int> SortByText(int column, TextLess less) const;
     int GetColumnCount() const;

@@ -1,5 +1,5 @@
 #pragma once
-// RAII guards for drawing objects and the wait cursor. Releasing never lets an exception
+// RAII guards for drawing objects, drawing and the wait cursor. Releasing never lets an exception
 // out of a destructor: it is reported in a plain box and the program carries on.
 
 #include <windows.h>
@@ -36,6 +36,30 @@ public:
 
 private:
     HCURSOR m_previous;
+    std::source_location m_where;
+};
+
+// Turns a window's drawing off for its lifetime, then on again and repaints it: a list
+// filled with drawing on draws itself once for every row.
+class RedrawOff {
+public:
+    explicit RedrawOff(HWND hwnd, std::source_location where = std::source_location::current())
+        : m_hwnd(hwnd), m_where(where)
+    {
+        SendMessageA(m_hwnd, WM_SETREDRAW, FALSE, 0);
+    }
+    ~RedrawOff()
+    {
+        ReleaseReported(m_where, [this] {
+            SendMessageA(m_hwnd, WM_SETREDRAW, TRUE, 0);
+            RedrawWindow(m_hwnd, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+        });
+    }
+    RedrawOff(const RedrawOff&) = delete;
+    RedrawOff& operator=(const RedrawOff&) = delete;
+
+private:
+    HWND m_hwnd;
     std::source_location m_where;
 };
 

@@ -3,6 +3,10 @@
 #include "framework/WizardSheet.h"
 #include "framework/ResString.h"
 
+namespace {
+constexpr int kNextButton = 0x3024; // the sheet's own Next button
+} // namespace
+
 PropertyPage::PropertyPage(UINT templateId, UINT captionId, UINT headerTitleId, UINT headerSubtitleId)
     : Dialog(templateId),
       m_templateId(templateId),
@@ -46,6 +50,10 @@ INT_PTR CALLBACK PropertyPage::PageProc(HWND hwnd, UINT message, WPARAM wParam, 
 void PropertyPage::SetWizardButtons(DWORD flags) const
 {
     PostMessageA(Sheet(), PSM_SETWIZBUTTONS, 0, static_cast<LPARAM>(flags));
+    // With no button enabled the sheet makes Cancel its default button, and Enter would end
+    // the wizard. The disabled Next as default makes Enter do nothing.
+    if (flags == 0)
+        PostMessageA(Sheet(), DM_SETDEFID, kNextButton, 0);
 }
 
 void PropertyPage::GoToNextPage() const

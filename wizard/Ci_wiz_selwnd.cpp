@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "framework/Guards.h"
 #include "framework/MessageBox.h"
 #include "framework/ResString.h"
 #include "platform/DpiScale.h"
@@ -72,10 +73,19 @@ bool CCi_wiz_selwnd::OnSetActive()
 
 void CCi_wiz_selwnd::Refresh()
 {
+    WaitCursor wait;
     if (!m_enumWindows.Enumerate()) {
         m_pWizard->ReportError("EnumWindows", "", GetLastError(), kModule, __LINE__);
         return;
     }
+    FillList();
+    SortList();
+    UpdateButtons();
+}
+
+void CCi_wiz_selwnd::FillList()
+{
+    RedrawOff quiet(m_listWindows.Hwnd());
     m_listWindows.DeleteAllItems();
     const DWORD ownProcess = GetCurrentProcessId();
     CPlayerInfo& player = *m_pWizard->m_pPlayerInfo;
@@ -120,14 +130,16 @@ void CCi_wiz_selwnd::Refresh()
             m_listWindows.EnsureVisible(row);
         }
     }
-    SortList();
-    UpdateButtons();
 }
 
 void CCi_wiz_selwnd::SortList()
 {
     const int remembered = m_listWindows.GetSelectionMark();
-    const std::vector<int> before = m_listWindows.SortByText(m_nSortColumn, CaseInsensitiveLess);
+    std::vector<int> before;
+    {
+        RedrawOff quiet(m_listWindows.Hwnd());
+        before = m_listWindows.SortByText(m_nSortColumn, CaseInsensitiveLess);
+    }
     if (before.empty())
         return;
     SetLastError(0);
@@ -148,7 +160,8 @@ void CCi_wiz_selwnd::UpdateButtons() const
 
 std::string CCi_wiz_selwnd::SelectedClass() const
 {
-    const int row = m_listWindows.GetSelectionMark();
+    // Only a selected row counts: a click beside the rows clears the selection, not the mark.
+    const int row = m_listWindows.GetSelectedItem();
     return row >= 0 && row < m_listWindows.GetItemCount() ? m_listWindows.GetItemText(row, 1) : std::string();
 }
 
@@ -161,8 +174,8 @@ void CCi_wiz_selwnd::OnRefreshClicked()
 
 LRESULT CCi_wiz_selwnd::OnWizardNext()
 {
-    // A double-click on an empty list reaches here with no row to take the class from;
-    // listed rows always have a class.
+    // A double-click beside the rows reaches here with no row selected to take the class
+    // from; listed rows always have a class.
     const std::string wndClass = SelectedClass();
     if (wndClass.empty())
         return -1;
@@ -201,6 +214,7 @@ bool CCi_wiz_selwnd::OnNotify(NMHDR* header, LRESULT& result)
         UpdateButtons();
         return true;
     case LVN_ITEMCHANGED:
+        m_listWindows.MarkNewSelection(header);
         if (reinterpret_cast<NMLISTVIEW*>(header)->uChanged & LVIF_STATE)
             UpdateButtons();
         return false;

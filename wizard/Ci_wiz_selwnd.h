@@ -35,6 +35,7 @@ protected:
     void OnDpiChanged(UINT oldDpi, UINT newDpi) override;
 
 private:
+    void FillList();
     void UpdateButtons() const;
     std::string SelectedClass() const;
     void OnRefreshClicked();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "framework/Guards.h"
 #include "framework/MessageBox.h"
 #include "paint/PaintTitleDlg.h"
 #include "platform/DpiScale.h"
@@ -10,6 +11,7 @@
 #include "rules/TitleParser.h"
 #include "wizard/AddTitleDlg.h"
 #include "wizard/Ci_wizard.h"
+#include "wizard/ColumnWidths.h"
 #include "wizard/EditTemplateDlg.h"
 #include "wizard/TemplateRules.h"
 #include "wizard/TemplateSuggest.h"
@@ -20,16 +22,26 @@ namespace {
 // Error records name the reporting module.
 constexpr const char* kModule = "Ci_wiz_templates";
 
-constexpr int kNumberColumnWidth = 20;
+// What a cell adds to the width of its text: the list's margins either side.
+constexpr int kCellMargins = 12;
 // The columns that say which template reads which title: "12", "0 (hidden by 12)".
 constexpr int kReaderColumnWidth = 70;
 constexpr int kTitlesReadColumnWidth = 100;
 
-int OuterWidth(HWND hwnd)
+// Inserts the columns with the headings given: "N" first, the last one `lastWidth` wide, and
+// the ones between sharing what is left of the list's client width. False when one could
+// not be inserted (reported by the caller).
+bool InsertColumns(const ListView& list, const std::vector<UINT>& headings, int lastWidth, unsigned dpi)
 {
-    RECT rect{};
-    GetWindowRect(hwnd, &rect);
-    return rect.right - rect.left;
+    std::vector<int> widths =
+        NumberedColumnWidths(list.ClientWidth() - lastWidth, GetSystemMetrics(SM_CXVSCROLL),
+                             list.StringWidth("000") + ScaleForDpi(kCellMargins, dpi),
+                             static_cast<int>(headings.size()) - 1);
+    widths.push_back(lastWidth);
+    for (std::size_t i = 0; i < headings.size(); ++i)
+        if (list.InsertColumn(static_cast<int>(i), LoadResString(headings[i]), widths[i]) == -1)
+            return false;
+    return true;
 }
 
 } // namespace
@@ -51,30 +63,13 @@ BOOL CCi_wiz_templates::OnInitDialog()
     m_listTitles.Attach(Hwnd(), IDC_STEP3_TITLES);
     m_listTemplates.Attach(Hwnd(), IDC_STEP3_TEMPLATES);
 
-    struct Column {
-        const ListView& list;
-        UINT heading;
-        int width;
-    };
-    const int readerWidth = ScaleForDpi(kReaderColumnWidth, Dpi());
-    const int titlesReadWidth = ScaleForDpi(kTitlesReadColumnWidth, Dpi());
-    const int titlesWidth = OuterWidth(m_listTitles.Hwnd()) - readerWidth;
-    const int templatesWidth = OuterWidth(m_listTemplates.Hwnd()) - titlesReadWidth;
-    const Column columns[] = {
-        {m_listTitles, IDS_COL_N, ScaleForDpi(kNumberColumnWidth, Dpi())},
-        {m_listTitles, IDS_COL_CAPTURED_TITLES, titlesWidth / 2},
-        {m_listTitles, IDS_COL_INTERPRETATION, titlesWidth / 2 - ScaleForDpi(24, Dpi())},
-        {m_listTitles, IDS_COL_READ_BY, readerWidth},
-        {m_listTemplates, IDS_COL_N, ScaleForDpi(kNumberColumnWidth, Dpi())},
-        {m_listTemplates, IDS_COL_TEMPLATES, templatesWidth / 2},
-        {m_listTemplates, IDS_COL_EXAMPLE, templatesWidth / 2 - ScaleForDpi(24, Dpi())},
-        {m_listTemplates, IDS_COL_TITLES_READ, titlesReadWidth},
-    };
-    for (int i = 0; i < 8; ++i) {
-        if (columns[i].list.InsertColumn(i % 4, LoadResString(columns[i].heading), columns[i].width) == -1) {
-            ReportListError("InsertColumn", __LINE__);
-            return TRUE;
-        }
+    const unsigned dpi = Dpi();
+    if (!InsertColumns(m_listTitles, {IDS_COL_N, IDS_COL_CAPTURED_TITLES, IDS_COL_INTERPRETATION, IDS_COL_READ_BY},
+                       ScaleForDpi(kReaderColumnWidth, dpi), dpi) ||
+        !InsertColumns(m_listTemplates, {IDS_COL_N, IDS_COL_TEMPLATES, IDS_COL_EXAMPLE, IDS_COL_TITLES_READ},
+                       ScaleForDpi(kTitlesReadColumnWidth, dpi), dpi)) {
+        ReportListError("InsertColumn", __LINE__);
+        return TRUE;
     }
     m_listTitles.SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     m_listTemplates.SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
@@ -93,6 +88,7 @@ bool CCi_wiz_templates::OnSetActive()
     if (m_pWizard->m_bResetTemplates)
         m_listTemplates.DeleteAllItems();
     if (m_pWizard->m_bReloadTitles) {
+        RedrawOff quiet(m_listTitles.Hwnd());
         m_listTitles.DeleteAllItems();
         for (const auto& entry : m_pWizard->m_pPlayerInfo->m_arrFormats)
             if (AppendRow(m_listTitles, {entry->m_strFormat}) == -1) {
@@ -141,6 +137,7 @@ void CCi_wiz_templates::ReinterpretTitles()
     CTitleParser parser;
     m_readings = InterpretTitles(parser, ColumnTexts(m_listTitles, m_nTitleColumn),
                                  ColumnTexts(m_listTemplates, m_nTemplateColumn), showError);
+    RedrawOff quiet(m_listTitles.Hwnd());
     if (titles > 0)
         m_listTitles.Choose(0);
     for (int i = 0; i < titles; ++i) {
@@ -168,13 +165,13 @@ void CCi_wiz_templates::UpdateButtons()
     const int titles = m_listTitles.GetItemCount(), templates = m_listTemplates.GetItemCount();
     const int titleMark = m_listTitles.GetSelectionMark(), templateMark = m_listTemplates.GetSelectionMark();
     const bool templateChosen = templateMark >= 0 && templates > 0;
-    EnableWindow(Item(IDC_STEP3_CREATE), titleMark >= 0 && titles > 0);
-    EnableWindow(Item(IDC_STEP3_SUGGEST), titles > 0);
-    EnableWindow(Item(IDC_STEP3_EDIT), templateChosen);
-    EnableWindow(Item(IDC_STEP3_DELETE), templateChosen);
-    EnableWindow(Item(IDC_STEP3_UP), templateChosen && templateMark != 0);
-    EnableWindow(Item(IDC_STEP3_DOWN), templateChosen && templateMark != templates - 1);
-    EnableWindow(Item(IDC_STEP3_AUTO_ORDER), templates >= 2);
+    EnableControl(Item(IDC_STEP3_CREATE), titleMark >= 0 && titles > 0);
+    EnableControl(Item(IDC_STEP3_SUGGEST), titles > 0);
+    EnableControl(Item(IDC_STEP3_EDIT), templateChosen);
+    EnableControl(Item(IDC_STEP3_DELETE), templateChosen);
+    EnableControl(Item(IDC_STEP3_UP), templateChosen && templateMark != 0);
+    EnableControl(Item(IDC_STEP3_DOWN), templateChosen && templateMark != templates - 1);
+    EnableControl(Item(IDC_STEP3_AUTO_ORDER), templates >= 2);
     SetWizardButtons(templates > 0 ? PSWIZB_BACK | PSWIZB_NEXT : PSWIZB_BACK);
 }
 
@@ -394,7 +391,10 @@ bool CCi_wiz_templates::OnNotify(NMHDR* header, LRESULT& result)
         UpdateButtons();
         return true;
     }
-    // The keyboard moves the selection too, without a click.
+    // The keyboard moves the selection too, without a click: the row it selects is the one
+    // the buttons act on.
+    m_listTitles.MarkNewSelection(header);
+    m_listTemplates.MarkNewSelection(header);
     if (header->idFrom == IDC_STEP3_TEMPLATES && header->code == LVN_ITEMCHANGED &&
         (reinterpret_cast<NMLISTVIEW*>(header)->uChanged & LVIF_STATE))
         UpdateButtons();

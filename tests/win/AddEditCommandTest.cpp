@@ -73,6 +73,22 @@ TEST_F(AddEditCommands, AFinishedAddJoinsTheEndOfTheListAndIsWrittenLast)
     EXPECT_NE(text.find("FORMAT=\"<Title> - Delta\""), std::string::npos);
 }
 
+TEST_F(AddEditCommands, ACancelledAddLeavesTheCollectionAndTheListAsTheyWere)
+{
+    Select(1);
+    const std::string text = m_main.Players()->BuildText();
+    Run(IDC_ADD_TEMPLATE, [](CCi_wizard& wizard) {
+        wizard.m_pPlayerInfo->SetName("Delta");
+        wizard.m_pPlayerInfo->SetWndClass("DeltaWnd");
+        AddTemplate(*wizard.m_pPlayerInfo, "<Title> - Delta");
+        return static_cast<INT_PTR>(IDCANCEL);
+    });
+    EXPECT_EQ(Listed(), (std::vector<std::string>{"Alpha", "Beta", "Gamma"}));
+    EXPECT_EQ(Selected(), 1);
+    EXPECT_EQ(m_main.Players()->BuildText(), text);
+    EXPECT_FALSE(m_main.IsModified());
+}
+
 TEST_F(AddEditCommands, AnEditWorksOnACopyWithTheStoredTemplates)
 {
     Select(1);

@@ -194,6 +194,31 @@ TEST_F(TemplatesPage, OrderDecidesTheReadingAndAutoOrderingPutsTheMostSpecificFi
     EXPECT_EQ(Cell(IDC_STEP3_TITLES, 0, 2), "Track=[1] Artist=[SampleArtist] Title=[SampleTitle]");
 }
 
+TEST_F(TemplatesPage, TheButtonsFollowAndActOnTheRowTheKeyboardSelects)
+{
+    Open({kTagged});
+    Paint("<Title> - A");
+    Paint("<Title> - B");
+    Paint("<Title> - C");
+    SelectTemplate(1);
+    const HWND list = Item(IDC_STEP3_TEMPLATES);
+    SetFocus(list);
+    const auto press = [list](WPARAM key) {
+        SendMessageA(list, WM_KEYDOWN, key, 0);
+        SendMessageA(list, WM_KEYUP, key, 0);
+        PumpMessages();
+    };
+    press(VK_END);
+    EXPECT_EQ(Selected(IDC_STEP3_TEMPLATES), 2);
+    EXPECT_TRUE(Enabled(IDC_STEP3_UP));
+    EXPECT_FALSE(Enabled(IDC_STEP3_DOWN));
+    press(VK_HOME);
+    EXPECT_FALSE(Enabled(IDC_STEP3_UP));
+    EXPECT_TRUE(Enabled(IDC_STEP3_DOWN));
+    Click(IDC_STEP3_DOWN);
+    EXPECT_EQ(Column(IDC_STEP3_TEMPLATES, 1), (std::vector<std::string>{"<Title> - B", "<Title> - A", "<Title> - C"}));
+}
+
 TEST_F(TemplatesPage, AnEditToAnotherRowsTemplateIsRefusedAndTheEditorReopens)
 {
     Open({kTagged});
