@@ -63,8 +63,11 @@ void CManualEditingDlg::OnOK()
 
 void CManualEditingDlg::SelectFault(const stParseError& error)
 {
-    const int start = m_editRules.LineIndex(error.line) + error.start;
-    const int length = error.length < 0 ? m_editRules.LineLength(start) : error.length;
+    // The reader names the line after the last when the text ended too early; without a
+    // final line end the control has no such line, and the caret goes to the end.
+    const int lineStart = m_editRules.LineIndex(error.line);
+    const int start = lineStart < 0 ? GetWindowTextLengthA(m_editRules.Hwnd()) : lineStart + error.start;
+    const int length = lineStart < 0 ? 0 : error.length < 0 ? m_editRules.LineLength(start) : error.length;
     m_editRules.Focus();
     m_editRules.SetSel(start, start + length);
     m_editRules.ScrollCaret();

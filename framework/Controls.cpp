@@ -30,6 +30,47 @@ void Edit::GetSel(int& start, int& end) const
     end = static_cast<int>(e);
 }
 
+void Edit::Append(const std::string& text) const
+{
+    int start = 0, end = 0;
+    GetSel(start, end);
+    const bool follow = ShowsLastLine();
+    const int first = static_cast<int>(Send(EM_GETFIRSTVISIBLELINE));
+    // Replacing the empty selection at the end scrolls to it; a user who is reading
+    // further up should not see the jump.
+    if (!follow)
+        Send(WM_SETREDRAW, FALSE);
+    const int length = GetWindowTextLengthA(m_hwnd);
+    SetSel(length, length);
+    Send(EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+    SetSel(start, end);
+    const int lines = static_cast<int>(Send(EM_GETLINECOUNT));
+    if (follow) {
+        Send(EM_LINESCROLL, 0, lines);
+        return;
+    }
+    Send(EM_LINESCROLL, 0, first - static_cast<int>(Send(EM_GETFIRSTVISIBLELINE)));
+    Send(WM_SETREDRAW, TRUE);
+    InvalidateRect(m_hwnd, nullptr, FALSE);
+}
+
+bool Edit::ShowsLastLine() const
+{
+    // The last line is empty when the text ends with a line end; the line above it then
+    // is the last one that shows anything.
+    const int lines = static_cast<int>(Send(EM_GETLINECOUNT));
+    int last = lines - 1;
+    if (last > 0 && LineLength(LineIndex(last)) == 0)
+        --last;
+    const LRESULT position = Send(EM_POSFROMCHAR, LineIndex(last));
+    if (position == -1)
+        return true;
+    RECT client;
+    GetClientRect(m_hwnd, &client);
+    const int y = static_cast<short>(HIWORD(position));
+    return y >= 0 && y < client.bottom;
+}
+
 std::string ListBox::GetItemText(int index) const
 {
     LRESULT n = Send(LB_GETTEXTLEN, index);

@@ -45,6 +45,13 @@ public:
     void ScrollCaret() const { Send(EM_SCROLLCARET); }
     int LineIndex(int line) const { return static_cast<int>(Send(EM_LINEINDEX, line)); }
     int LineLength(int charIndex) const { return static_cast<int>(Send(EM_LINELENGTH, charIndex)); }
+    // Adds text at the end without rewriting the rest: the selection stays, and the view
+    // follows the end only when its last line was in view before, so that a user who
+    // scrolled back to read keeps their place.
+    void Append(const std::string& text) const;
+
+private:
+    bool ShowsLastLine() const;
 };
 
 class ListBox : public Control {

@@ -1,5 +1,6 @@
 #include "framework/Dialog.h"
 
+#include <algorithm>
 #include <exception>
 #include <string>
 #include <utility>
@@ -26,6 +27,33 @@ void ReportEscapedException(const char* what)
 }
 
 } // namespace
+
+void CentreWindow(HWND hwnd)
+{
+    HWND over = GetWindow(hwnd, GW_OWNER);
+    if (!over) {
+        const HWND active = GetActiveWindow();
+        if (active != hwnd)
+            over = active;
+    }
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoA(MonitorFromWindow(over ? over : hwnd, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT work = monitor.rcWork;
+    RECT area = work;
+    if (over && IsWindowVisible(over) && !IsIconic(over))
+        GetWindowRect(over, &area);
+
+    RECT window;
+    GetWindowRect(hwnd, &window);
+    const int width = window.right - window.left;
+    const int height = window.bottom - window.top;
+    int x = (area.left + area.right - width) / 2;
+    int y = (area.top + area.bottom - height) / 2;
+    x = std::max(static_cast<int>(work.left), std::min(x, static_cast<int>(work.right) - width));
+    y = std::max(static_cast<int>(work.top), std::min(y, static_cast<int>(work.bottom) - height));
+    SetWindowPos(hwnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
 
 Dialog::~Dialog()
 {
@@ -80,6 +108,9 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
         return FALSE;
     try {
         INT_PTR result = self->Dispatch(message, wParam, lParam);
+        // Once the dialog has its size; pages are children and stay where the sheet puts them.
+        if (message == WM_INITDIALOG && !(GetWindowLongPtrA(hwnd, GWL_STYLE) & WS_CHILD))
+            CentreWindow(hwnd);
         if (message == WM_NCDESTROY) {
             SetWindowLongPtrA(hwnd, DWLP_USER, 0);
             self->m_hwnd = nullptr;

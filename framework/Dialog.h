@@ -6,6 +6,11 @@
 
 #include <functional>
 
+// Centres a top-level window over its owner, or over the window that was active when it
+// was made; a window with neither, like the main dialog, on the screen. It stays within
+// the screen's work area.
+void CentreWindow(HWND hwnd);
+
 class Dialog {
 public:
     explicit Dialog(UINT templateId) : m_templateId(templateId) {}

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <utility>
 
+#include "framework/Dialog.h"
 #include "framework/Dpi.h"
 #include "framework/PropertyPage.h"
 #include "framework/ResString.h"
@@ -86,6 +87,7 @@ int CALLBACK WizardSheet::SheetCallback(HWND hwnd, UINT message, LPARAM lParam)
     } else if (message == PSCB_INITIALIZED) {
         if (t_creating)
             t_creating->m_hwnd = hwnd;
+        CentreWindow(hwnd);
     }
     return 0;
 }

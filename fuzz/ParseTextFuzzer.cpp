@@ -32,14 +32,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     if (size == 0)
         return 0;
-    // The first byte picks the host's capability; the reader sees text up to the first NUL,
-    // as the loader hands it over.
+    // The first byte picks the host's capability; the reader sees the rest as the loader
+    // hands it over, NUL bytes included. Only NULs at the very end may end the text.
     SetDispNameSupportedForTesting((data[0] & 1) != 0);
-    std::string raw(reinterpret_cast<const char*>(data + 1), size - 1);
-    const std::string text = raw.substr(0, raw.find('\0'));
+    const std::string raw(reinterpret_cast<const char*>(data + 1), size - 1);
+    const std::size_t last = raw.find_last_not_of('\0');
+    const std::string text = last == std::string::npos ? std::string() : raw.substr(0, last + 1);
 
     CAllPlayersInfo players;
-    if (players.ParseText(text) != 0) {
+    if (players.ParseText(raw) != 0) {
         stParseError error;
         players.GetError(&error);
         if (error.code == 0)
@@ -48,6 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             Fail("rejected at a line outside the text", text);
         return 0;
     }
+    if (text.find('\0') != std::string::npos)
+        Fail("a NUL before the end of the text is accepted", text);
     const std::string built = players.BuildText();
     // Without display-name lines the only normalisation is the final line end.
     if (text.find("DISPNAME=\"") == std::string::npos) {

@@ -3,6 +3,48 @@
 #include <algorithm>
 #include <optional>
 
+CCaptionChars::CCaptionChars(std::string_view text, LeadBytePredicate isLeadByte)
+{
+    const int length = static_cast<int>(text.size());
+    m_starts.reserve(text.size() + 1);
+    const auto width = [&](int i) {
+        return isLeadByte && isLeadByte(static_cast<unsigned char>(text[static_cast<std::size_t>(i)])) ? 2 : 1;
+    };
+    for (int i = 0; i < length; i += width(i))
+        m_starts.push_back(i);
+    // A lead byte at the very end has no second byte: the character ends with the text.
+    m_starts.push_back(length);
+}
+
+int CCaptionChars::ToByte(int charPos) const
+{
+    if (charPos < 0)
+        return charPos;
+    if (charPos > Count())
+        return m_starts.back() + (charPos - Count());
+    return m_starts[static_cast<std::size_t>(charPos)];
+}
+
+int CCaptionChars::ToChar(int bytePos) const
+{
+    if (bytePos < 0)
+        return bytePos;
+    if (bytePos >= m_starts.back())
+        return Count() + (bytePos - m_starts.back());
+    const auto after = std::upper_bound(m_starts.begin(), m_starts.end(), bytePos);
+    return static_cast<int>(after - m_starts.begin()) - 1;
+}
+
+int CCaptionChars::Next(int bytePos) const
+{
+    return ToByte(ToChar(bytePos) + 1);
+}
+
+int CCaptionChars::Previous(int bytePos) const
+{
+    return bytePos <= 0 ? bytePos - 1 : ToByte(ToChar(bytePos - 1));
+}
+
 int CPaintCaption::AddRange(int start, int end, int marker, const std::string& name, int multiple)
 {
     const int length = static_cast<int>(m_strCaption.size());
@@ -17,10 +59,14 @@ int CPaintCaption::AddRange(int start, int end, int marker, const std::string& n
         return 3;
     if (start >= end)
         return 4;
+    // Half a character would make a template that no title can match.
+    start = m_chars.ToByte(m_chars.ToChar(start));
+    if (m_chars.ToByte(m_chars.ToChar(end)) != end)
+        end = m_chars.Next(end);
 
     const stParamRange added{start, end};
     // Parameters keep one constant character between them, as "><" is not a template.
-    const int gap = marker != kMarkerConstant ? 1 : 0;
+    const bool gap = marker != kMarkerConstant;
     bool found = false;
     for (auto it = m_arrDescs.begin(); it != m_arrDescs.end();) {
         stParamDesc& desc = **it;
@@ -49,9 +95,11 @@ int CPaintCaption::AddRange(int start, int end, int marker, const std::string& n
     return 0;
 }
 
-bool CPaintCaption::TrimRanges(stParamDesc& desc, const stParamRange& added, int marker, int gap)
+bool CPaintCaption::TrimRanges(stParamDesc& desc, const stParamRange& added, int marker, bool gap) const
 {
     const bool same = desc.marker == marker;
+    const int after = gap ? m_chars.Next(added.end) : added.end;
+    const int before = gap ? m_chars.Previous(added.start) : added.start;
     // Both ends included: a range that only touches the new one meets it.
     const auto inAdded = [&](int x) { return added.start <= x && x <= added.end; };
 
@@ -63,7 +111,7 @@ bool CPaintCaption::TrimRanges(stParamDesc& desc, const stParamRange& added, int
             continue;
         if (inAdded(r.start) && r.end > added.end) {
             if (!same) {
-                r.start = added.end + gap;
+                r.start = after;
             } else if (!merged) {
                 r.start = added.start;
                 merged = kept.size();
@@ -73,7 +121,7 @@ bool CPaintCaption::TrimRanges(stParamDesc& desc, const stParamRange& added, int
             }
         } else if (r.start < added.start && inAdded(r.end)) {
             if (!same) {
-                r.end = added.start - gap;
+                r.end = before;
             } else if (!merged) {
                 r.end = added.end;
                 merged = kept.size();
@@ -83,8 +131,8 @@ bool CPaintCaption::TrimRanges(stParamDesc& desc, const stParamRange& added, int
             }
         } else if (r.start < added.start && added.end < r.end) {
             if (desc.multiple)
-                splits.push_back({added.end + gap, r.end});
-            r.end = added.start - gap;
+                splits.push_back({after, r.end});
+            r.end = before;
         }
         kept.push_back(r);
     }

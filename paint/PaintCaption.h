@@ -3,10 +3,34 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "platform/AnsiText.h"
 
 // Marker number of "Constant": it only removes other marks and never owns a range.
 inline constexpr int kMarkerConstant = 0;
+
+// Where the caption's characters begin. The caption's edit control counts characters and
+// the marks count bytes; in a double-byte code page the two differ, and every position
+// crosses between them here.
+class CCaptionChars {
+public:
+    CCaptionChars(std::string_view text = {}, LeadBytePredicate isLeadByte = nullptr);
+
+    // Positions past the end count on as single bytes, so that a selection end past the
+    // text stays past it. A byte inside a character gives that character.
+    int ToByte(int charPos) const;
+    int ToChar(int bytePos) const;
+    // The first byte after the character that holds bytePos, and the first byte of the
+    // character before it.
+    int Next(int bytePos) const;
+    int Previous(int bytePos) const;
+
+private:
+    int Count() const { return static_cast<int>(m_starts.size()) - 1; }
+    std::vector<int> m_starts; // of every character, then the caption's length
+};
 
 // Half-open byte range of the caption; every stored range has end > start.
 struct stParamRange {
@@ -36,10 +60,17 @@ public:
     CPaintCaption& operator=(const CPaintCaption&) = delete;
     virtual ~CPaintCaption() = default;
 
-    void SetCaption(const std::string& text) { m_strCaption = text; }
+    // The dialog passes the ANSI code page's lead bytes; without any, a byte is a character.
+    void SetCaption(const std::string& text, LeadBytePredicate isLeadByte = nullptr)
+    {
+        m_strCaption = text;
+        m_chars = CCaptionChars(text, isLeadByte);
+    }
     const std::string& GetCaption() const { return m_strCaption; }
+    const CCaptionChars& GetChars() const { return m_chars; }
 
-    // start and end are an edit control's selection. 0 when the marks were updated;
+    // start and end are an edit control's selection, in bytes; a range that cuts a
+    // character is widened to hold it whole. 0 when the marks were updated;
     // 1 empty caption; 2 start out of the caption; 3 end out of it (after the
     // correction); 4 empty range. On 1 to 4 nothing changes.
     int AddRange(int start, int end, int marker, const std::string& name, int multiple);
@@ -52,8 +83,10 @@ public:
 
 private:
     // Reconciles desc's ranges with the new range; true when one of them was merged with it.
-    static bool TrimRanges(stParamDesc& desc, const stParamRange& added, int marker, int gap);
+    // With a gap, ranges of other markers keep one character away from it.
+    bool TrimRanges(stParamDesc& desc, const stParamRange& added, int marker, bool gap) const;
 
     std::string m_strCaption;
+    CCaptionChars m_chars;
     std::vector<std::unique_ptr<stParamDesc>> m_arrDescs;
 };

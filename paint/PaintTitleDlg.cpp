@@ -8,6 +8,7 @@
 #include "framework/Guards.h"
 #include "framework/MessageBox.h"
 #include "framework/ResString.h"
+#include "platform/AnsiText.h"
 #include "platform/DpiScale.h"
 #include "res/resource.h"
 #include "rules/TpTemplate.h"
@@ -162,7 +163,7 @@ void CPaintTitleDlg::Initialise()
             Report("SetSelectionCharFormat", __LINE__);
             return;
         }
-        m_PaintCaption.SetCaption(m_strTitle);
+        m_PaintCaption.SetCaption(m_strTitle, IsAnsiLeadByte);
     }
 
     if (!PaintExample(format))
@@ -294,11 +295,19 @@ void CPaintTitleDlg::OnMarker(const stMarker& marker)
 {
     int start = 0, end = 0;
     m_editTitle.GetSel(start, end);
+    const CCaptionChars& chars = m_PaintCaption.GetChars();
     const int number = marker.bitmap == IDB_MARKER_CONSTANT ? kMarkerConstant : marker.bitmap;
-    m_PaintCaption.AddRange(start, end, number, marker.name, marker.multiple);
+    m_PaintCaption.AddRange(chars.ToByte(start), chars.ToByte(end), number, marker.name, marker.multiple);
+    // Every selection of the repaint scrolls the field to it; the user's view of a long
+    // title stays where it was, without the field showing the jumps.
+    const POINT view = m_editTitle.GetScrollPos();
+    SendMessageA(m_editTitle.Hwnd(), WM_SETREDRAW, FALSE, 0);
     Repaint();
     EnableWindow(Item(IDOK), CanBuildTemplate(m_PaintCaption) ? TRUE : FALSE);
     m_editTitle.SetSel(start, end);
+    m_editTitle.SetScrollPos(view);
+    SendMessageA(m_editTitle.Hwnd(), WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(m_editTitle.Hwnd(), nullptr, TRUE);
 }
 
 void CPaintTitleDlg::Repaint()
@@ -322,8 +331,9 @@ void CPaintTitleDlg::Repaint()
         coloured.cbSize = sizeof coloured;
         coloured.dwMask = CFM_COLOR;
         coloured.crTextColor = colour;
+        const CCaptionChars& chars = m_PaintCaption.GetChars();
         for (const stParamRange& range : desc.ranges) {
-            m_editTitle.SetSel(range.start, range.end);
+            m_editTitle.SetSel(chars.ToChar(range.start), chars.ToChar(range.end));
             if (!m_editTitle.SetSelectionCharFormat(coloured))
                 Report("SetSelectionCharFormat", __LINE__);
         }

@@ -63,6 +63,13 @@ public:
         void GetSel(int& start, int& end) const;
         void SetBackgroundColor(COLORREF colour) const { Send(EM_SETBKGNDCOLOR, 0, colour); }
         void KeepSelectionVisible() const { Send(EM_SETOPTIONS, ECOOP_OR, ECO_NOHIDESEL); }
+        POINT GetScrollPos() const
+        {
+            POINT position{};
+            Send(EM_GETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&position));
+            return position;
+        }
+        void SetScrollPos(POINT position) const { Send(EM_SETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&position)); }
     };
 
     Button m_btnToggle;

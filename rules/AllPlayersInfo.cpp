@@ -169,7 +169,7 @@ private:
 class Reader {
 public:
     Reader(CAllPlayersInfo& out, std::string_view text)
-        : m_out(out), m_lines(text), m_n(static_cast<int>(m_lines.texts.size()))
+        : m_out(out), m_lines(text), m_n(static_cast<int>(m_lines.texts.size())), m_nul(FindNul(text))
     {
         // Every section gets its room at once: the large blocks are all taken before the
         // many small ones, and none is taken again.
@@ -218,12 +218,26 @@ private:
         return -1;
     }
 
+    // The first NUL byte, or null. A NUL cannot be part of a line end, so it lies in a line.
+    static const char* FindNul(std::string_view text)
+    {
+        const std::size_t nul = text.find('\0');
+        return nul == std::string_view::npos ? nullptr : text.data() + nul;
+    }
+
     int CheckLineKinds()
     {
         const bool dispNames = DispNameSupported();
-        for (int i = 0; i < m_n; ++i)
+        for (int i = 0; i < m_n; ++i) {
+            const std::string_view line = Text(i);
+            if (m_nul && m_nul < line.data() + line.size()) {
+                m_out.m_error.start = static_cast<int32_t>(m_nul - line.data());
+                m_out.m_error.length = 1;
+                return Fail(IDS_INCORRECT_LINE, i);
+            }
             if (Kind(i) == LineKind::Other || (Kind(i) == LineKind::DispName && !dispNames))
                 return Fail(IDS_INCORRECT_LINE, i);
+        }
         return 0;
     }
 
@@ -397,6 +411,7 @@ private:
     CAllPlayersInfo& m_out;
     const Lines m_lines;
     const int m_n;
+    const char* const m_nul;
     int m_repeatedName = 0; // see FindRepeatedName
     int m_cursor = 0;
 };
@@ -435,9 +450,6 @@ int CAllPlayersInfo::LoadFromFile(const std::string& path)
         m_error.code = kParseErrorSystem;
         return -1;
     }
-    // The text ends at its first NUL byte.
-    if (const std::size_t nul = text.find('\0'); nul != std::string::npos)
-        text.resize(nul);
     return ParseText(text);
 }
 
@@ -448,7 +460,14 @@ int CAllPlayersInfo::ParseText(const std::string& text)
     m_arrClosingLines.clear();
     ParseError_Clear(m_error);
     m_error.length = -1;
-    return Reader(*this, text).Run();
+    // NUL bytes that pad the end of a file end the text; one followed by anything else
+    // would silently drop what follows it, so the reader refuses its line instead.
+    std::string_view view = text;
+    if (const std::size_t last = view.find_last_not_of('\0'); last != std::string_view::npos)
+        view = view.substr(0, last + 1);
+    else
+        view = {};
+    return Reader(*this, view).Run();
 }
 
 void CAllPlayersInfo::GetError(stParseError* out) const

@@ -3,8 +3,9 @@
 
 QEW_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 QEW_BUILD=${QEW_BUILD:-$QEW_ROOT/build}
+# fonts-wine gives the prefix Marlett, which draws the caption buttons.
 QEW_PACKAGES="cmake ninja-build g++ clang libclang-rt-14-dev googletest libbenchmark-dev
-  g++-mingw-w64-x86-64 mingw-w64-x86-64-dev wine64 xvfb xauth imagemagick xdotool zip python3"
+  g++-mingw-w64-x86-64 mingw-w64-x86-64-dev wine64 fonts-wine xvfb xauth imagemagick xdotool zip python3"
 
 export WINE=/usr/lib/wine/wine64
 export WINEPREFIX=$QEW_BUILD/wineprefix
@@ -83,6 +84,16 @@ qew_ensure_wineprefix() {
     "$WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
     "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1
     /usr/lib/wine/wineserver -w
+  fi
+  # Debian's Wine does not look in the folder of fonts-wine, only in the prefix's own Fonts
+  # folder: copied there, Marlett draws the caption buttons and Tahoma the dialogs. A
+  # running server keeps the font list it has, so it starts again to see them.
+  local fonts=$WINEPREFIX/drive_c/windows/Fonts
+  if [ -f /usr/share/wine/fonts/marlett.ttf ] && [ ! -f "$fonts/marlett.ttf" ]; then
+    mkdir -p "$fonts"
+    cp /usr/share/wine/fonts/* "$fonts/"
+    /usr/lib/wine/wineserver -k 2>/dev/null || true
+    /usr/lib/wine/wineserver -w 2>/dev/null || true
   fi
   /usr/lib/wine/wineserver -p </dev/null >/dev/null 2>&1 || true
   # Start the prefix's services now, detached: started by a test they would inherit its

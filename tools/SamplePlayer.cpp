@@ -1,11 +1,12 @@
 // A stand-in for an external media player: one top-level window of a chosen class whose
 // title changes over time, for the capture tests and the demo.
 //
-//   SamplePlayer.exe [--hidden] [--interval MS] [--title-file PATH] [--] CLASS TITLE [TITLE...]
+//   SamplePlayer.exe [--hidden] [--interval MS] [--title-file PATH] [--crowd N] [--] CLASS TITLE [TITLE...]
 //
 // The titles cycle every MS milliseconds (default 1000, 0 = never). With --title-file the
 // first line of that file, whenever it can be read, is the title instead, at start and at
-// every tick, and TITLE may be left out.
+// every tick, and TITLE may be left out. --crowd adds N plain shown windows of class
+// "QewCrowd", to try the wizard on a crowded desktop.
 #include <windows.h>
 
 #include <charconv>
@@ -23,6 +24,7 @@ struct Options {
     bool hidden = false;
     unsigned interval = 1000;
     std::string titleFile;
+    unsigned crowd = 0;
     std::string className;
     std::vector<std::string> titles;
 };
@@ -108,6 +110,11 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args) {
             const auto ms = ParseMilliseconds(args[i]);
             if (!ms) return std::nullopt;
             options.interval = *ms;
+        } else if (a == "--crowd") {
+            if (++i >= args.size()) return std::nullopt;
+            const auto n = ParseMilliseconds(args[i]);
+            if (!n) return std::nullopt;
+            options.crowd = *n;
         } else if (a == "--title-file") {
             if (++i >= args.size() || args[i].empty()) return std::nullopt;
             options.titleFile = args[i];
@@ -232,7 +239,7 @@ LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 // A GUI program has no console, but under Wine or a redirecting parent stderr may exist.
 void ReportUsage() {
     static constexpr std::string_view usage =
-        "usage: SamplePlayer.exe [--hidden] [--interval MS] [--title-file PATH] [--] CLASS TITLE [TITLE...]\n";
+        "usage: SamplePlayer.exe [--hidden] [--interval MS] [--title-file PATH] [--crowd N] [--] CLASS TITLE [TITLE...]\n";
     const HANDLE err = GetStdHandle(STD_ERROR_HANDLE);
     if (err == nullptr || err == INVALID_HANDLE_VALUE) return;
     DWORD written = 0;
@@ -269,6 +276,18 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
         if (const auto line = ReadFirstLine(state.options.titleFile)) SetTitle(hwnd, *line);
     }
     if (state.options.interval > 0) SetTimer(hwnd, kTimerId, state.options.interval, nullptr);
+    if (state.options.crowd > 0) {
+        WNDCLASSEXA crowd = wc;
+        crowd.lpfnWndProc = DefWindowProcA;
+        crowd.lpszClassName = "QewCrowd";
+        RegisterClassExA(&crowd);
+        for (unsigned i = 0; i < state.options.crowd; ++i) {
+            const std::string title = "Crowd window " + std::to_string(i + 1);
+            CreateWindowExA(0, crowd.lpszClassName, title.c_str(), WS_OVERLAPPED | WS_VISIBLE,
+                            static_cast<int>(i % 20) * 40, static_cast<int>(i / 20) * 30, 160, 60, nullptr, nullptr,
+                            instance, nullptr);
+        }
+    }
     if (!state.options.hidden) {
         ShowWindow(hwnd, show);
         UpdateWindow(hwnd);

@@ -49,15 +49,16 @@ void CCi_wiz_getwndtlt::CaptureTitles()
         return;
     EnumWnd windows;
     windows.Enumerate(GetCurrentProcessId(), wndClass, !m_pWizard->m_bShowInvisible, true);
-    std::string text = m_editTitles.GetText();
-    bool added = false;
-    for (int i = 0; i < windows.Count(); ++i)
-        added |= AppendTitleIfNew(text, windows.Title(i));
-    if (!added)
+    if (windows.Count() == 0)
         return;
-    m_editTitles.SetText(text);
-    const auto lines = SendMessageA(m_editTitles.Hwnd(), EM_GETLINECOUNT, 0, 0);
-    SendMessageA(m_editTitles.Hwnd(), EM_LINESCROLL, 0, lines);
+    std::string text = m_editTitles.GetText();
+    const std::size_t listed = text.size();
+    for (int i = 0; i < windows.Count(); ++i)
+        AppendTitleIfNew(text, windows.Title(i));
+    // Only the new titles go in: rewriting the list would lose the user's selection and
+    // place in it.
+    if (text.size() > listed)
+        m_editTitles.Append(text.substr(listed));
 }
 
 LRESULT CCi_wiz_getwndtlt::OnWizardBack()

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/AnsiText.h"
+
 struct stTemplateSuggestion {
     std::string templateText;  // parses, and passes the parameter check
     std::vector<int> titles;   // indexes of the input titles it reads, ascending
@@ -16,6 +18,5 @@ std::vector<stTemplateSuggestion> SuggestTemplates(const std::vector<std::string
 // The same for titles in a code page whose double-byte characters begin with the bytes for
 // which isLeadByte holds (none when it is null); SuggestTemplates takes the lead bytes of the
 // process's ANSI code page.
-using LeadBytePredicate = bool (*)(unsigned char byte);
 std::vector<stTemplateSuggestion> SuggestTemplatesInCodePage(const std::vector<std::string>& titles,
                                                              LeadBytePredicate isLeadByte);

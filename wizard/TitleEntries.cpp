@@ -23,11 +23,27 @@ std::vector<std::string_view> ClosedLines(std::string_view text)
 
 } // namespace
 
+std::string OneLineTitle(const std::string& title)
+{
+    std::string line;
+    line.reserve(title.size());
+    for (std::size_t i = 0; i < title.size(); ++i) {
+        if (title[i] == '\r' || title[i] == '\n') {
+            if (title[i] == '\r' && i + 1 < title.size() && title[i + 1] == '\n')
+                ++i;
+            line += ' ';
+        } else {
+            line += title[i];
+        }
+    }
+    return line;
+}
+
 std::unique_ptr<CFormatInfo> MakeTitleEntry(const std::string& title)
 {
     auto entry = std::make_unique<CFormatInfo>();
-    entry->m_strFormat = title;
-    entry->m_arrLines = {";", FormatText("; Example: %s", title.c_str())};
+    entry->m_strFormat = OneLineTitle(title);
+    entry->m_arrLines = {";", FormatText("; Example: %s", entry->m_strFormat.c_str())};
     return entry;
 }
 
@@ -62,10 +78,13 @@ bool AppendTitleIfNew(std::string& listText, const std::string& title)
 {
     if (title.empty())
         return false;
+    // Compared as it is listed: a title holding a line break would otherwise never equal
+    // a line and be added again on every look.
+    const std::string line = OneLineTitle(title);
     const auto lines = ClosedLines(listText);
-    if (std::find(lines.begin(), lines.end(), std::string_view(title)) != lines.end())
+    if (std::find(lines.begin(), lines.end(), std::string_view(line)) != lines.end())
         return false;
-    listText += title;
+    listText += line;
     listText += kLineEnd;
     return true;
 }

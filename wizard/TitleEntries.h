@@ -10,7 +10,11 @@
 
 class CPlayerInfo;
 
-// An entry whose template text is the title, with the lines ";" and "; Example: <title>".
+// A title as one line of a list or a rules file: each line break in it (CR LF, CR or LF)
+// becomes one blank.
+std::string OneLineTitle(const std::string& title);
+
+// An entry whose template text is the title, made one line,, with the lines ";" and "; Example: <title>".
 std::unique_ptr<CFormatInfo> MakeTitleEntry(const std::string& title);
 
 // Replaces the player's entries by one entry per non-empty title, in order.
@@ -23,6 +27,6 @@ std::string TitleListText(const CPlayerInfo& player);
 // CR LF, is not a title.
 std::vector<std::string> ListedTitles(const std::string& listText);
 
-// Appends the title and CR LF unless it is empty or already a line of the text (exact
-// comparison). Returns whether it was appended.
+// Appends the title, made one line, and CR LF unless it is empty or already a line of the
+// text (exact comparison). Returns whether it was appended.
 bool AppendTitleIfNew(std::string& listText, const std::string& title);

@@ -19,6 +19,15 @@ constexpr int kAlbum = 142;
 
 const std::string kCaption = "1. SampleArtist - SampleTitle - Winamp";
 
+// "1. <3 kanji> - <5 kana and kanji> - Winamp" in Shift JIS (code page 932), whose lead
+// bytes are 0x81 to 0x9F and 0xE0 to 0xFC.
+const std::string kDoubleByteCaption =
+    "1. \x89\x46\x91\xbd\x93\x63 - \x89\xd4\x91\xa9\x82\xf0\x8c\x4e\x82\xc9 - Winamp";
+bool IsShiftJisLeadByte(unsigned char b)
+{
+    return (b >= 0x81 && b <= 0x9f) || (b >= 0xe0 && b <= 0xfc);
+}
+
 using Ranges = std::vector<std::pair<int, int>>;
 
 class PaintCaption : public ::testing::Test {
@@ -270,8 +279,48 @@ TEST_F(PaintCaption, DescriptorsKeepCreationOrderAndTheirFirstProperties)
     EXPECT_EQ(Template(), "1. <Artist> - Sa<Title>leTitle <Album>namp");
 }
 
-// Whatever the user marks, ranges stay inside the caption, non-empty and apart, so
-// the built template always parses with one element per range.
+TEST(CaptionChars, CrossBetweenCharactersAndBytesInBothDirections)
+{
+    const CCaptionChars chars(kDoubleByteCaption, IsShiftJisLeadByte);
+    // character position, its byte position
+    const std::pair<int, int> points[] = {{0, 0}, {3, 3}, {4, 5}, {6, 9}, {9, 12}, {14, 22}, {23, 31}, {25, 33}};
+    for (const auto& [character, byte] : points) {
+        EXPECT_EQ(chars.ToByte(character), byte) << character;
+        EXPECT_EQ(chars.ToChar(byte), character) << byte;
+    }
+    EXPECT_EQ(chars.ToChar(4), 3) << "a second byte belongs to its character";
+    EXPECT_EQ(chars.Next(3), 5);
+    EXPECT_EQ(chars.Next(4), 5);
+    EXPECT_EQ(chars.Previous(9), 7);
+    EXPECT_EQ(chars.Previous(3), 2);
+
+    const CCaptionChars single(kCaption);
+    EXPECT_EQ(single.ToByte(17), 17);
+    EXPECT_EQ(single.Next(17), 18);
+}
+
+TEST(CaptionChars, ALeadByteAtTheEndIsACharacterOfItsOwn)
+{
+    const CCaptionChars chars("a\x82", IsShiftJisLeadByte);
+    EXPECT_EQ(chars.ToByte(2), 2);
+    EXPECT_EQ(chars.ToChar(2), 2);
+}
+
+TEST(PaintCaptionDoubleByte, MarksKeepWholeCharactersApart)
+{
+    CPaintCaption model;
+    model.SetCaption(kDoubleByteCaption, IsShiftJisLeadByte);
+    ASSERT_EQ(model.AddRange(3, 9, kArtist, "Artist", 0), 0);
+    // Starts at the third kanji and ends inside the last kana: Artist keeps one whole
+    // character away, and Title takes the kana whole.
+    ASSERT_EQ(model.AddRange(7, 21, kTitle, "Title", 0), 0);
+    std::string text;
+    ASSERT_EQ(model.BuildTemplate(text), 0);
+    EXPECT_EQ(text, "1. <Artist>\x91\xbd<Title> - Winamp");
+}
+
+// Whatever the user marks, ranges stay inside the caption, non-empty, apart and on
+// character boundaries, so the built template always parses with one element per range.
 TEST(PaintCaptionProperties, RandomMarkingKeepsRangesApartAndTheTemplateParses)
 {
     const struct {
@@ -282,9 +331,12 @@ TEST(PaintCaptionProperties, RandomMarkingKeepsRangesApartAndTheTemplateParses)
                    {kArtist, "Artist", 0}, {kAlbum, "Album", 0}};
     std::mt19937 random(20261208);
     for (int round = 0; round < 300; ++round) {
+        const bool doubleByte = round % 2 != 0;
+        const std::string& caption = doubleByte ? kDoubleByteCaption : kCaption;
         CPaintCaption model;
-        model.SetCaption(kCaption);
-        const int length = static_cast<int>(kCaption.size());
+        model.SetCaption(caption, doubleByte ? IsShiftJisLeadByte : nullptr);
+        const CCaptionChars& chars = model.GetChars();
+        const int length = static_cast<int>(caption.size());
         for (int step = 0; step < 12; ++step) {
             const auto& m = markers[random() % std::size(markers)];
             int a = static_cast<int>(random() % (length + 1));
@@ -307,6 +359,8 @@ TEST(PaintCaptionProperties, RandomMarkingKeepsRangesApartAndTheTemplateParses)
                 ASSERT_GE(all[i].start, 0);
                 ASSERT_LT(all[i].start, all[i].end);
                 ASSERT_LE(all[i].end, length);
+                ASSERT_EQ(chars.ToByte(chars.ToChar(all[i].start)), all[i].start);
+                ASSERT_EQ(chars.ToByte(chars.ToChar(all[i].end)), all[i].end);
                 if (i > 0) {
                     ASSERT_LT(all[i - 1].end, all[i].start) << "round " << round << " step " << step;
                 }

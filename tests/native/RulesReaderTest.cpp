@@ -307,16 +307,35 @@ TEST_F(RulesReader, BlocksTakeTheirLines)
     EXPECT_TRUE(players.GetPlayer(0)->m_arrLeadLines.empty());
 }
 
-TEST_F(RulesReader, TextEndsAtTheLastLineOrTheFirstNul)
+TEST_F(RulesReader, TextEndsAtTheLastLineOrAtNulPadding)
 {
     CAllPlayersInfo players;
     ASSERT_EQ(players.LoadFromFile(DataFile("PlayersNoFinalCrLf.txt")), 0);
     ASSERT_EQ(players.GetPlayer(0)->m_arrFormats.size(), 2u);
     EXPECT_EQ(players.GetPlayer(0)->m_arrFormats[1]->m_strFormat, "<Artist>");
 
-    ASSERT_EQ(players.LoadFromFile(DataFile("PlayersNul.txt")), 0);
-    EXPECT_EQ(players.GetPlayerCount(), 1);
-    EXPECT_TRUE(players.m_arrClosingLines.empty());
+    const std::string section = CrLfLines({"[A]", "CLASSNAME=\"a\"", "FORMAT=\"<Title>\""});
+    ASSERT_EQ(players.ParseText(section + std::string(3, '\0')), 0);
+    EXPECT_EQ(players.BuildText(), section);
+    EXPECT_OUTCOME(std::string("[A]\0\0"), IDS_WND_CLASS_NOT_FOUND, 1, 0, -1);
+}
+
+TEST_F(RulesReader, NulBeforeMoreTextIsRefusedWhereItStands)
+{
+    // Taking the text up to the NUL would lose every player after it on the next save.
+    CAllPlayersInfo players;
+    ASSERT_EQ(players.LoadFromFile(DataFile("PlayersNul.txt")), -1);
+    stParseError e;
+    players.GetError(&e);
+    EXPECT_EQ(e.code, IDS_INCORRECT_LINE);
+    EXPECT_EQ(e.line, 3);
+    EXPECT_EQ(e.start, 0);
+    EXPECT_EQ(e.length, 1);
+
+    // Wherever it stands in its line, and before any other fault of a later line.
+    using namespace std::string_literals;
+    EXPECT_OUTCOME("[A]\r\nCLASSNAME=\"a\0b\"\r\nFORMAT=\"<Title>\"\r\n"s, IDS_INCORRECT_LINE, 1, 12, 1);
+    EXPECT_OUTCOME("; a\0\r\nbad\r\n\0"s, IDS_INCORRECT_LINE, 0, 3, 1);
 }
 
 TEST_F(RulesReader, FailedParseKeepsWhatWasReadAndNothingOlder)

@@ -575,6 +575,16 @@ TEST_F(MainDialog, ARejectedManualEditSelectsTheFaultAndCancelRestoresTheCollect
         EXPECT_EQ(start, line2);
         EXPECT_EQ(end, line2 + 14);
 
+        // A fault on the line after the last of a text without a final line end: the
+        // caret at the end.
+        const std::string cut = "[A]\r\nCLASSNAME=\"a\"\r\nFORMAT=\"<Title>\"\r\n[NewPlayer]";
+        SetEditorText(editor, cut);
+        PressOK(editor.Hwnd());
+        EXPECT_EQ(m_boxes.Last().text, "Window class name was not found");
+        SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        EXPECT_EQ(start, cut.size());
+        EXPECT_EQ(end, cut.size());
+
         // Text pasted with LF line ends is one line, and the refusal says why.
         SetEditorText(editor, "[A]\nCLASSNAME=\"a\"\nFORMAT=\"<Title>\"\n");
         PressOK(editor.Hwnd());

@@ -380,6 +380,31 @@ TEST_F(PaintTitle, AnEmptyTitleCanOnlyBeCancelled)
     EXPECT_EQ(m_dialog->Result(), IDCANCEL);
 }
 
+// The title field counts characters and the marks count bytes. Its own ctest entry runs it
+// in code page 932, which Wine takes from LC_ALL.
+class PaintTitleDoubleByte : public PaintTitle {};
+
+TEST_F(PaintTitleDoubleByte, MarksCoverWholeCharacters)
+{
+    ASSERT_EQ(GetACP(), 932u);
+    // "1. <3 kanji> - <5 kana and kanji> - Winamp" in Shift JIS.
+    const std::string title = "1. \x89\x46\x91\xbd\x93\x63 - \x89\xd4\x91\xa9\x82\xf0\x8c\x4e\x82\xc9 - Winamp";
+    Open(title);
+    Mark(0, -1, IDC_MARKER_TITLE);
+    Click(IDOK);
+    EXPECT_EQ(m_dialog->m_strTemplate, "<Title>");
+
+    // The Title mark starts at the third kanji: the Artist mark keeps one whole character
+    // away from it, and the colours land on the characters the marks hold.
+    Open(title);
+    Mark(3, 6, IDC_MARKER_ARTIST);
+    Mark(5, 14, IDC_MARKER_TITLE);
+    for (const auto& [position, letter] : {std::pair{3, 'a'}, {4, '.'}, {5, 't'}, {13, 't'}, {14, '.'}})
+        EXPECT_EQ(kLetters.at(FormatAt(IDC_PAINT_TITLE, position).crTextColor), letter) << position;
+    Click(IDOK);
+    EXPECT_EQ(m_dialog->m_strTemplate, "1. <Artist>\x91\xbd<Title> - Winamp");
+}
+
 TEST_F(PaintTitle, AModalRunHandsTheTemplateBack)
 {
     Dialog::SetModalRunner([this](Dialog& dialog, HWND parent) -> INT_PTR {
