@@ -5,7 +5,7 @@ QEW_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 QEW_BUILD=${QEW_BUILD:-$QEW_ROOT/build}
 # fonts-wine gives the prefix Marlett, which draws the caption buttons.
 QEW_PACKAGES="cmake ninja-build g++ clang libclang-rt-14-dev googletest libbenchmark-dev
-  g++-mingw-w64-x86-64 mingw-w64-x86-64-dev wine64 fonts-wine xvfb xauth imagemagick xdotool zip python3"
+  g++-mingw-w64-x86-64 mingw-w64-x86-64-dev wine64 fonts-wine xvfb xauth imagemagick xdotool zip unzip python3"
 
 export WINE=/usr/lib/wine/wine64
 export WINEPREFIX=$QEW_BUILD/wineprefix
