@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <vector>
 
+#include "framework/Dpi.h"
 #include "framework/Guards.h"
 #include "framework/MessageBox.h"
 #include "framework/ResString.h"
-#include "framework/Dpi.h"
 #include "platform/DpiScale.h"
 #include "res/resource.h"
 #include "wizard/Ci_wizard.h"

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
+#include "framework/Dpi.h"
 #include "framework/Guards.h"
 #include "framework/MessageBox.h"
-#include "paint/PaintTitleDlg.h"
-#include "framework/Dpi.h"
-#include "platform/DpiScale.h"
 #include "framework/ResString.h"
+#include "paint/PaintTitleDlg.h"
+#include "platform/DpiScale.h"
 #include "res/resource.h"
 #include "rules/TitleParser.h"
 #include "wizard/AddTitleDlg.h"

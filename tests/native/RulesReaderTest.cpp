@@ -36,15 +36,27 @@ Outcome ParseOutcome(const std::string& text)
     return ParseOutcome(players, text);
 }
 
-#define EXPECT_OUTCOME(text, code_, line_, start_, length_)                                        \
+// A data file loaded whole, as the program loads it.
+Outcome LoadOutcome(const char* name)
+{
+    CAllPlayersInfo players;
+    const int result = players.LoadFromFile(DataFile(name));
+    stParseError e;
+    players.GetError(&e);
+    return {result, e.code, e.line, e.start, e.length};
+}
+
+#define EXPECT_IS(outcome, code_, line_, start_, length_)                                          \
     do {                                                                                           \
-        const Outcome o = ParseOutcome(text);                                                      \
+        const Outcome o = (outcome);                                                               \
         EXPECT_EQ(o.result, (code_) == 0 ? 0 : -1);                                                \
         EXPECT_EQ(o.code, code_);                                                                  \
         EXPECT_EQ(o.line, line_);                                                                  \
         EXPECT_EQ(o.start, start_);                                                                \
         EXPECT_EQ(o.length, length_);                                                              \
     } while (0)
+
+#define EXPECT_OUTCOME(text, code_, line_, start_, length_) EXPECT_IS(ParseOutcome(text), code_, line_, start_, length_)
 
 #define EXPECT_LINE_ERROR(text, code_, line_) EXPECT_OUTCOME(text, code_, line_, 0, -1)
 
@@ -99,21 +111,17 @@ TEST_F(RulesReader, TextsWithoutAnySectionReportNoPlayersAtLineZero)
     // LF alone does not end a line: this is one comment line.
     EXPECT_OUTCOME("; a\n[A]\nCLASSNAME=\"a\"\nFORMAT=\"<Title>\"\n", IDS_NO_PLAYERS_FOUND, 0, 0, 0);
 
-    CAllPlayersInfo players;
-    EXPECT_EQ(players.LoadFromFile(DataFile("PlayersLfOnly.txt")), -1);
-    stParseError e;
-    players.GetError(&e);
-    EXPECT_EQ(e.code, IDS_NO_PLAYERS_FOUND);
+    const Outcome lfOnly = LoadOutcome("PlayersLfOnly.txt");
+    EXPECT_EQ(lfOnly.result, -1);
+    EXPECT_EQ(lfOnly.code, IDS_NO_PLAYERS_FOUND);
 }
 
 TEST_F(RulesReader, LinesOfNoKindAreIncorrectWithoutAnyTrimming)
 {
-    CAllPlayersInfo players;
-    EXPECT_EQ(players.LoadFromFile(DataFile("PlayersBom.txt")), -1);
-    stParseError e;
-    players.GetError(&e);
-    EXPECT_EQ(e.code, IDS_INCORRECT_LINE);
-    EXPECT_EQ(e.line, 0);
+    const Outcome bom = LoadOutcome("PlayersBom.txt");
+    EXPECT_EQ(bom.result, -1);
+    EXPECT_EQ(bom.code, IDS_INCORRECT_LINE);
+    EXPECT_EQ(bom.line, 0);
 
     EXPECT_LINE_ERROR(CrLfLines({"[A]", "CLASSNAME=\"a\"", " FORMAT=\"<Title>\""}), IDS_INCORRECT_LINE, 2);
     EXPECT_LINE_ERROR(CrLfLines({"[A] ", "CLASSNAME=\"a\"", "FORMAT=\"<Title>\""}), IDS_INCORRECT_LINE, 0);
@@ -323,14 +331,7 @@ TEST_F(RulesReader, TextEndsAtTheLastLineOrAtNulPadding)
 TEST_F(RulesReader, NulBeforeMoreTextIsRefusedWhereItStands)
 {
     // Taking the text up to the NUL would lose every player after it on the next save.
-    CAllPlayersInfo players;
-    ASSERT_EQ(players.LoadFromFile(DataFile("PlayersNul.txt")), -1);
-    stParseError e;
-    players.GetError(&e);
-    EXPECT_EQ(e.code, IDS_INCORRECT_LINE);
-    EXPECT_EQ(e.line, 3);
-    EXPECT_EQ(e.start, 0);
-    EXPECT_EQ(e.length, 1);
+    EXPECT_IS(LoadOutcome("PlayersNul.txt"), IDS_INCORRECT_LINE, 3, 0, 1);
 
     // Wherever it stands in its line, and before any other fault of a later line.
     using namespace std::string_literals;
