@@ -1,0 +1,147 @@
+#include "wizard/suggest/Cut.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "rules/TpParameter.h"
+
+namespace suggest {
+
+namespace {
+
+// Punctuation that separates; everything else is part of a word. Apostrophes, ampersands
+// and the like stay in words: names are full of them. The template brackets are word
+// characters too, and a field that holds one is never constant text.
+constexpr std::string_view kMarks = "-.:;|[](){}/\\*~#\",";
+constexpr std::string_view kStrongMarks = "[](){}|:";
+
+} // namespace
+
+std::string_view Text(const std::string& title, Span span)
+{
+    return std::string_view(title).substr(static_cast<std::size_t>(span.pos), static_cast<std::size_t>(span.len));
+}
+
+bool AllDigits(std::string_view text)
+{
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+bool IsYear(std::string_view text)
+{
+    return text.size() == 4 && AllDigits(text) && (text.starts_with("19") || text.starts_with("20"));
+}
+
+bool HasBracket(std::string_view text)
+{
+    return text.find_first_of("<>") != std::string_view::npos;
+}
+
+bool HasLetter(std::string_view text)
+{
+    return std::any_of(text.begin(), text.end(), [](char c) {
+        const auto b = static_cast<unsigned char>(c);
+        return b >= 0x80 || (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z');
+    });
+}
+
+Cutter::Cutter(LeadBytePredicate isLeadByte)
+{
+    for (int b = 0; b < 256; ++b) {
+        const auto byte = static_cast<unsigned char>(b);
+        m_lead[static_cast<std::size_t>(b)] = isLeadByte && isLeadByte(byte);
+        m_kind[static_cast<std::size_t>(b)] = byte == ' '                                        ? Kind::Blank
+                                              : kMarks.find(static_cast<char>(b)) != kMarks.npos ? Kind::Mark
+                                                                                                 : Kind::Word;
+    }
+}
+
+Cut Cutter::operator()(const std::string& title) const
+{
+    Cut cut;
+    const int n = static_cast<int>(title.size());
+    int fieldStart = 0;
+    int i = 0;
+    while (i < n) {
+        const auto b = static_cast<unsigned char>(title[static_cast<std::size_t>(i)]);
+        if (m_lead[b]) {
+            i += i + 1 < n ? 2 : 1;
+            continue;
+        }
+        if (m_kind[b] == Kind::Word) {
+            ++i;
+            continue;
+        }
+        // A run of blanks and marks: a separator when it holds a mark.
+        int end = i;
+        bool mark = false;
+        while (end < n) {
+            const auto c = static_cast<unsigned char>(title[static_cast<std::size_t>(end)]);
+            if (m_lead[c] || m_kind[c] == Kind::Word)
+                break;
+            mark = mark || m_kind[c] == Kind::Mark;
+            ++end;
+        }
+        if (mark) {
+            // ") - " is two separators, ")" and " - ", and " - [" is " - " and "[", so that
+            // they line up with the titles that have one without the other.
+            int from = i;
+            for (int k = i; k < end; ++k) {
+                const char c = title[static_cast<std::size_t>(k)];
+                const bool markBefore = MarkIn(title, from, k);
+                const bool markAfter = MarkIn(title, k + 1, end);
+                int cutAt = -1;
+                if (std::strchr("([{", c) && markBefore)
+                    cutAt = k;
+                else if (std::strchr(")]}", c) && markAfter)
+                    cutAt = k + 1;
+                if (cutAt > from) {
+                    cut.fields.push_back({fieldStart, from - fieldStart});
+                    cut.separators.push_back({{from, cutAt - from}, false});
+                    fieldStart = from = cutAt;
+                }
+            }
+            cut.fields.push_back({fieldStart, from - fieldStart});
+            cut.separators.push_back({{from, end - from}, false});
+            fieldStart = end;
+        }
+        i = end;
+    }
+    cut.fields.push_back({fieldStart, n - fieldStart});
+
+    for (std::size_t s = 0; s < cut.separators.size(); ++s) {
+        Separator& sep = cut.separators[s];
+        const std::string_view text = Text(title, sep.span);
+        sep.strong = text.find_first_of(kStrongMarks) != std::string_view::npos ||
+                     (text.size() >= 3 && text.front() == ' ' && text.back() == ' ');
+        // A leading number followed by a separator that ends in a blank is a track number.
+        if (s == 0 && cut.fields[0].pos == 0 && AllDigits(Text(title, cut.fields[0])) && text.back() == ' ')
+            sep.strong = true;
+        if (sep.strong)
+            cut.strong.push_back(static_cast<int>(s));
+    }
+    return cut;
+}
+
+bool Cutter::SplitsCharacter(const std::string& title, const std::vector<CTpParameter>& values) const
+{
+    if (std::none_of(title.begin(), title.end(), [this](char c) { return m_lead[static_cast<unsigned char>(c)]; }))
+        return false;
+    std::vector<bool> starts(title.size() + 1, false);
+    for (std::size_t i = 0; i < title.size(); i += m_lead[static_cast<unsigned char>(title[i])] ? 2 : 1)
+        starts[i] = true;
+    starts[title.size()] = true;
+    return std::any_of(values.begin(), values.end(), [&starts](const CTpParameter& v) {
+        return !starts[static_cast<std::size_t>(v.m_nPos)] || !starts[static_cast<std::size_t>(v.m_nPos + v.m_nLen)];
+    });
+}
+
+bool Cutter::MarkIn(const std::string& title, int from, int to) const
+{
+    for (int k = from; k < to; ++k)
+        if (m_kind[static_cast<unsigned char>(title[static_cast<std::size_t>(k)])] == Kind::Mark)
+            return true;
+    return false;
+}
+
+} // namespace suggest

@@ -1,0 +1,66 @@
+#pragma once
+// First stage of proposing templates: a title cut into fields and separators.
+//
+// A separator is a run of punctuation and blanks with at least one punctuation mark in it;
+// blanks alone only part words. Strong separators (brackets, colons, bars, anything standing
+// between blanks such as " - ", and the one after a leading number) cut a title into parts;
+// the weak ones (".", "/", ",") only cut a part into fields.
+//
+// Double-byte characters are taken whole: a lead byte and the byte after it are a word
+// character whatever that second byte is, so no constant text begins or ends inside one.
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/AnsiText.h"
+
+class CTpParameter;
+
+namespace suggest {
+
+struct Span {
+    int pos = 0;
+    int len = 0;
+};
+
+struct Separator {
+    Span span;
+    bool strong = false;
+};
+
+// fields.size() == separators.size() + 1; a field may be empty.
+struct Cut {
+    std::vector<Span> fields;
+    std::vector<Separator> separators;
+    std::vector<int> strong; // indexes of the strong separators
+};
+
+std::string_view Text(const std::string& title, Span span);
+
+// Shapes of a value that the later stages decide by.
+bool AllDigits(std::string_view text);
+bool IsYear(std::string_view text);
+bool HasBracket(std::string_view text); // a template bracket, which is never constant text
+bool HasLetter(std::string_view text);
+
+class Cutter {
+public:
+    explicit Cutter(LeadBytePredicate isLeadByte);
+
+    Cut operator()(const std::string& title) const;
+
+    // True when a value of an interpretation begins or ends inside a double-byte character.
+    bool SplitsCharacter(const std::string& title, const std::vector<CTpParameter>& values) const;
+
+private:
+    enum class Kind : unsigned char { Word, Blank, Mark };
+
+    bool MarkIn(const std::string& title, int from, int to) const;
+
+    std::array<bool, 256> m_lead{};
+    std::array<Kind, 256> m_kind{};
+};
+
+} // namespace suggest

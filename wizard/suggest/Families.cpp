@@ -1,0 +1,199 @@
+#include "wizard/suggest/Families.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+namespace suggest {
+
+Span Member::Part(int j) const
+{
+    const Span first = cut->fields[static_cast<std::size_t>(FirstSep(j))];
+    const Span last = cut->fields[static_cast<std::size_t>(LastSep(j))];
+    return {first.pos, last.pos + last.len - first.pos};
+}
+
+std::vector<Family> GroupByStrongSeparators(const std::vector<Member>& members)
+{
+    std::vector<Family> families;
+    std::unordered_map<std::string, std::size_t> byKey;
+    for (const Member& m : members) {
+        std::string key;
+        for (int s : m.splits) {
+            key += m.SepText(s);
+            key += '\0';
+        }
+        const auto [it, added] = byKey.emplace(std::move(key), families.size());
+        if (added)
+            families.emplace_back();
+        families[it->second].push_back(m);
+    }
+    return families;
+}
+
+namespace {
+
+// The longest common subsequence of two short lists of separator texts, as pairs of
+// positions.
+std::vector<std::pair<int, int>> CommonSeparators(const std::vector<std::string_view>& a,
+                                                  const std::vector<std::string_view>& b)
+{
+    const std::size_t n = a.size(), m = b.size();
+    std::vector<int> table((n + 1) * (m + 1), 0);
+    const auto at = [m, &table](std::size_t i, std::size_t j) -> int& { return table[i * (m + 1) + j]; };
+    for (std::size_t i = n; i-- > 0;)
+        for (std::size_t j = m; j-- > 0;)
+            at(i, j) = a[i] == b[j] ? at(i + 1, j + 1) + 1 : std::max(at(i + 1, j), at(i, j + 1));
+    std::vector<std::pair<int, int>> pairs;
+    for (std::size_t i = 0, j = 0; i < n && j < m;) {
+        if (a[i] == b[j]) {
+            pairs.emplace_back(static_cast<int>(i), static_cast<int>(j));
+            ++i, ++j;
+        } else if (at(i + 1, j) >= at(i, j + 1)) {
+            ++i;
+        } else {
+            ++j;
+        }
+    }
+    return pairs;
+}
+
+// The pieces into which the strong separators that are not among the member's splits cut
+// part j; none when there are no such separators.
+std::vector<std::string_view> Pieces(const Member& m, int j)
+{
+    std::vector<std::string_view> pieces;
+    int from = m.cut->fields[static_cast<std::size_t>(m.FirstSep(j))].pos;
+    for (int s = m.FirstSep(j); s < m.LastSep(j); ++s) {
+        const Separator& sep = m.cut->separators[static_cast<std::size_t>(s)];
+        if (!sep.strong)
+            continue;
+        pieces.push_back(Text(*m.title, {from, sep.span.pos - from}));
+        from = sep.span.pos + sep.span.len;
+    }
+    if (!pieces.empty()) {
+        const Span part = m.Part(j);
+        pieces.push_back(Text(*m.title, {from, part.pos + part.len - from}));
+    }
+    return pieces;
+}
+
+Member Resplit(const Member& m, const std::vector<std::pair<int, int>>& pairs, bool second)
+{
+    Member kept = m;
+    kept.splits.clear();
+    for (const auto& [c, t] : pairs)
+        kept.splits.push_back(m.splits[static_cast<std::size_t>(second ? t : c)]);
+    return kept;
+}
+
+// A title joins unless a separator left out of the shared ones made structure of its own: a
+// piece of the part it falls in is another member's whole part ("Winamp" and "Winamp
+// [Paused]"), so the two are different shapes rather than one value with a bracket in it.
+class Cluster {
+public:
+    static constexpr long kShrinkWork = 20000;
+
+    explicit Cluster(const Member& first)
+    {
+        for (int s : first.splits)
+            m_common.push_back(first.SepText(s));
+        m_wholes.resize(m_common.size() + 1);
+        m_pieces.resize(m_common.size() + 1);
+        Add(first);
+    }
+
+    const Family& Members() const { return m_members; }
+
+    // `work` counts the members looked at again when the shared separators shrink.
+    bool TryJoin(const Member& candidate, long& work)
+    {
+        std::vector<std::string_view> seps;
+        for (int s : candidate.splits)
+            seps.push_back(candidate.SepText(s));
+        const auto pairs = CommonSeparators(m_common, seps);
+        if (pairs.empty())
+            return false;
+        const Member joined = Resplit(candidate, pairs, true);
+        if (pairs.size() == m_common.size()) {
+            if (Clashes(joined))
+                return false;
+            Add(joined);
+            return true;
+        }
+        if (work >= kShrinkWork)
+            return false;
+        work += static_cast<long>(m_members.size());
+        Cluster shrunk(joined);
+        for (const Member& m : m_members)
+            if (shrunk.Clashes(Resplit(m, pairs, false)))
+                return false;
+            else
+                shrunk.Add(Resplit(m, pairs, false));
+        *this = std::move(shrunk);
+        return true;
+    }
+
+private:
+    bool Clashes(const Member& m) const
+    {
+        for (int j = 0; j < m.PartCount(); ++j) {
+            const std::string_view whole = m.PartText(j);
+            if (!whole.empty() && m_pieces[static_cast<std::size_t>(j)].count(whole))
+                return true;
+            for (const std::string_view piece : Pieces(m, j))
+                if (!piece.empty() && m_wholes[static_cast<std::size_t>(j)].count(piece))
+                    return true;
+        }
+        return false;
+    }
+
+    void Add(const Member& m)
+    {
+        for (int j = 0; j < m.PartCount(); ++j) {
+            m_wholes[static_cast<std::size_t>(j)].insert(m.PartText(j));
+            for (const std::string_view piece : Pieces(m, j))
+                m_pieces[static_cast<std::size_t>(j)].insert(piece);
+        }
+        m_members.push_back(m);
+    }
+
+    std::vector<std::string_view> m_common;
+    Family m_members;
+    std::vector<std::unordered_set<std::string_view>> m_wholes; // per part
+    std::vector<std::unordered_set<std::string_view>> m_pieces;
+};
+
+} // namespace
+
+std::vector<Family> GroupUnread(const std::vector<Member>& unread)
+{
+    // A title tries a few clusters, those with members first, then the latest lone titles;
+    // and the members looked at again when clusters shrink are counted against a budget.
+    constexpr std::size_t kClustersTried = 32;
+    long work = 0;
+    std::vector<Cluster> clusters;
+    std::vector<std::size_t> tries;
+    for (const Member& m : unread) {
+        if (m.splits.empty())
+            continue;
+        tries.clear();
+        for (std::size_t c = 0; c < clusters.size() && tries.size() < kClustersTried; ++c)
+            if (clusters[c].Members().size() > 1)
+                tries.push_back(c);
+        for (std::size_t c = clusters.size(); c-- > 0 && tries.size() < kClustersTried;)
+            if (clusters[c].Members().size() == 1)
+                tries.push_back(c);
+        bool joined = false;
+        for (std::size_t c : tries)
+            if ((joined = clusters[c].TryJoin(m, work)))
+                break;
+        if (!joined)
+            clusters.emplace_back(m);
+    }
+    std::vector<Family> families;
+    for (const Cluster& c : clusters)
+        families.push_back(c.Members());
+    return families;
+}
+
+} // namespace suggest

@@ -1,0 +1,46 @@
+#pragma once
+// Second stage: titles grouped into families. Titles whose strong separators are the same
+// form a family, and their parts line up one for one. Titles whose own values hold strong
+// separators ("Song (Live)") are read by their family's template anyway, or, when no
+// template reads them, are matched to one another on the strong separators they share.
+
+#include <string>
+#include <string_view>
+#include <unordered_set>
+#include <vector>
+
+#include "wizard/suggest/Cut.h"
+
+namespace suggest {
+
+// One title of a family, cut into parts at the separators the family shares.
+struct Member {
+    int index = 0; // of the title
+    const std::string* title = nullptr;
+    const Cut* cut = nullptr;
+    std::vector<int> splits; // indexes into cut->separators, ascending
+
+    int PartCount() const { return static_cast<int>(splits.size()) + 1; }
+    // Separators [first, last) and fields [first, last] of part j.
+    int FirstSep(int j) const { return j == 0 ? 0 : splits[static_cast<std::size_t>(j - 1)] + 1; }
+    int LastSep(int j) const
+    {
+        return j == static_cast<int>(splits.size()) ? static_cast<int>(cut->separators.size())
+                                                    : splits[static_cast<std::size_t>(j)];
+    }
+    Span Part(int j) const;
+    std::string_view PartText(int j) const { return Text(*title, Part(j)); }
+    std::string_view SepText(int s) const { return Text(*title, cut->separators[static_cast<std::size_t>(s)].span); }
+    std::string_view FieldText(int f) const { return Text(*title, cut->fields[static_cast<std::size_t>(f)]); }
+};
+
+using Family = std::vector<Member>;
+
+// Families of the same strong separators, in the same order, in order of first appearance.
+std::vector<Family> GroupByStrongSeparators(const std::vector<Member>& members);
+
+// Families for the titles no template read, matched on the strong separators they share.
+// Bounded, so that a thousand titles of no shared shape still take milliseconds.
+std::vector<Family> GroupUnread(const std::vector<Member>& unread);
+
+} // namespace suggest
