@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <optional>
 
-CCaptionChars::CCaptionChars(std::string_view text, LeadBytePredicate isLeadByte)
+CCaptionChars::CCaptionChars(std::string_view text, const stCodePage* codePage)
 {
     const int length = static_cast<int>(text.size());
     m_starts.reserve(text.size() + 1);
     const auto width = [&](int i) {
-        return isLeadByte && isLeadByte(static_cast<unsigned char>(text[static_cast<std::size_t>(i)])) ? 2 : 1;
+        return codePage && codePage->IsLeadByte(static_cast<unsigned char>(text[static_cast<std::size_t>(i)])) ? 2 : 1;
     };
     for (int i = 0; i < length; i += width(i))
         m_starts.push_back(i);

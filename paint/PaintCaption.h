@@ -16,7 +16,7 @@ inline constexpr int kMarkerConstant = 0;
 // crosses between them here.
 class CCaptionChars {
 public:
-    CCaptionChars(std::string_view text = {}, LeadBytePredicate isLeadByte = nullptr);
+    CCaptionChars(std::string_view text = {}, const stCodePage* codePage = nullptr);
 
     // Positions past the end count on as single bytes, so that a selection end past the
     // text stays past it. A byte inside a character gives that character.
@@ -60,11 +60,11 @@ public:
     CPaintCaption& operator=(const CPaintCaption&) = delete;
     virtual ~CPaintCaption() = default;
 
-    // The dialog passes the ANSI code page's lead bytes; without any, a byte is a character.
-    void SetCaption(const std::string& text, LeadBytePredicate isLeadByte = nullptr)
+    // The dialog passes the ANSI code page; without one, a byte is a character.
+    void SetCaption(const std::string& text, const stCodePage* codePage = nullptr)
     {
         m_strCaption = text;
-        m_chars = CCaptionChars(text, isLeadByte);
+        m_chars = CCaptionChars(text, codePage);
     }
     const std::string& GetCaption() const { return m_strCaption; }
     const CCaptionChars& GetChars() const { return m_chars; }

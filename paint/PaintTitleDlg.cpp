@@ -163,7 +163,7 @@ void CPaintTitleDlg::Initialise()
             Report("SetSelectionCharFormat", __LINE__);
             return;
         }
-        m_PaintCaption.SetCaption(m_strTitle, IsAnsiLeadByte);
+        m_PaintCaption.SetCaption(m_strTitle, &AnsiCodePage());
     }
 
     if (!PaintExample(format))

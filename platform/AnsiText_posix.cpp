@@ -1,13 +1,41 @@
 #include "platform/AnsiText.h"
 
-std::string AnsiToUtf8(const std::string& text)
+namespace {
+
+void AppendUtf8(std::string& out, char32_t c)
 {
-    return text;
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | c >> 6);
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | c >> 12);
+        out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | c >> 18);
+        out += static_cast<char>(0x80 | (c >> 12 & 0x3F));
+        out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
 }
 
-bool IsAnsiLeadByte(unsigned char)
+} // namespace
+
+const stCodePage& AnsiCodePage()
 {
-    return false;
+    static const stCodePage western = WesternCodePage();
+    return western;
+}
+
+std::string AnsiToUtf8(const std::string& text)
+{
+    std::string utf8;
+    utf8.reserve(text.size());
+    for (const char c : text)
+        AppendUtf8(utf8, WesternCharacter(static_cast<unsigned char>(c)));
+    return utf8;
 }
 
 bool Utf16ToAnsi(std::u16string_view text, std::string& out)
@@ -24,21 +52,7 @@ bool Utf16ToAnsi(std::u16string_view text, std::string& out)
             out += '?';
             continue;
         }
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | c >> 6);
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | c >> 12);
-            out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | c >> 18);
-            out += static_cast<char>(0x80 | (c >> 12 & 0x3F));
-            out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
+        AppendUtf8(out, c);
     }
     return held;
 }

@@ -20,9 +20,36 @@ std::string AnsiToUtf8(const std::string& text)
     return utf8;
 }
 
-bool IsAnsiLeadByte(unsigned char byte)
+namespace {
+
+stCodePage SystemCodePage()
 {
-    return IsDBCSLeadByte(byte) != FALSE;
+    stCodePage page;
+    const UINT ansi = GetACP();
+    CPINFOEXA info{};
+    if (!GetCPInfoExA(ansi, 0, &info))
+        return WesternCodePage();
+    // The lead-byte ranges come in pairs, ended by a pair of zeros.
+    for (std::size_t r = 0; r + 1 < MAX_LEADBYTES && info.LeadByte[r] != 0; r += 2)
+        for (int b = info.LeadByte[r]; b <= info.LeadByte[r + 1]; ++b)
+            page.leadBytes.set(static_cast<std::size_t>(b));
+    for (int b = 0x80; b < 0x100; ++b) {
+        if (page.leadBytes[static_cast<std::size_t>(b)])
+            continue;
+        const char byte = static_cast<char>(b);
+        wchar_t wide = 0;
+        if (MultiByteToWideChar(ansi, MB_ERR_INVALID_CHARS, &byte, 1, &wide, 1) == 1)
+            page.SetCharacter(static_cast<unsigned char>(b), static_cast<char32_t>(wide));
+    }
+    return page;
+}
+
+} // namespace
+
+const stCodePage& AnsiCodePage()
+{
+    static const stCodePage page = SystemCodePage();
+    return page;
 }
 
 bool Utf16ToAnsi(std::u16string_view text, std::string& out)

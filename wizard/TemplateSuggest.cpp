@@ -1,6 +1,7 @@
 #include "wizard/TemplateSuggest.h"
 
 #include <algorithm>
+#include <deque>
 #include <string_view>
 #include <unordered_map>
 
@@ -8,63 +9,155 @@
 #include "wizard/suggest/Families.h"
 #include "wizard/suggest/Names.h"
 #include "wizard/suggest/Order.h"
+#include "wizard/suggest/Specific.h"
 
 // The pipeline: cut each title into parts, group the titles into families, name each
-// family's parameters, then order the templates and give each title to the first that
-// reads it. What no template reads is grouped again, more loosely, and gets a second round.
+// family's parameters, split off the more specific shapes inside it, then order the
+// templates and give each title to the first that reads it. What no template reads is
+// grouped again, more loosely; what still stands alone takes the shape of a family whose
+// constant text it shares.
 
 namespace {
 
 using namespace suggest;
 
-void AddTemplate(std::vector<std::string>& templates, std::string text)
-{
-    if (!text.empty() && std::find(templates.begin(), templates.end(), text) == templates.end())
-        templates.push_back(std::move(text));
-}
+// A family that gave a template, for the titles that stand alone.
+struct Named {
+    const Member* first = nullptr;
+    std::vector<bool> constantParts;
+};
 
-void AddFamilies(std::vector<std::string>& templates, const std::vector<Family>& families)
-{
-    for (const Family& family : families)
-        if (family.size() > 1)
-            AddTemplate(templates, FamilyTemplate(family));
-}
+class Proposals {
+public:
+    Proposals(const std::vector<std::string>& titles, const stCodePage& codePage, const stSuggestHints& hints)
+        : m_titles(titles), m_cutter(codePage), m_hints(hints)
+    {
+    }
+
+    std::vector<stTemplateSuggestion> Make()
+    {
+        CutDistinctTitles();
+        AddFamilies(GroupByStrongSeparators(m_members));
+        std::vector<bool> read(m_titles.size(), false);
+        std::vector<stTemplateSuggestion> result = Assign(m_templates, m_titles, m_cutter, &read);
+
+        // What no template reads: titles whose values hold strong separators of their own.
+        const std::size_t before = m_templates.size();
+        AddFamilies(GroupUnread(Unread(read)));
+        if (m_templates.size() != before)
+            result = Assign(m_templates, m_titles, m_cutter, &read);
+
+        const std::size_t grouped = m_templates.size();
+        for (const Member& lone : Unread(read))
+            AddAlone(lone);
+        if (m_templates.size() != grouped)
+            result = Assign(m_templates, m_titles, m_cutter, nullptr);
+        return result;
+    }
+
+private:
+    // Each distinct title once, in order of first appearance.
+    void CutDistinctTitles()
+    {
+        m_cuts.resize(m_titles.size());
+        std::unordered_map<std::string_view, int> seen;
+        for (std::size_t i = 0; i < m_titles.size(); ++i) {
+            if (!seen.emplace(m_titles[i], static_cast<int>(i)).second)
+                continue;
+            m_cuts[i] = m_cutter(m_titles[i]);
+            m_members.push_back({static_cast<int>(i), &m_titles[i], &m_cuts[i], m_cuts[i].strong});
+        }
+    }
+
+    std::vector<Member> Unread(const std::vector<bool>& read) const
+    {
+        std::vector<Member> unread;
+        std::copy_if(m_members.begin(), m_members.end(), std::back_inserter(unread),
+                     [&read](const Member& m) { return !read[static_cast<std::size_t>(m.index)]; });
+        return unread;
+    }
+
+    void AddFamilies(const std::vector<Family>& families)
+    {
+        for (const Family& family : families) {
+            if (family.size() < 2)
+                continue;
+            const FamilyPlan plan = NameFamily(family, m_hints);
+            if (AddTemplates(FamilyTemplates(family, plan)) == 0)
+                continue;
+            Named named{&MemberOf(family.front()), {}};
+            for (const PartPlan& part : plan.parts)
+                named.constantParts.push_back(part.Constant());
+            m_named.push_back(std::move(named));
+        }
+    }
+
+    // The family that shares most of its constant text with the title, the first of equals.
+    void AddAlone(const Member& lone)
+    {
+        std::vector<bool> best;
+        long bestCount = 0;
+        for (const Named& named : m_named) {
+            if (named.first->splits.size() != named.constantParts.size() - 1)
+                continue;
+            const std::vector<bool> shared = SharedConstantParts(lone, *named.first, named.constantParts);
+            const long count = std::count(shared.begin(), shared.end(), true);
+            if (count > bestCount) {
+                best = shared;
+                bestCount = count;
+            }
+        }
+        if (best.empty())
+            return;
+        std::vector<bool> varying(best.size());
+        std::transform(best.begin(), best.end(), varying.begin(), [](bool shared) { return !shared; });
+        const Family alone = {lone};
+        AddTemplates(FamilyTemplates(alone, NameFamily(alone, m_hints, varying)));
+    }
+
+    std::size_t AddTemplates(const std::vector<std::string>& texts)
+    {
+        std::size_t added = 0;
+        for (const std::string& text : texts) {
+            if (std::find(m_templates.begin(), m_templates.end(), text) != m_templates.end())
+                continue;
+            m_templates.push_back(text);
+            ++added;
+        }
+        return added;
+    }
+
+    // The member as the pipeline keeps it: a family's copy may be split differently.
+    const Member& MemberOf(const Member& m)
+    {
+        m_kept.push_back(m);
+        return m_kept.back();
+    }
+
+    const std::vector<std::string>& m_titles;
+    const Cutter m_cutter;
+    const stSuggestHints& m_hints;
+    std::vector<Cut> m_cuts;
+    std::vector<Member> m_members;
+    std::deque<Member> m_kept;
+    std::vector<Named> m_named;
+    std::vector<std::string> m_templates;
+};
 
 } // namespace
 
 std::vector<stTemplateSuggestion> SuggestTemplates(const std::vector<std::string>& titles)
 {
-    return SuggestTemplatesInCodePage(titles, IsAnsiLeadByte);
+    return SuggestTemplatesInCodePage(titles, AnsiCodePage());
+}
+
+std::vector<stTemplateSuggestion> SuggestTemplates(const std::vector<std::string>& titles, const stSuggestHints& hints)
+{
+    return SuggestTemplatesInCodePage(titles, AnsiCodePage(), hints);
 }
 
 std::vector<stTemplateSuggestion> SuggestTemplatesInCodePage(const std::vector<std::string>& titles,
-                                                             LeadBytePredicate isLeadByte)
+                                                             const stCodePage& codePage, const stSuggestHints& hints)
 {
-    const Cutter cutter(isLeadByte);
-
-    // Each distinct title once, in order of first appearance.
-    std::vector<Cut> cuts(titles.size());
-    std::vector<Member> members;
-    std::unordered_map<std::string_view, int> seen;
-    for (std::size_t i = 0; i < titles.size(); ++i) {
-        if (!seen.emplace(titles[i], static_cast<int>(i)).second)
-            continue;
-        cuts[i] = cutter(titles[i]);
-        members.push_back({static_cast<int>(i), &titles[i], &cuts[i], cuts[i].strong});
-    }
-
-    std::vector<std::string> templates;
-    AddFamilies(templates, GroupByStrongSeparators(members));
-    std::vector<bool> read(titles.size(), false);
-    std::vector<stTemplateSuggestion> result = Assign(templates, titles, cutter, &read);
-
-    // What no template reads: titles whose values hold strong separators of their own.
-    std::vector<Member> unread;
-    std::copy_if(members.begin(), members.end(), std::back_inserter(unread),
-                 [&read](const Member& m) { return !read[static_cast<std::size_t>(m.index)]; });
-    const std::size_t before = templates.size();
-    AddFamilies(templates, GroupUnread(unread));
-    if (templates.size() != before)
-        result = Assign(templates, titles, cutter, nullptr);
-    return result;
+    return Proposals(titles, codePage, hints).Make();
 }

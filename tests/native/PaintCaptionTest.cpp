@@ -23,10 +23,7 @@ const std::string kCaption = "1. SampleArtist - SampleTitle - Winamp";
 // bytes are 0x81 to 0x9F and 0xE0 to 0xFC.
 const std::string kDoubleByteCaption =
     "1. \x89\x46\x91\xbd\x93\x63 - \x89\xd4\x91\xa9\x82\xf0\x8c\x4e\x82\xc9 - Winamp";
-bool IsShiftJisLeadByte(unsigned char b)
-{
-    return (b >= 0x81 && b <= 0x9f) || (b >= 0xe0 && b <= 0xfc);
-}
+const stCodePage kShiftJis = DoubleByteCodePage({{0x81, 0x9f}, {0xe0, 0xfc}});
 
 using Ranges = std::vector<std::pair<int, int>>;
 
@@ -281,7 +278,7 @@ TEST_F(PaintCaption, DescriptorsKeepCreationOrderAndTheirFirstProperties)
 
 TEST(CaptionChars, CrossBetweenCharactersAndBytesInBothDirections)
 {
-    const CCaptionChars chars(kDoubleByteCaption, IsShiftJisLeadByte);
+    const CCaptionChars chars(kDoubleByteCaption, &kShiftJis);
     // character position, its byte position
     const std::pair<int, int> points[] = {{0, 0}, {3, 3}, {4, 5}, {6, 9}, {9, 12}, {14, 22}, {23, 31}, {25, 33}};
     for (const auto& [character, byte] : points) {
@@ -301,7 +298,7 @@ TEST(CaptionChars, CrossBetweenCharactersAndBytesInBothDirections)
 
 TEST(CaptionChars, ALeadByteAtTheEndIsACharacterOfItsOwn)
 {
-    const CCaptionChars chars("a\x82", IsShiftJisLeadByte);
+    const CCaptionChars chars("a\x82", &kShiftJis);
     EXPECT_EQ(chars.ToByte(2), 2);
     EXPECT_EQ(chars.ToChar(2), 2);
 }
@@ -309,7 +306,7 @@ TEST(CaptionChars, ALeadByteAtTheEndIsACharacterOfItsOwn)
 TEST(PaintCaptionDoubleByte, MarksKeepWholeCharactersApart)
 {
     CPaintCaption model;
-    model.SetCaption(kDoubleByteCaption, IsShiftJisLeadByte);
+    model.SetCaption(kDoubleByteCaption, &kShiftJis);
     ASSERT_EQ(model.AddRange(3, 9, kArtist, "Artist", 0), 0);
     // Starts at the third kanji and ends inside the last kana: Artist keeps one whole
     // character away, and Title takes the kana whole.
@@ -334,7 +331,7 @@ TEST(PaintCaptionProperties, RandomMarkingKeepsRangesApartAndTheTemplateParses)
         const bool doubleByte = round % 2 != 0;
         const std::string& caption = doubleByte ? kDoubleByteCaption : kCaption;
         CPaintCaption model;
-        model.SetCaption(caption, doubleByte ? IsShiftJisLeadByte : nullptr);
+        model.SetCaption(caption, doubleByte ? &kShiftJis : nullptr);
         const CCaptionChars& chars = model.GetChars();
         const int length = static_cast<int>(caption.size());
         for (int step = 0; step < 12; ++step) {

@@ -328,7 +328,8 @@ TEST_F(TemplatesPage, SuggestedTemplatesArePaintedForTheUserAndJoinTheListAsPain
     const std::vector<std::string> titles = {
         "1. Ann Lee - Blue Road - QewAmp", "QewAmp [Paused] Ann Lee - Blue Road", "Stream: Radio Nord - Morning Show",
         "2. Bob Ray - Night Train - QewAmp", "QewAmp [Paused] Bob Ray - Night Train", "Stream: Jazz FM - Late Jazz"};
-    const std::vector<stTemplateSuggestion> proposals = SuggestTemplates(titles);
+    // The page passes the player's window class, which the fixture leaves empty.
+    const std::vector<stTemplateSuggestion> proposals = SuggestTemplates(titles, stSuggestHints{});
     ASSERT_EQ(proposals.size(), 3u);
     Open(titles);
 
@@ -394,6 +395,35 @@ TEST_F(TemplatesPage, SuggestedTemplatesArePaintedForTheUserAndJoinTheListAsPain
     Click(IDC_STEP3_SUGGEST);
     EXPECT_EQ(m_dialogsOpened, dialogs);
     EXPECT_EQ(m_boxes.Last().text, LoadResString(IDS_SUGGEST_NOTHING));
+}
+
+TEST_F(TemplatesPage, SuggestReadsEnDashesAndABracketedAlbumThroughThePaintDialog)
+{
+    LoadLibraryA("RICHED32.DLL");
+    m_player.SetWndClass("QewAmp v1.x");
+    const std::vector<std::string> titles = {
+        "Ann Lee \x96 Blue Road - QewAmp", "Bob Ray \x96 Night Train - QewAmp",
+        "Ann Lee - [Sea Songs #03] Blue Road [QewAmp]", "Bob Ray - [Sea Songs #07] Night Train [QewAmp]"};
+    Open(titles);
+
+    // The real Paint title dialog, pre-painted, answers OK for each proposal.
+    std::vector<std::string> offered;
+    Dialog::SetModalRunner([&](Dialog& dialog, HWND parent) -> INT_PTR {
+        auto& paint = dynamic_cast<CPaintTitleDlg&>(dialog);
+        EXPECT_NE(paint.Create(parent), nullptr);
+        PumpMessages();
+        offered.push_back(paint.m_strTitle);
+        SendMessageA(paint.Hwnd(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        PumpMessages();
+        return paint.Result();
+    });
+    Click(IDC_STEP3_SUGGEST);
+    EXPECT_EQ(offered.size(), 2u);
+    EXPECT_EQ(Column(IDC_STEP3_TEMPLATES, 1),
+              (std::vector<std::string>{"<Artist> - [<Album> #<Track>] <Title> [QewAmp]", "<Artist> \x96 <Title> - QewAmp"}));
+    EXPECT_EQ(Cell(IDC_STEP3_TITLES, 1, 2), "Artist=[Bob Ray] Title=[Night Train]");
+    EXPECT_EQ(Cell(IDC_STEP3_TITLES, 2, 2), "Artist=[Ann Lee] Album=[Sea Songs] Track=[03] Title=[Blue Road]");
+    EXPECT_EQ(m_boxes.Count(), 0u);
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 #include "wizard/suggest/Cut.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "rules/TpParameter.h"
 
@@ -13,7 +12,15 @@ namespace {
 // and the like stay in words: names are full of them. The template brackets are word
 // characters too, and a field that holds one is never constant text.
 constexpr std::string_view kMarks = "-.:;|[](){}/\\*~#\",";
-constexpr std::string_view kStrongMarks = "[](){}|:";
+
+// The end of the web address that begins at `from`, or `from` when none does.
+std::size_t UrlEnd(std::string_view title, std::size_t from)
+{
+    if (!IsUrl(title.substr(from)))
+        return from;
+    const std::size_t end = title.find_first_of(" )]}|", from);
+    return end == std::string_view::npos ? title.size() : end;
+}
 
 } // namespace
 
@@ -45,15 +52,34 @@ bool HasLetter(std::string_view text)
     });
 }
 
-Cutter::Cutter(LeadBytePredicate isLeadByte)
+bool IsUrl(std::string_view text)
 {
-    for (int b = 0; b < 256; ++b) {
-        const auto byte = static_cast<unsigned char>(b);
-        m_lead[static_cast<std::size_t>(b)] = isLeadByte && isLeadByte(byte);
-        m_kind[static_cast<std::size_t>(b)] = byte == ' '                                        ? Kind::Blank
-                                              : kMarks.find(static_cast<char>(b)) != kMarks.npos ? Kind::Mark
-                                                                                                 : Kind::Word;
+    if (text.starts_with("www."))
+        return true;
+    std::size_t scheme = 0;
+    while (scheme < text.size() && ((text[scheme] >= 'a' && text[scheme] <= 'z') || (text[scheme] >= 'A' && text[scheme] <= 'Z')))
+        ++scheme;
+    return scheme > 0 && text.substr(scheme).starts_with("://");
+}
+
+Cutter::Cutter(const stCodePage& codePage)
+{
+    for (std::size_t b = 0; b < 256; ++b) {
+        const char c = static_cast<char>(b);
+        m_lead[b] = codePage.leadBytes[b];
+        m_opening[b] = c == '(' || c == '[' || c == '{' || codePage.opening[b];
+        m_closing[b] = c == ')' || c == ']' || c == '}' || codePage.closing[b];
+        m_dash[b] = c == '-' || codePage.dashes[b];
+        const bool mark = kMarks.find(c) != kMarks.npos || m_opening[b] || m_closing[b] || m_dash[b] || codePage.quotes[b];
+        m_kind[b] = m_lead[b] ? Kind::Word : c == ' ' ? Kind::Blank : mark ? Kind::Mark : Kind::Word;
     }
+}
+
+bool Cutter::IsDash(std::string_view separator) const
+{
+    const std::size_t first = separator.find_first_not_of(' ');
+    return first != std::string_view::npos && first > 0 && separator.find_last_not_of(' ') == first &&
+           first + 1 < separator.size() && m_dash[static_cast<unsigned char>(separator[first])];
 }
 
 Cut Cutter::operator()(const std::string& title) const
@@ -69,7 +95,9 @@ Cut Cutter::operator()(const std::string& title) const
             continue;
         }
         if (m_kind[b] == Kind::Word) {
-            ++i;
+            const bool wordStart = i == 0 || m_kind[static_cast<unsigned char>(title[static_cast<std::size_t>(i - 1)])] != Kind::Word;
+            const int url = wordStart ? static_cast<int>(UrlEnd(title, static_cast<std::size_t>(i))) : i;
+            i = url > i ? url : i + 1;
             continue;
         }
         // A run of blanks and marks: a separator when it holds a mark.
@@ -87,13 +115,13 @@ Cut Cutter::operator()(const std::string& title) const
             // they line up with the titles that have one without the other.
             int from = i;
             for (int k = i; k < end; ++k) {
-                const char c = title[static_cast<std::size_t>(k)];
+                const auto c = static_cast<unsigned char>(title[static_cast<std::size_t>(k)]);
                 const bool markBefore = MarkIn(title, from, k);
                 const bool markAfter = MarkIn(title, k + 1, end);
                 int cutAt = -1;
-                if (std::strchr("([{", c) && markBefore)
+                if (m_opening[c] && markBefore)
                     cutAt = k;
-                else if (std::strchr(")]}", c) && markAfter)
+                else if (m_closing[c] && markAfter)
                     cutAt = k + 1;
                 if (cutAt > from) {
                     cut.fields.push_back({fieldStart, from - fieldStart});
@@ -112,8 +140,14 @@ Cut Cutter::operator()(const std::string& title) const
     for (std::size_t s = 0; s < cut.separators.size(); ++s) {
         Separator& sep = cut.separators[s];
         const std::string_view text = Text(title, sep.span);
-        sep.strong = text.find_first_of(kStrongMarks) != std::string_view::npos ||
-                     (text.size() >= 3 && text.front() == ' ' && text.back() == ' ');
+        const bool bracket = std::any_of(text.begin(), text.end(), [this](char c) {
+            const auto b = static_cast<unsigned char>(c);
+            return m_opening[b] || m_closing[b] || c == '|' || c == ':';
+        });
+        sep.strong = bracket || (text.size() >= 3 && text.front() == ' ' && text.back() == ' ');
+        sep.dash = IsDash(text);
+        sep.opens = m_opening[static_cast<unsigned char>(text.back())];
+        sep.closes = m_closing[static_cast<unsigned char>(text.front())];
         // A leading number followed by a separator that ends in a blank is a track number.
         if (s == 0 && cut.fields[0].pos == 0 && AllDigits(Text(title, cut.fields[0])) && text.back() == ' ')
             sep.strong = true;

@@ -28,6 +28,9 @@ struct Span {
 struct Separator {
     Span span;
     bool strong = false;
+    bool dash = false;   // a dash between blanks, as between an artist and a title
+    bool opens = false;  // ends with an opening bracket
+    bool closes = false; // begins with a closing bracket
 };
 
 // fields.size() == separators.size() + 1; a field may be empty.
@@ -44,10 +47,11 @@ bool AllDigits(std::string_view text);
 bool IsYear(std::string_view text);
 bool HasBracket(std::string_view text); // a template bracket, which is never constant text
 bool HasLetter(std::string_view text);
+bool IsUrl(std::string_view text); // begins with a scheme and "://", or with "www."
 
 class Cutter {
 public:
-    explicit Cutter(LeadBytePredicate isLeadByte);
+    explicit Cutter(const stCodePage& codePage);
 
     Cut operator()(const std::string& title) const;
 
@@ -58,9 +62,13 @@ private:
     enum class Kind : unsigned char { Word, Blank, Mark };
 
     bool MarkIn(const std::string& title, int from, int to) const;
+    bool IsDash(std::string_view separator) const;
 
     std::array<bool, 256> m_lead{};
     std::array<Kind, 256> m_kind{};
+    std::array<bool, 256> m_opening{};
+    std::array<bool, 256> m_closing{};
+    std::array<bool, 256> m_dash{};
 };
 
 } // namespace suggest

@@ -196,4 +196,29 @@ std::vector<Family> GroupUnread(const std::vector<Member>& unread)
     return families;
 }
 
+std::vector<bool> SharedConstantParts(const Member& lone, const Member& first, const std::vector<bool>& constantParts)
+{
+    const int n = lone.PartCount(), m = first.PartCount();
+    const auto sep = [](const Member& x, int j) { return x.SepText(x.splits[static_cast<std::size_t>(j)]); };
+    const auto same = [&](int j, int k) {
+        return constantParts[static_cast<std::size_t>(k)] && lone.PartText(j) == first.PartText(k);
+    };
+    int lead = 0;
+    while (lead + 1 < n && lead + 1 < m && same(lead, lead) && sep(lone, lead) == sep(first, lead))
+        ++lead;
+    int tail = 0;
+    while (tail + 1 < n - lead && tail + 1 < m && same(n - 1 - tail, m - 1 - tail) &&
+           sep(lone, n - 2 - tail) == sep(first, m - 2 - tail))
+        ++tail;
+    std::vector<bool> shared(static_cast<std::size_t>(n), false);
+    bool letter = false;
+    for (int j = 0; j < n; ++j) {
+        shared[static_cast<std::size_t>(j)] = j < lead || j >= n - tail;
+        letter = letter || (shared[static_cast<std::size_t>(j)] && HasLetter(lone.PartText(j)));
+    }
+    if (!letter)
+        return {};
+    return shared;
+}
+
 } // namespace suggest

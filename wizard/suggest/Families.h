@@ -43,4 +43,10 @@ std::vector<Family> GroupByStrongSeparators(const std::vector<Member>& members);
 // Bounded, so that a thousand titles of no shared shape still take milliseconds.
 std::vector<Family> GroupUnread(const std::vector<Member>& unread);
 
+// A title that stands alone joins a family's shape when it shares the family's constant text
+// at the opening or the end, separators included (the player's name, a browser's suffix).
+// Which of its parts are that shared text; empty when it shares none with a letter in it,
+// or when nothing else of it would be left.
+std::vector<bool> SharedConstantParts(const Member& lone, const Member& first, const std::vector<bool>& constantParts);
+
 } // namespace suggest

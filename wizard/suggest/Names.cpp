@@ -1,52 +1,89 @@
 #include "wizard/suggest/Names.h"
 
 #include <algorithm>
-#include <cstring>
+#include <cctype>
 
 #include "platform/ParseError.h"
 #include "rules/TpTemplate.h"
 
 namespace suggest {
 
+bool PartPlan::Varying() const
+{
+    return std::any_of(slots.begin(), slots.end(), [](const Slot& s) { return s.varying; });
+}
+
+bool PartPlan::Constant() const
+{
+    return slots.size() == 1 && !slots[0].varying && slots[0].name.empty();
+}
+
+bool IsPlayerName(std::string_view text, const stSuggestHints& hints)
+{
+    std::string known = hints.windowClass + '\n' + hints.programFile;
+    std::transform(known.begin(), known.end(), known.begin(), [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); });
+    const auto alnum = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; };
+    for (std::size_t i = 0; i < text.size();) {
+        if (!alnum(text[i])) {
+            ++i;
+            continue;
+        }
+        std::string word;
+        for (; i < text.size() && alnum(text[i]); ++i)
+            word += static_cast<char>(std::tolower(static_cast<unsigned char>(text[i])));
+        if (word.size() >= 3 && known.find(word) != std::string::npos)
+            return true;
+    }
+    return false;
+}
+
 namespace {
 
-// What a family's part becomes in the template: constant text, or constant text around
-// one parameter.
-struct PartPlan {
-    bool varying = false;
-    std::string constant;    // the whole part, when it stays constant
-    std::string before;      // around the parameter
-    std::string after;
-    std::string name;        // empty: constant
-};
-
-// The parameter region of part j: the constant text before and after the first and last
-// varying field, when every member has the same separators inside the part; else the whole.
-PartPlan PlanPart(const Family& members, int j)
+bool AllOf(const std::vector<std::string_view>& values, bool (*test)(std::string_view))
 {
-    PartPlan plan;
-    const Member& first = members.front();
-    const std::string_view text0 = first.PartText(j);
-    plan.constant.assign(text0);
-    if (!HasBracket(text0) &&
-        std::all_of(members.begin(), members.end(), [&](const Member& m) { return m.PartText(j) == text0; }))
-        return plan;
-    plan.varying = true;
+    return std::all_of(values.begin(), values.end(), test);
+}
 
-    const int seps0 = first.LastSep(j) - first.FirstSep(j);
-    const bool aligned = std::all_of(members.begin(), members.end(), [&](const Member& m) {
-        if (m.LastSep(j) - m.FirstSep(j) != seps0)
+// Every member has the same separators inside part j.
+bool Aligned(const Family& members, int j)
+{
+    const Member& first = members.front();
+    const int seps = first.LastSep(j) - first.FirstSep(j);
+    return std::all_of(members.begin(), members.end(), [&](const Member& m) {
+        if (m.LastSep(j) - m.FirstSep(j) != seps)
             return false;
-        for (int k = 0; k < seps0; ++k)
+        for (int k = 0; k < seps; ++k)
             if (m.SepText(m.FirstSep(j) + k) != first.SepText(first.FirstSep(j) + k))
                 return false;
         return true;
     });
-    if (!aligned)
-        return plan;
+}
 
+// Fields [from, to] of part j of a member.
+std::string_view Stretch(const Member& m, int j, int from, int to)
+{
+    const Span a = m.cut->fields[static_cast<std::size_t>(m.FirstSep(j) + from)];
+    const Span b = m.cut->fields[static_cast<std::size_t>(m.FirstSep(j) + to)];
+    return Text(*m.title, {a.pos, b.pos + b.len - a.pos});
+}
+
+// A number follows the k-th separator of part j in every member, and the separator holds a
+// '#' or a '/': "#03", "3/12".
+bool Divides(const Family& members, int j, int k)
+{
+    const std::string_view sep = members.front().SepText(members.front().FirstSep(j) + k);
+    if (sep.find_first_of("#/") == std::string_view::npos)
+        return false;
+    return std::all_of(members.begin(), members.end(), [&](const Member& m) { return AllDigits(m.FieldText(m.FirstSep(j) + k + 1)); });
+}
+
+// The stretch of fields [from, to] of part j: its constant text before and after the first
+// and last field that varies.
+Slot PlanStretch(const Family& members, int j, int from, int to)
+{
+    const Member& first = members.front();
     int lo = -1, hi = -1;
-    for (int k = 0; k <= seps0; ++k) {
+    for (int k = from; k <= to; ++k) {
         const std::string_view field0 = first.FieldText(first.FirstSep(j) + k);
         const bool constant = !HasBracket(field0) && std::all_of(members.begin(), members.end(), [&](const Member& m) {
             return m.FieldText(m.FirstSep(j) + k) == field0;
@@ -57,119 +94,305 @@ PartPlan PlanPart(const Family& members, int j)
             hi = k;
         }
     }
-    const Span part = first.Part(j);
-    const Span from = first.cut->fields[static_cast<std::size_t>(first.FirstSep(j) + lo)];
-    const Span to = first.cut->fields[static_cast<std::size_t>(first.FirstSep(j) + hi)];
-    plan.before.assign(Text(*first.title, {part.pos, from.pos - part.pos}));
-    plan.after.assign(Text(*first.title, {to.pos + to.len, part.pos + part.len - to.pos - to.len}));
+    Slot slot;
+    slot.constant.assign(Stretch(first, j, from, to));
+    for (const Member& m : members)
+        slot.wholes.push_back(Stretch(m, j, from, to));
+    slot.values = slot.wholes;
+    if (lo < 0)
+        return slot;
+    slot.varying = true;
+    const std::string_view whole = Stretch(first, j, from, to);
+    const std::string_view inner = Stretch(first, j, lo, hi);
+    const std::size_t start = static_cast<std::size_t>(inner.data() - whole.data());
+    slot.before.assign(whole.substr(0, start));
+    slot.after.assign(whole.substr(start + inner.size()));
+    for (std::string_view& value : slot.values)
+        value = value.substr(slot.before.size(), value.size() - slot.before.size() - slot.after.size());
+    return slot;
+}
+
+PartPlan PlanPart(const Family& members, int j, bool varying)
+{
+    PartPlan plan;
+    const Member& first = members.front();
+    const std::string_view text0 = first.PartText(j);
+    const bool same = !HasBracket(text0) && std::all_of(members.begin(), members.end(), [&](const Member& m) {
+        return m.PartText(j) == text0;
+    });
+    const int seps = first.LastSep(j) - first.FirstSep(j);
+    if ((same && !varying) || !Aligned(members, j) || varying) {
+        Slot slot;
+        slot.constant.assign(text0);
+        for (const Member& m : members)
+            slot.wholes.push_back(m.PartText(j));
+        slot.values = slot.wholes;
+        slot.varying = !same || varying;
+        plan.slots.push_back(std::move(slot));
+        return plan;
+    }
+    int from = 0;
+    for (int k = 0; k <= seps; ++k) {
+        if (k < seps && !Divides(members, j, k))
+            continue;
+        plan.slots.push_back(PlanStretch(members, j, from, k));
+        if (k < seps)
+            plan.joints.emplace_back(first.SepText(first.FirstSep(j) + k));
+        from = k + 1;
+    }
     return plan;
 }
 
-bool EveryPart(const Family& members, int j, bool (*test)(std::string_view))
+// A stretch taken as a parameter: the whole of it.
+void Force(Slot& slot, const char* name)
 {
-    return std::all_of(members.begin(), members.end(), [&](const Member& m) { return test(m.PartText(j)); });
+    slot.name = name;
+    slot.before.clear();
+    slot.after.clear();
+    slot.values = slot.wholes;
 }
 
-// A constant part taken as a parameter: the whole of it.
-void Force(PartPlan& plan, const char* name)
-{
-    plan.name = name;
-    plan.before.clear();
-    plan.after.clear();
-}
+class Namer {
+public:
+    Namer(FamilyPlan& plan, const stSuggestHints& hints) : m_plan(plan), m_hints(hints) {}
+
+    void Name()
+    {
+        NameUrls();
+        NameCounts();
+        NameLeadingNumber();
+        NameYear();
+        NameStation();
+        NameArtistAndTitle();
+        NameTheRest();
+    }
+
+private:
+    int Parts() const { return static_cast<int>(m_plan.parts.size()); }
+    PartPlan& Part(int j) { return m_plan.parts[static_cast<std::size_t>(j)]; }
+    const Separator& Sep(int j) const { return m_plan.separators[static_cast<std::size_t>(j)]; }
+    // The part's one slot, when it has one and no name yet.
+    Slot* Free(int j)
+    {
+        PartPlan& part = Part(j);
+        return part.slots.size() == 1 && part.slots[0].name.empty() ? &part.slots[0] : nullptr;
+    }
+    bool Empty(int j) { return Part(j).Constant() && Part(j).slots[0].constant.empty(); }
+    bool Bracketed(int j) const { return j > 0 && j + 1 < Parts() && Sep(j - 1).opens && Sep(j).closes; }
+    bool PlayerName(int j) { return Part(j).Constant() && IsPlayerName(Part(j).slots[0].constant, m_hints); }
+    // The first part after nothing but empty constant text.
+    int Lead()
+    {
+        int lead = 0;
+        while (lead + 1 < Parts() && Empty(lead))
+            ++lead;
+        return lead;
+    }
+    bool DashAfter(int j) const
+    {
+        for (int s = j; s + 1 < Parts(); ++s)
+            if (Sep(s).dash)
+                return true;
+        return false;
+    }
+    void NameTrack(Slot& slot)
+    {
+        Force(slot, m_track ? "Unused" : "Track");
+        m_track = true;
+    }
+
+    void NameUrls()
+    {
+        for (PartPlan& part : m_plan.parts)
+            for (Slot& slot : part.slots)
+                if (AllOf(slot.wholes, IsUrl))
+                    Force(slot, "URL");
+    }
+
+    // "<Track>/<Unused>" and "<Album> #<Track>" inside one part.
+    void NameCounts()
+    {
+        for (PartPlan& part : m_plan.parts) {
+            for (std::size_t k = 0; k < part.joints.size(); ++k) {
+                Slot& before = part.slots[k];
+                Slot& after = part.slots[k + 1];
+                if (!before.name.empty() || !after.name.empty())
+                    continue;
+                if (part.joints[k].find('/') != std::string::npos && AllOf(before.wholes, AllDigits)) {
+                    NameTrack(before);
+                    Force(after, "Unused");
+                } else if (part.joints[k].find('#') != std::string::npos) {
+                    NameTrack(after);
+                    if (AllOf(before.wholes, HasLetter))
+                        Force(before, "Album");
+                }
+            }
+        }
+    }
+
+    // A number that leads the title is the track, but a count in brackets before it ("(14)
+    // Song - Site") is not.
+    void NameLeadingNumber()
+    {
+        const int lead = Lead();
+        Slot* slot = lead + 1 < Parts() ? Free(lead) : nullptr;
+        if (!slot || !AllOf(slot->wholes, AllDigits) || AllOf(slot->wholes, IsYear))
+            return;
+        const bool counted = lead > 0 && m_plan.separatorTexts[static_cast<std::size_t>(lead - 1)].ends_with("(");
+        if (counted)
+            Force(*slot, "Unused");
+        else
+            NameTrack(*slot);
+    }
+
+    void NameYear()
+    {
+        for (int j = 0; j < Parts(); ++j) {
+            if (Slot* slot = Free(j); slot && AllOf(slot->wholes, IsYear)) {
+                Force(*slot, "Year");
+                return;
+            }
+        }
+    }
+
+    // A stream's station: the bracketed part that opens the title, or the name before the
+    // colon, when an artist and a title follow.
+    void NameStation()
+    {
+        const int lead = Lead();
+        const bool bracket = Bracketed(lead) && lead > 0;
+        const bool colon = lead == 0 && Parts() > 1 && m_plan.separatorTexts[0].find(':') != std::string::npos &&
+                           m_plan.separatorTexts[0].find_first_not_of(": ") == std::string::npos;
+        Slot* slot = Free(lead);
+        if (!slot || !(bracket || colon) || !DashAfter(lead) || PlayerName(lead) || !AllOf(slot->wholes, HasLetter))
+            return;
+        Force(*slot, "Station");
+    }
+
+    // Artist and Title around a dash between blanks with a varying part after it. A
+    // bracketed part straight after the dash is an extra ("Ann - [Album] Song"); the title
+    // follows it. The artist is the first such that varies, else the first that is not the
+    // player's name; a constant artist is a tag too.
+    void NameArtistAndTitle()
+    {
+        std::vector<std::pair<int, int>> dashes;
+        for (int k = 1; k < Parts(); ++k) {
+            if (!Sep(k - 1).dash)
+                continue;
+            int t = k;
+            if (t + 1 < Parts() && Empty(t))
+                ++t;
+            if (Bracketed(t))
+                ++t;
+            const Slot* title = Free(t);
+            if (title && title->varying)
+                dashes.emplace_back(k - 1, t);
+        }
+        if (dashes.empty())
+            return;
+        auto dash = std::find_if(dashes.begin(), dashes.end(), [&](const auto& d) {
+            const Slot* artist = Free(d.first);
+            return artist && artist->varying;
+        });
+        if (dash == dashes.end())
+            dash = std::find_if(dashes.begin(), dashes.end(), [&](const auto& d) { return !PlayerName(d.first); });
+        auto [a, t] = dash != dashes.end() ? *dash : dashes.front();
+        // Three names chained by dashes that all vary: the one in the middle is the album
+        // ("Artist  \x95  Album  \x95  Title").
+        const auto next = std::find_if(dashes.begin(), dashes.end(), [t = t](const auto& d) { return d.first == t; });
+        const Slot* first = Free(a);
+        if (next != dashes.end() && first && first->varying) {
+            Free(t)->name = "Album";
+            t = next->second;
+        }
+        Free(t)->name = "Title";
+        m_title = true;
+        TakeIntoTitle(t);
+        Slot* artist = Free(a);
+        if (artist && artist->varying)
+            artist->name = "Artist";
+        else if (artist && !artist->constant.empty() && !PlayerName(a))
+            Force(*artist, "Artist");
+    }
+
+    // A bracketed part straight after the Title that varies and has words is the title's
+    // own ("Hello (Live 1977)"); one that stays the same is the player's ("(Paused)").
+    void TakeIntoTitle(int t)
+    {
+        const int j = t + 1;
+        const bool bracket = j + 1 < Parts() && Bracketed(j) && Empty(j + 1) && m_plan.separatorTexts[static_cast<std::size_t>(t)].starts_with(' ');
+        Slot* slot = bracket ? Free(j) : nullptr;
+        if (!slot || !slot->varying || !AllOf(slot->wholes, HasLetter) || !Part(t).slots[0].after.empty())
+            return;
+        Part(j).inTitle = true;
+    }
+
+    void NameTheRest()
+    {
+        std::vector<Slot*> rest;
+        bool named = false;
+        for (PartPlan& part : m_plan.parts) {
+            for (Slot& slot : part.slots) {
+                if (part.inTitle)
+                    continue;
+                named = named || !slot.name.empty();
+                if (slot.varying && slot.name.empty())
+                    rest.push_back(&slot);
+            }
+        }
+        for (std::size_t r = 0; r < rest.size(); ++r)
+            rest[r]->name = r == 0 && !m_title && (rest.size() == 1 || !named) ? "Title" : "Unused";
+    }
+
+    FamilyPlan& m_plan;
+    const stSuggestHints& m_hints;
+    bool m_track = false;
+    bool m_title = false;
+};
 
 } // namespace
 
-std::string FamilyTemplate(const Family& members)
+FamilyPlan NameFamily(const Family& members, const stSuggestHints& hints, const std::vector<bool>& varyingParts)
 {
+    FamilyPlan plan;
     const Member& first = members.front();
-    const int parts = first.PartCount();
-    std::vector<PartPlan> plans;
-    for (int j = 0; j < parts; ++j)
-        plans.push_back(PlanPart(members, j));
-    if (std::none_of(plans.begin(), plans.end(), [](const PartPlan& p) { return p.varying; }))
+    for (int j = 0; j < first.PartCount(); ++j)
+        plan.parts.push_back(PlanPart(members, j, j < static_cast<int>(varyingParts.size()) && varyingParts[static_cast<std::size_t>(j)]));
+    if (std::none_of(plan.parts.begin(), plan.parts.end(), [](const PartPlan& p) { return p.Varying(); }))
         return {};
-
-    // Tags by their shape, whether or not their values happen to differ. The track number
-    // leads the title, after nothing but separators.
-    int lead = 0;
-    while (lead + 1 < parts && plans[static_cast<std::size_t>(lead)].constant.empty() &&
-           !plans[static_cast<std::size_t>(lead)].varying)
-        ++lead;
-    if (lead + 1 < parts && EveryPart(members, lead, AllDigits) && !EveryPart(members, lead, IsYear))
-        Force(plans[static_cast<std::size_t>(lead)], "Track");
-    for (int j = 0; j < parts; ++j) {
-        if (plans[static_cast<std::size_t>(j)].name.empty() && EveryPart(members, j, IsYear)) {
-            Force(plans[static_cast<std::size_t>(j)], "Year");
-            break;
-        }
+    for (int s : first.splits) {
+        plan.separators.push_back(first.cut->separators[static_cast<std::size_t>(s)]);
+        plan.separatorTexts.emplace_back(first.SepText(s));
     }
+    Namer(plan, hints).Name();
+    return plan;
+}
 
-    // Artist and Title around a " - " with a varying part after it: the first such, unless
-    // what stands before it is the player's name opening the title ("Spotify - Ann - Song")
-    // and another follows. A bracketed part straight after the dash is an extra ("Ann -
-    // [Album] Song"), the title follows it. A constant artist is a tag too, unless it is the
-    // player's name: a constant opening with no other constant words in the title.
-    const auto sepText = [&first](int j) { return first.SepText(first.splits[static_cast<std::size_t>(j)]); };
-    const auto plan = [&plans](int j) -> PartPlan& { return plans[static_cast<std::size_t>(j)]; };
-    const auto bracketed = [&](int j) {
-        return j > 0 && j + 1 < parts && std::strchr("([{", sepText(j - 1).back()) &&
-               std::strchr(")]}", sepText(j).front());
-    };
-    const auto playerName = [&](int j) {
-        if (j != 0 || plan(j).varying || !plan(j).name.empty() || plan(j).constant.empty())
-            return false;
-        for (int other = 1; other < parts; ++other)
-            if (!plan(other).varying && plan(other).name.empty() && HasLetter(plan(other).constant))
-                return false;
-        return true;
-    };
-    std::vector<std::pair<int, int>> dashes; // artist and title parts
-    for (int k = 1; k < parts; ++k) {
-        if (sepText(k - 1) != " - ")
-            continue;
-        int t = k;
-        if (t + 1 < parts && !plan(t).varying && plan(t).constant.empty())
-            ++t;
-        if (bracketed(t))
-            ++t;
-        if (plan(t).varying && plan(t).name.empty())
-            dashes.emplace_back(k - 1, t);
-    }
-    const auto dash = std::find_if(dashes.begin(), dashes.end(), [&](const auto& d) { return !playerName(d.first); });
-    const bool title = !dashes.empty();
-    if (title) {
-        const auto [a, t] = dash != dashes.end() ? *dash : dashes.front();
-        plan(t).name = "Title";
-        if (plan(a).name.empty() && plan(a).varying)
-            plan(a).name = "Artist";
-        else if (plan(a).name.empty() && !plan(a).constant.empty() && !playerName(a))
-            Force(plan(a), "Artist");
-    }
-
-    std::vector<PartPlan*> rest;
-    for (PartPlan& p : plans)
-        if (p.varying && p.name.empty())
-            rest.push_back(&p);
-    const bool actual = std::any_of(plans.begin(), plans.end(), [](const PartPlan& p) { return !p.name.empty(); });
-    for (std::size_t r = 0; r < rest.size(); ++r)
-        rest[r]->name = r == 0 && !title && (rest.size() == 1 || !actual) ? "Title" : "Unused";
-
+std::string Render(const FamilyPlan& plan)
+{
+    if (plan.parts.empty())
+        return {};
     std::string text;
     bool constant = false;
-    for (int j = 0; j < parts; ++j) {
-        const PartPlan& p = plans[static_cast<std::size_t>(j)];
-        if (j > 0)
-            text += first.SepText(first.splits[static_cast<std::size_t>(j - 1)]);
-        if (p.name.empty()) {
-            text += p.constant;
-        } else {
-            text += p.before + "<" + p.name + ">" + p.after;
-            constant = constant || !p.before.empty() || !p.after.empty();
+    for (std::size_t j = 0; j < plan.parts.size(); ++j) {
+        const PartPlan& part = plan.parts[j];
+        // The Title reads on over the brackets and what they hold.
+        if (part.inTitle || (j > 0 && plan.parts[j - 1].inTitle))
+            continue;
+        if (j > 0) {
+            text += plan.separatorTexts[j - 1];
+            constant = true;
+        }
+        for (std::size_t k = 0; k < part.slots.size(); ++k) {
+            const Slot& slot = part.slots[k];
+            if (k > 0)
+                text += part.joints[k - 1];
+            text += slot.Text();
+            constant = constant || k > 0 || slot.name.empty() || !slot.before.empty() || !slot.after.empty();
         }
     }
     // A template of parameters alone reads any title: that is no family's shape.
-    if (parts == 1 && !constant)
+    if (!constant)
         return {};
     stParseError error;
     ParseError_Clear(error);

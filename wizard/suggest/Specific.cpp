@@ -1,0 +1,108 @@
+#include "wizard/suggest/Specific.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <optional>
+
+namespace suggest {
+
+namespace {
+
+// Extensions of the files players show in their titles.
+constexpr std::array<std::string_view, 30> kExtensions = {
+    "mp3", "flac", "ogg", "opus", "m4a", "aac", "wav", "wma", "ape", "wv", "mpc", "aiff", "mid", "mod", "xm",
+    "mp4", "mkv", "avi", "webm", "mov", "wmv", "flv", "m4v", "ts", "mpg", "mpeg", "3gp", "m2ts", "vob", "ogv"};
+
+// The extension a value ends with, its dot included; empty when none.
+std::string_view Extension(std::string_view value)
+{
+    const std::size_t dot = value.rfind('.');
+    if (dot == std::string_view::npos || dot == 0)
+        return {};
+    const std::string_view ext = value.substr(dot + 1);
+    const bool known = std::any_of(kExtensions.begin(), kExtensions.end(), [ext](std::string_view known) {
+        return ext.size() == known.size() && std::equal(ext.begin(), ext.end(), known.begin(), [](char a, char b) {
+                   return std::tolower(static_cast<unsigned char>(a)) == b;
+               });
+    });
+    return known ? value.substr(dot) : std::string_view();
+}
+
+struct Place {
+    std::size_t part = 0;
+    std::size_t slot = 0;
+};
+
+// The count in brackets that opens a value ("(12) Song"), its blank included; empty when
+// none does.
+std::string_view Count(std::string_view value)
+{
+    const std::size_t close = value.find(") ");
+    if (!value.starts_with('(') || close == std::string_view::npos || !AllDigits(value.substr(1, close - 1)))
+        return {};
+    return value.substr(0, close + 2);
+}
+
+// A member's own structure: whether its Artist is a number or its first value opens with a
+// count, and each value's extension.
+struct Shape {
+    bool number = false;
+    bool count = false;
+    std::vector<std::string_view> extensions; // per place
+
+    auto operator<=>(const Shape&) const = default;
+};
+
+} // namespace
+
+std::vector<std::string> FamilyTemplates(const Family& members, const FamilyPlan& plan)
+{
+    // The values that may end with an extension, and the Artist that leads the title.
+    std::vector<Place> places;
+    std::optional<Place> artist;
+    std::optional<Place> opening; // the value that opens the title
+    if (!plan.parts.empty() && plan.parts[0].slots[0].varying && plan.parts[0].slots[0].before.empty())
+        opening = Place{0, 0};
+    for (std::size_t j = 0; j < plan.parts.size(); ++j) {
+        for (std::size_t k = 0; k < plan.parts[j].slots.size(); ++k) {
+            const Slot& slot = plan.parts[j].slots[k];
+            if (slot.name == "Title" || slot.name == "Artist" || slot.name == "Unused")
+                places.push_back({j, k});
+            if (slot.name == "Artist" && plan.parts[j].slots.size() == 1 && !artist &&
+                std::all_of(plan.parts.begin(), plan.parts.begin() + static_cast<std::ptrdiff_t>(j),
+                            [](const PartPlan& p) { return p.Constant() && p.slots[0].constant.empty(); }))
+                artist = Place{j, k};
+        }
+    }
+    // Shapes in order of first appearance.
+    std::vector<Shape> shapes;
+    for (std::size_t m = 0; m < members.size(); ++m) {
+        Shape shape;
+        const auto value = [&](const Place& p) { return plan.parts[p.part].slots[p.slot].values[m]; };
+        shape.number = artist && AllDigits(value(*artist));
+        shape.count = opening && !Count(value(*opening)).empty();
+        for (const Place& p : places)
+            shape.extensions.push_back(Extension(value(p)));
+        if (std::find(shapes.begin(), shapes.end(), shape) == shapes.end())
+            shapes.push_back(std::move(shape));
+    }
+    std::vector<std::string> templates;
+    for (const Shape& shape : shapes) {
+        FamilyPlan specific = plan;
+        if (shape.number)
+            specific.parts[artist->part].slots[artist->slot].name = "Track";
+        if (shape.count)
+            specific.parts[opening->part].slots[opening->slot].before.insert(0, "(<Unused>) ");
+        for (std::size_t i = 0; i < places.size(); ++i) {
+            Slot& slot = specific.parts[places[i].part].slots[places[i].slot];
+            slot.after.insert(0, shape.extensions[i]);
+        }
+        std::string text = Render(specific);
+        if (!text.empty())
+            templates.push_back(std::move(text));
+    }
+    return templates;
+}
+
+} // namespace suggest
