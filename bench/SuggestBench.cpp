@@ -1,5 +1,6 @@
-// Proposed templates for 1,000 captured titles: a player's usual mix of shapes, and titles
-// that share no shape because each value carries brackets of its own.
+// Proposed templates for 1,000 captured titles: a player's usual mix of shapes, titles that
+// share no shape because each value carries brackets of its own, and titles that stand alone
+// beside many families.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -41,6 +42,21 @@ std::vector<std::string> TitlesOfNoSharedShape(int count)
     return titles;
 }
 
+// Many families, each with its own player name, and as many titles standing alone beside
+// them: every lone title is tried against every family's constant text.
+std::vector<std::string> LoneTitles(int count)
+{
+    std::vector<std::string> titles;
+    for (int i = 0; static_cast<int>(titles.size()) < count; ++i) {
+        const std::string player = "Player" + std::to_string(i);
+        titles.push_back("1. Artist " + std::to_string(i) + " - Song A - " + player);
+        titles.push_back("2. Artist " + std::to_string(i) + " - Song B - " + player);
+        titles.push_back("clip" + std::to_string(i) + ".mp4 - " + player);
+    }
+    titles.resize(static_cast<std::size_t>(count));
+    return titles;
+}
+
 void BM_SuggestTemplates(benchmark::State& state)
 {
     const std::vector<std::string> titles = MixedTitles(static_cast<int>(state.range(0)));
@@ -55,7 +71,15 @@ void BM_SuggestTemplatesNoSharedShape(benchmark::State& state)
         benchmark::DoNotOptimize(SuggestTemplates(titles));
 }
 
+void BM_SuggestTemplatesLoneTitles(benchmark::State& state)
+{
+    const std::vector<std::string> titles = LoneTitles(static_cast<int>(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(SuggestTemplates(titles));
+}
+
 } // namespace
 
 BENCHMARK(BM_SuggestTemplates)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SuggestTemplatesNoSharedShape)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SuggestTemplatesLoneTitles)->Arg(1000)->Unit(benchmark::kMillisecond);

@@ -315,12 +315,13 @@ private:
             Force(*artist, "Artist");
     }
 
-    // A bracketed part straight after the Title that varies and has words is the title's
-    // own ("Hello (Live 1977)"); one that stays the same is the player's ("(Paused)").
+    // A part in round brackets straight after the Title that varies and has words is the
+    // title's own ("Hello (Live 1977)"); one that stays the same is the player's ("(Paused)"),
+    // and square brackets hold the player's extras ("[MP3 320kbps]").
     void TakeIntoTitle(int t)
     {
         const int j = t + 1;
-        const bool bracket = j + 1 < Parts() && Bracketed(j) && Empty(j + 1) && m_plan.separatorTexts[static_cast<std::size_t>(t)].starts_with(' ');
+        const bool bracket = j + 1 < Parts() && Bracketed(j) && Empty(j + 1) && m_plan.separatorTexts[static_cast<std::size_t>(t)] == " (";
         Slot* slot = bracket ? Free(j) : nullptr;
         if (!slot || !slot->varying || !AllOf(slot->wholes, HasLetter) || !Part(t).slots[0].after.empty())
             return;
