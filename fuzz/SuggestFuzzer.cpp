@@ -27,12 +27,14 @@ const stCodePage kShiftJis = DoubleByteCodePage({{0x81, 0x9F}, {0xE0, 0xFC}});
     std::abort();
 }
 
+// Whether a character begins at the byte, or the title ends there; a lead byte at the very
+// end is a character of its own.
 bool Starts(const std::string& title, int pos, const stCodePage& codePage)
 {
-    for (int i = 0; i < pos; i += codePage.IsLeadByte(static_cast<unsigned char>(title[static_cast<std::size_t>(i)])) ? 2 : 1)
-        if (i + 1 == pos && codePage.IsLeadByte(static_cast<unsigned char>(title[static_cast<std::size_t>(i)])))
-            return false;
-    return true;
+    int i = 0;
+    while (i < pos)
+        i += codePage.IsLeadByte(static_cast<unsigned char>(title[static_cast<std::size_t>(i)])) ? 2 : 1;
+    return i == pos || pos == static_cast<int>(title.size());
 }
 
 } // namespace

@@ -7,7 +7,7 @@ source "$(dirname "$0")/env.sh"
 seconds=${1:-60}
 out=$QEW_BUILD/fuzz
 portable=$(ls "$QEW_ROOT"/rules/*.cpp "$QEW_ROOT"/platform/*.cpp | grep -v -E '_win32\.cpp$')
-suggest="$QEW_ROOT/wizard/TemplateSuggest.cpp $QEW_ROOT/wizard/TemplateRules.cpp $(ls "$QEW_ROOT"/wizard/suggest/*.cpp)"
+suggest=$(echo "$QEW_ROOT"/wizard/TemplateSuggest.cpp "$QEW_ROOT"/wizard/TemplateRules.cpp "$QEW_ROOT"/wizard/suggest/*.cpp)
 
 # name | sources beyond the portable ones | seed files | extra libFuzzer options
 targets=(

@@ -156,6 +156,11 @@ TEST_F(PlayersCheck, TitlesAreLookedUpInTheSectionsOfTheirClassThenInThoseWithou
                R"({"class":"SampleWindow","title":"Say \"Hi\": now","name":"Any","line":10,"tags":{"Station":"now"}})",
                R"({"class":"SampleWindow","title":"Hello","name":null,"line":null,"tags":null})"}),
          ""},
+        // The titles are in code page 1252; JSON is UTF-8.
+        {{"good.txt", "--json", "--class", "SampleWindow", "--titles", "-"}, "Beyonc\xe9 \x96 Halo\n", 0,
+         Text({"{\"class\":\"SampleWindow\",\"title\":\"Beyonc\xc3\xa9 \xe2\x80\x93 Halo\",\"name\":null,\"line\":null,"
+               "\"tags\":null}"}),
+         ""},
         {{"--titles=-", "good.txt"}, "Hello\n", 2, "",
          "players-check: <stdin>:1: no tab between class and title (or give --class)\n"},
         {{"--titles", "none.txt", "good.txt"}, "", 2, "", "players-check: none.txt: No such file or directory\n"},
