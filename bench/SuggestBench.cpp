@@ -42,16 +42,17 @@ std::vector<std::string> TitlesOfNoSharedShape(int count)
     return titles;
 }
 
-// Many families, each with its own player name, and as many titles standing alone beside
-// them: every lone title is tried against every family's constant text.
+// A third of the titles stand alone, each beside a family of two whose constant end it
+// shares; every family has separators of its own, so each lone title is tried against all
+// the families' constant text.
 std::vector<std::string> LoneTitles(int count)
 {
     std::vector<std::string> titles;
     for (int i = 0; static_cast<int>(titles.size()) < count; ++i) {
-        const std::string player = "Player" + std::to_string(i);
-        titles.push_back("1. Artist " + std::to_string(i) + " - Song A - " + player);
-        titles.push_back("2. Artist " + std::to_string(i) + " - Song B - " + player);
-        titles.push_back("clip" + std::to_string(i) + ".mp4 - " + player);
+        const std::string end = " " + std::string(static_cast<std::size_t>(1 + i), '~') + " Player" + std::to_string(i);
+        titles.push_back("1. Song A" + end);
+        titles.push_back("2. Song B" + end);
+        titles.push_back("clip" + std::to_string(i) + ".mp4" + end);
     }
     titles.resize(static_cast<std::size_t>(count));
     return titles;
