@@ -1,6 +1,7 @@
 #include "wizard/suggest/Cut.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "rules/TpParameter.h"
 
@@ -57,7 +58,7 @@ bool IsUrl(std::string_view text)
     if (text.starts_with("www."))
         return true;
     std::size_t scheme = 0;
-    while (scheme < text.size() && ((text[scheme] >= 'a' && text[scheme] <= 'z') || (text[scheme] >= 'A' && text[scheme] <= 'Z')))
+    while (scheme < text.size() && std::isalpha(static_cast<unsigned char>(text[scheme])))
         ++scheme;
     return scheme > 0 && text.substr(scheme).starts_with("://");
 }
@@ -70,7 +71,8 @@ Cutter::Cutter(const stCodePage& codePage)
         m_opening[b] = c == '(' || c == '[' || c == '{' || codePage.opening[b];
         m_closing[b] = c == ')' || c == ']' || c == '}' || codePage.closing[b];
         m_dash[b] = c == '-' || codePage.dashes[b];
-        const bool mark = kMarks.find(c) != kMarks.npos || m_opening[b] || m_closing[b] || m_dash[b] || codePage.quotes[b];
+        const bool mark =
+            kMarks.find(c) != kMarks.npos || m_opening[b] || m_closing[b] || m_dash[b] || codePage.quotes[b];
         m_kind[b] = m_lead[b] ? Kind::Word : c == ' ' ? Kind::Blank : mark ? Kind::Mark : Kind::Word;
     }
 }
@@ -95,7 +97,8 @@ Cut Cutter::operator()(const std::string& title) const
             continue;
         }
         if (m_kind[b] == Kind::Word) {
-            const bool wordStart = i == 0 || m_kind[static_cast<unsigned char>(title[static_cast<std::size_t>(i - 1)])] != Kind::Word;
+            const auto before = static_cast<unsigned char>(i > 0 ? title[static_cast<std::size_t>(i - 1)] : ' ');
+            const bool wordStart = m_kind[before] != Kind::Word;
             const int url = wordStart ? static_cast<int>(UrlEnd(title, static_cast<std::size_t>(i))) : i;
             i = url > i ? url : i + 1;
             continue;

@@ -21,7 +21,8 @@ bool PartPlan::Constant() const
 bool IsPlayerName(std::string_view text, const stSuggestHints& hints)
 {
     std::string known = hints.windowClass + '\n' + hints.programFile;
-    std::transform(known.begin(), known.end(), known.begin(), [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); });
+    const auto lower = [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); };
+    std::transform(known.begin(), known.end(), known.begin(), lower);
     const auto alnum = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; };
     for (std::size_t i = 0; i < text.size();) {
         if (!alnum(text[i])) {
@@ -30,7 +31,7 @@ bool IsPlayerName(std::string_view text, const stSuggestHints& hints)
         }
         std::string word;
         for (; i < text.size() && alnum(text[i]); ++i)
-            word += static_cast<char>(std::tolower(static_cast<unsigned char>(text[i])));
+            word += lower(text[i]);
         if (word.size() >= 3 && known.find(word) != std::string::npos)
             return true;
     }
@@ -74,7 +75,8 @@ bool Divides(const Family& members, int j, int k)
     const std::string_view sep = members.front().SepText(members.front().FirstSep(j) + k);
     if (sep.find_first_of("#/") == std::string_view::npos)
         return false;
-    return std::all_of(members.begin(), members.end(), [&](const Member& m) { return AllDigits(m.FieldText(m.FirstSep(j) + k + 1)); });
+    return std::all_of(members.begin(), members.end(),
+                       [&](const Member& m) { return AllDigits(m.FieldText(m.FirstSep(j) + k + 1)); });
 }
 
 // The stretch of fields [from, to] of part j: its constant text before and after the first
@@ -298,7 +300,7 @@ private:
             dash = std::find_if(dashes.begin(), dashes.end(), [&](const auto& d) { return !PlayerName(d.first); });
         auto [a, t] = dash != dashes.end() ? *dash : dashes.front();
         // Three names chained by dashes that all vary: the one in the middle is the album
-        // ("Artist  \x95  Album  \x95  Title").
+        // ("Artist  *  Album  *  Title", amp's bullets).
         const auto next = std::find_if(dashes.begin(), dashes.end(), [t = t](const auto& d) { return d.first == t; });
         const Slot* first = Free(a);
         if (next != dashes.end() && first && first->varying) {
@@ -321,7 +323,9 @@ private:
     void TakeIntoTitle(int t)
     {
         const int j = t + 1;
-        const bool bracket = j + 1 < Parts() && Bracketed(j) && Empty(j + 1) && m_plan.separatorTexts[static_cast<std::size_t>(t)] == " (";
+        if (j + 1 >= Parts() || m_plan.separatorTexts[static_cast<std::size_t>(t)] != " (")
+            return;
+        const bool bracket = Bracketed(j) && Empty(j + 1);
         Slot* slot = bracket ? Free(j) : nullptr;
         if (!slot || !slot->varying || !AllOf(slot->wholes, HasLetter) || !Part(t).slots[0].after.empty())
             return;
@@ -357,8 +361,10 @@ FamilyPlan NameFamily(const Family& members, const stSuggestHints& hints, const 
 {
     FamilyPlan plan;
     const Member& first = members.front();
-    for (int j = 0; j < first.PartCount(); ++j)
-        plan.parts.push_back(PlanPart(members, j, j < static_cast<int>(varyingParts.size()) && varyingParts[static_cast<std::size_t>(j)]));
+    for (int j = 0; j < first.PartCount(); ++j) {
+        const bool varying = j < static_cast<int>(varyingParts.size()) && varyingParts[static_cast<std::size_t>(j)];
+        plan.parts.push_back(PlanPart(members, j, varying));
+    }
     if (std::none_of(plan.parts.begin(), plan.parts.end(), [](const PartPlan& p) { return p.Varying(); }))
         return {};
     for (int s : first.splits) {
