@@ -25,7 +25,7 @@ std::vector<stPaintMark> MarksOf(const std::vector<stValueRange>& values)
 bool BuildsBack(const std::string& title, const std::vector<stPaintMark>& marks, const std::string& templateText)
 {
     CPaintCaption caption;
-    caption.SetCaption(title, IsAnsiLeadByte);
+    caption.SetCaption(title, &AnsiCodePage());
     ApplyMarks(caption, marks);
     std::string built;
     return caption.BuildTemplate(built) == 0 && built == templateText;
