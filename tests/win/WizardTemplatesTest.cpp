@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
 #include <memory>
 #include <string>
@@ -407,8 +408,11 @@ TEST_F(TemplatesPage, EachProposalOpensOnATitleThatShowsItWholeAndSaysWhichItIs)
                                              "Bob Ray - Song B - QewAmp", "Stream: Radio Nord - Morning Show",
                                              "Stream: Jazz FM - Late Jazz"};
     const std::vector<stTemplateSuggestion> proposals = SuggestTemplates(titles);
-    ASSERT_FALSE(proposals.empty());
-    ASSERT_EQ(proposals.front().titles, (std::vector<int>{0, 1, 2}));
+    // The QewAmp family's proposal; the stream's, with more tags, may come before it.
+    const auto qewAmp = std::find_if(proposals.begin(), proposals.end(),
+                                     [](const stTemplateSuggestion& p) { return p.titles == std::vector<int>{0, 1, 2}; });
+    ASSERT_NE(qewAmp, proposals.end());
+    const std::size_t q = static_cast<std::size_t>(qewAmp - proposals.begin());
     Open(titles);
 
     struct Offer {
@@ -432,7 +436,7 @@ TEST_F(TemplatesPage, EachProposalOpensOnATitleThatShowsItWholeAndSaysWhichItIs)
     Click(IDC_STEP3_SUGGEST);
 
     ASSERT_EQ(offers.size(), proposals.size());
-    EXPECT_NE(offers.front().title, titles[0]);
+    EXPECT_NE(offers[q].title, titles[0]);
     std::vector<std::string> taken;
     for (std::size_t k = 0; k < proposals.size(); ++k) {
         const std::size_t reads = proposals[k].titles.size();
@@ -447,7 +451,7 @@ TEST_F(TemplatesPage, EachProposalOpensOnATitleThatShowsItWholeAndSaysWhichItIs)
     // OK takes each proposal as proposed, so that every title reads, by its own proposal.
     EXPECT_EQ(Column(IDC_STEP3_TEMPLATES, 1), taken);
     for (int t = 0; t < 3; ++t)
-        EXPECT_EQ(Cell(IDC_STEP3_TITLES, t, 3), "1") << titles[static_cast<std::size_t>(t)];
+        EXPECT_EQ(Cell(IDC_STEP3_TITLES, t, 3), std::to_string(q + 1)) << titles[static_cast<std::size_t>(t)];
     EXPECT_EQ(Cell(IDC_STEP3_TITLES, 0, 2), "Artist=[] Title=[Song C]");
     EXPECT_EQ(m_boxes.Count(), 0u);
 }
