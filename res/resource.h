@@ -80,6 +80,10 @@
 #define IDS_ENCODING_UTF16_BE               366  // ... as UTF-16, big-endian
 #define IDS_ENCODING_LF_ONLY                367  // ... with LF line ends
 #define IDS_ENCODING_BOTH                   368  // a mark and LF line ends
+#define IDS_ENCODING_UTF8                   385  // ... as UTF-8 without a mark
+#define IDS_ENCODING_LONE_BREAKS            386  // ... with lone LF or CR line breaks
+#define IDS_CONVERT_UTF8                    387  // start-up: convert a UTF-8 file that loads?
+#define IDS_CHARACTERS_CONVERTED            388  // start-up: what the conversion makes "?"
 #define IDS_CHARACTERS_NOT_HELD             369  // start-up: characters the code page lacks
 #define IDS_SAVE_AS_FILTER                  370  // Save As file types, "|" between parts
 
