@@ -7,6 +7,10 @@
 #include "res/resource.h"
 #include "rules/AllPlayersInfo.h"
 
+#include <algorithm>
+#include <string_view>
+#include <vector>
+
 namespace {
 // Sent to itself after showing: the dialog manager selects the whole text when it focuses
 // the edit control, so the caret is put to the start, or the repair text's fault is
@@ -63,12 +67,19 @@ void CManualEditingDlg::OnOK()
 
 void CManualEditingDlg::SelectFault(const stParseError& error)
 {
-    // The reader names the line after the last when the text ended too early; without a
-    // final line end the control has no such line, and the caret goes to the end.
-    const int lineStart = m_editRules.LineIndex(error.line);
-    const int start = lineStart < 0 ? GetWindowTextLengthA(m_editRules.Hwnd()) : lineStart + error.start;
-    const int length = lineStart < 0 ? 0 : error.length < 0 ? m_editRules.LineLength(start) : error.length;
+    // The reader's lines end at CR LF only, while the control breaks a line at a lone LF as
+    // well: the line is found in the text as the reader split it. The reader names the line
+    // after the last when the text ended too early; the caret then goes to the end.
+    const std::string text = m_editRules.GetText();
+    const std::vector<std::string_view> lines = SplitRulesLines(text);
+    std::size_t start = text.size(), length = 0;
+    if (error.line >= 0 && static_cast<std::size_t>(error.line) < lines.size()) {
+        const std::string_view line = lines[static_cast<std::size_t>(error.line)];
+        const std::size_t from = std::min(line.size(), static_cast<std::size_t>(std::max(error.start, 0)));
+        start = static_cast<std::size_t>(line.data() - text.data()) + from;
+        length = error.length < 0 ? line.size() - from : static_cast<std::size_t>(error.length);
+    }
     m_editRules.Focus();
-    m_editRules.SetSel(start, start + length);
+    m_editRules.SetSel(static_cast<int>(start), static_cast<int>(start + length));
     m_editRules.ScrollCaret();
 }

@@ -55,7 +55,6 @@ BOOL CQuorvelExtPlrWizardDlg::OnInitDialog()
     if (result != 0 && result != kRepairRulesFile)
         ShowErrorInfo(&error, Hwnd());
     m_listPlayers.SetCurSel(0);
-    m_bModified = false;
     EnableButtons();
     return TRUE;
 }
@@ -70,6 +69,12 @@ void CQuorvelExtPlrWizardDlg::RulesLoaded(const std::string& path)
     m_strRulesPath = path;
     m_bModified = false;
     FillPlayerList();
+}
+
+void CQuorvelExtPlrWizardDlg::RulesConverted(const std::string& path)
+{
+    RulesLoaded(path);
+    m_bModified = true; // the file still holds what it held: OK asks to save the conversion
 }
 
 void CQuorvelExtPlrWizardDlg::RulesToRepair(const std::string& path, const std::string& text)

@@ -36,6 +36,7 @@ protected:
 private:
     void ShowRulesPath(const std::string& path) override;
     void RulesLoaded(const std::string& path) override;
+    void RulesConverted(const std::string& path) override;
     void RulesToRepair(const std::string& path, const std::string& text) override;
 
     void OnAddTemplate();
