@@ -281,23 +281,48 @@ TEST_F(MainDialog, CancelInTheRepairEditorLeavesAnEmptyListAndQuitEndsWithCodeOn
     EXPECT_EQ(ReadRules(), rules);
 }
 
-TEST_F(MainDialog, FilesWithLfLineEndsOrAUtf8MarkAreOfferedConverted)
+// UTF-16 bytes of ASCII text, without a mark, as Notepad saves it from Windows 10 on when
+// asked for "UTF-16 LE" (and as other editors save "UTF-16 BE").
+std::string Utf16WithoutMark(const std::string& ascii, bool bigEndian)
+{
+    std::string bytes;
+    for (char c : ascii)
+        bytes += bigEndian ? std::string{'\0', c} : std::string{c, '\0'};
+    return bytes;
+}
+
+TEST_F(MainDialog, FilesSavedOtherwiseThanAsRulesAreOfferedConverted)
 {
     InstallHost("6.0");
     const std::string converted = "; Rules\r\n[A]\r\nCLASSNAME=\"A\"\r\nFORMAT=\"<Title>\"\r\n";
     const std::string rulesText = ", but a rules file is ANSI text with CR LF line ends.";
     struct Case {
-        const char* file;
+        const char* name;
+        std::string bytes;
         std::string question;
     };
-    for (const Case& c : {Case{"PlayersLfOnly.txt", RepairQuestion("There are no player descriptions found\nLine: 1",
-                                                                    "\nThe file has lines that end in LF only" + rulesText)},
-                          Case{"PlayersBom.txt", RepairQuestion("Incorrect line\nLine: 1",
-                                                                 "\nThe file starts with a UTF-8 byte-order mark" + rulesText)}}) {
-        SCOPED_TRACE(c.file);
-        std::ifstream data(std::string(QEW_TEST_DATA_DIR "/") + c.file, std::ios::binary);
-        const std::string rules{std::istreambuf_iterator<char>(data), std::istreambuf_iterator<char>()};
-        WriteRules(rules);
+    const auto file = [](const char* name) {
+        std::ifstream data(std::string(QEW_TEST_DATA_DIR "/") + name, std::ios::binary);
+        return std::string{std::istreambuf_iterator<char>(data), std::istreambuf_iterator<char>()};
+    };
+    const std::vector<Case> cases = {
+        {"LF only", file("PlayersLfOnly.txt"),
+         RepairQuestion("There are no player descriptions found\nLine: 1",
+                        "\nThe file has lines that end in LF only" + rulesText)},
+        {"UTF-8 mark", file("PlayersBom.txt"),
+         RepairQuestion("Incorrect line\nLine: 1", "\nThe file starts with a UTF-8 byte-order mark" + rulesText)},
+        // A merge that took one side's lines as LF-only.
+        {"a lone LF", "; Rules\r\n[A]\nCLASSNAME=\"A\"\r\nFORMAT=\"<Title>\"\r\n",
+         RepairQuestion("Incorrect line\nLine: 2", "\nThe file has line breaks of LF or CR alone (in line 2)" + rulesText)},
+        {"UTF-16 LE without a mark", Utf16WithoutMark(converted, false),
+         RepairQuestion("Incorrect line\nLine: 1", "\nThe file is UTF-16 text (little-endian)" + rulesText)},
+        {"UTF-16 BE without a mark, LF only", Utf16WithoutMark(file("PlayersLfOnly.txt"), true),
+         RepairQuestion("There are no player descriptions found\nLine: 1",
+                        "\nThe file is UTF-16 text (big-endian) and has lines that end in LF only" + rulesText)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteRules(c.bytes);
         m_boxes.Answer(IDYES);
         Open();
         EXPECT_EQ(m_boxes.Last().text, c.question);
@@ -313,6 +338,62 @@ TEST_F(MainDialog, FilesWithLfLineEndsOrAUtf8MarkAreOfferedConverted)
         Click(IDOK);
         EXPECT_EQ(ReadRules(), converted);
     }
+}
+
+TEST_F(MainDialog, TheEditorNamesLoneLineBreaksAndSelectsTheLineAsTheReaderReadsIt)
+{
+    InstallHost("6.0");
+    WriteRules(kThreePlayers);
+    Open();
+    // The lone LF ends no line for the reader, though the control draws a break there.
+    const std::string text = "[A]\r\n; Example: Song\nCLASSNAME=\"a\"\r\nbogus\r\n";
+    EditManually([&](CManualEditingDlg& editor) {
+        SetEditorText(editor, text);
+        PressOK(editor.Hwnd());
+        ASSERT_EQ(m_boxes.Count(), 1u);
+        EXPECT_EQ(m_boxes.Last().text, "Incorrect line\nThe text has line breaks of LF or CR alone (in line 2), but a "
+                                       "rules file is ANSI text with CR LF line ends.");
+        const auto bogus = static_cast<DWORD>(text.find("bogus"));
+        EXPECT_EQ(EditorSelection(editor), std::make_pair(bogus, bogus + 5));
+    });
+    EXPECT_EQ(Count(), 3) << "refused, the collection is as it was";
+}
+
+// Saved as UTF-8 without a mark (Notepad's default from Windows 10 1903 on, and every Unix
+// editor's), the file loads, but garbled.
+TEST_F(MainDialog, AUtf8FileThatLoadsIsConvertedOnYesAndReadAsItIsOnNo)
+{
+    InstallHost("6.0");
+    const std::string utf8 = "; \xE2\x98\x83\r\n[Caf\xC3\xA9 Radio]\r\nCLASSNAME=\"A\"\r\nFORMAT=\"<Title>\"\r\n";
+    const std::string ansi = "; ?\r\n[Caf\xE9 Radio]\r\nCLASSNAME=\"A\"\r\nFORMAT=\"<Title>\"\r\n";
+    const std::string question =
+        "File: " + m_rulesPath +
+        "\nThe file looks like UTF-8 text, but a rules file is ANSI text with CR LF line ends."
+        "\nThe system's code page cannot hold these characters, which the conversion makes \"?\": U+2603."
+        "\n\nRead as it is, each of its characters beyond ASCII stands as two or more others.\n\n"
+        "Would you like to convert it to the ANSI code page (Yes), or read it as it is (No)?";
+    for (int answer : {IDNO, IDYES}) {
+        SCOPED_TRACE(answer);
+        WriteRules(utf8);
+        m_boxes.Answer(answer);
+        Open();
+        EXPECT_EQ(m_boxes.Last().text, question);
+        EXPECT_EQ(m_boxes.Last().type, static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
+        ASSERT_EQ(Count(), 1);
+        EXPECT_EQ(Entry(0), answer == IDYES ? "Caf\xE9 Radio" : "Caf\xC3\xA9 Radio");
+        EXPECT_EQ(Selected(), 0);
+        EXPECT_EQ(m_dialog->IsModified(), answer == IDYES);
+        m_boxes.Answer(IDYES);
+        Click(IDOK);
+        EXPECT_TRUE(Closed());
+        EXPECT_EQ(ReadRules(), answer == IDYES ? ansi : utf8);
+    }
+    // Text beyond ASCII that is no UTF-8 is ANSI text: no question.
+    WriteRules(ansi);
+    const std::size_t boxes = m_boxes.Count();
+    Open();
+    EXPECT_EQ(m_boxes.Count(), boxes);
+    EXPECT_EQ(Count(), 1);
 }
 
 TEST_F(MainDialog, AMissingRulesFileShowsTheSystemErrorAndEnds)
