@@ -317,7 +317,7 @@ TEST_F(MainDialog, FilesSavedOtherwiseThanAsRulesAreOfferedConverted)
         {"UTF-16 LE without a mark", Utf16WithoutMark(converted, false),
          RepairQuestion("Incorrect line\nLine: 1", "\nThe file is UTF-16 text (little-endian)" + rulesText)},
         {"UTF-16 BE without a mark, LF only", Utf16WithoutMark(file("PlayersLfOnly.txt"), true),
-         RepairQuestion("There are no player descriptions found\nLine: 1",
+         RepairQuestion("Incorrect line\nLine: 1",
                         "\nThe file is UTF-16 text (big-endian) and has lines that end in LF only" + rulesText)},
     };
     for (const Case& c : cases) {
