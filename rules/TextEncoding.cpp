@@ -104,18 +104,17 @@ std::optional<std::u16string> Utf8Units(std::string_view bytes)
     return units;
 }
 
-// The line breaks of a text in which only CR and LF matter.
+// The line breaks of a text in which only CR and LF matter. Found a byte kind at a time,
+// which the library does far faster than a look at every byte.
 LineEnds LineEndsOf(std::string_view text)
 {
-    std::size_t crLf = 0, loneLf = 0, loneCr = 0;
-    for (std::size_t i = 0; (i = text.find_first_of("\r\n", i)) != std::string_view::npos; ++i) {
-        if (text[i] == '\n')
-            ++loneLf;
-        else if (i + 1 < text.size() && text[i + 1] == '\n')
-            ++crLf, ++i;
-        else
-            ++loneCr;
+    std::size_t lf = 0, crLf = 0;
+    for (std::size_t i = text.find('\n'); i != std::string_view::npos; i = text.find('\n', i + 1)) {
+        ++lf;
+        crLf += i > 0 && text[i - 1] == '\r';
     }
+    const auto cr = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\r'));
+    const std::size_t loneLf = lf - crLf, loneCr = cr - crLf;
     if (loneLf == 0 && loneCr == 0)
         return LineEnds::CrLf;
     return crLf == 0 && loneCr == 0 ? LineEnds::LfOnly : LineEnds::Mixed;
