@@ -1,5 +1,5 @@
 #pragma once
-// Column widths of a list whose first column numbers its rows: step 3's two lists.
+// Column widths of the wizard's lists, which leave room for the vertical scroll bar.
 
 #include <vector>
 
@@ -9,3 +9,8 @@
 // columns share the rest equally, the first of them taking what does not divide. No width
 // is below 0; a list too narrow for its number column gives the others 0.
 std::vector<int> NumberedColumnWidths(int clientWidth, int scrollBarWidth, int numberWidth, int columns);
+
+// Widths, in pixels, for columns that share the list's client width, less room for the
+// vertical scroll bar, in proportion to their weights; the first column takes what does not
+// divide. No width is below 0.
+std::vector<int> WeightedColumnWidths(int clientWidth, int scrollBarWidth, const std::vector<int>& weights);
