@@ -105,6 +105,7 @@ LRESULT WindowFinder::Handle(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: // a drag soon after the last one
         BeginDrag();
         return 0;
     case WM_MOUSEMOVE:

@@ -219,10 +219,12 @@ TEST_F(Step1, DraggingTheFinderOntoAPlayerOutlinesItAndSelectsItsRow)
 TEST_F(Step1, EscapeOrAReleaseOverNothingLeavesTheSelection)
 {
     SamplePlayerProcess player("QewFinderEscape", "Escaped player");
+    SamplePlayerProcess chosen("QewFinderChosen", "Chosen before");
     Open();
     Place(player);
+    SelectRow(RowOfClass("QewFinderChosen"));
     const std::string selected = SelectedClass();
-    ASSERT_NE(selected, "QewFinderEscape");
+    ASSERT_EQ(selected, "QewFinderChosen");
 
     DragFinderTo(Centre(player.Window()));
     ASSERT_EQ(Selwnd().Finder().Target(), player.Window());
@@ -251,26 +253,24 @@ TEST_F(Step1, FilterNarrowsAsTheUserTypesKeepsTheSelectionAndRestores)
     EXPECT_EQ(RowText(RowOfClass("QewFilterAlpha"), 2), "SamplePlayer.exe");
 
     Type("filterp");
-    EXPECT_LT(RowCount(), all);
-    EXPECT_GE(RowOfClass("QewFilterAlpha"), 0);
-    EXPECT_EQ(RowOfClass("QewFilterBeta"), -1);
+    EXPECT_EQ(RowCount(), 1);
     EXPECT_EQ(SelectedClass(), "QewFilterAlpha");
     EXPECT_EQ(GetFocus(), Item(IDC_WINDOW_FILTER)); // typing goes on in the box
+    SendMessageA(Item(IDC_REFRESH), BM_CLICK, 0, 0);
+    PumpMessages();
+    EXPECT_EQ(WindowText(Item(IDC_WINDOW_FILTER)), "filterp");
+    EXPECT_EQ(RowCount(), 1);
+    EXPECT_EQ(SelectedClass(), "QewFilterAlpha");
 
-    // The program's name finds both players; Refresh keeps the filter.
     ClearFilter();
     EXPECT_EQ(RowCount(), all);
     EXPECT_EQ(SelectedClass(), "QewFilterAlpha");
+    // The program's name, in any case, finds both players.
     Type("SAMPLEPLAYER.E");
     EXPECT_GE(RowOfClass("QewFilterAlpha"), 0);
     EXPECT_GE(RowOfClass("QewFilterBeta"), 0);
     for (int i = 0; i < RowCount(); ++i)
         EXPECT_EQ(RowText(i, 2), "SamplePlayer.exe");
-    SendMessageA(Item(IDC_REFRESH), BM_CLICK, 0, 0);
-    PumpMessages();
-    EXPECT_EQ(WindowText(Item(IDC_WINDOW_FILTER)), "SAMPLEPLAYER.E");
-    EXPECT_GE(RowOfClass("QewFilterBeta"), 0);
-    EXPECT_LT(RowCount(), all);
 
     // Enter moves on only with a single row left.
     SendMessageA(Item(IDC_WINDOW_FILTER), WM_KEYDOWN, VK_RETURN, 0);
@@ -337,6 +337,34 @@ TEST_F(Step1, ProbeRefreshCost)
     for (int i = 0; i < 1000 && !(FindWindowA("QewCrowd", "Crowd window 200") && FindWindowA("QewStalled", nullptr));
          ++i)
         Sleep(10);
+    std::vector<HWND> crowdWindows;
+    EnumWindows([](HWND hwnd, LPARAM list) -> BOOL {
+        char name[64] = {};
+        GetClassNameA(hwnd, name, sizeof name);
+        if (std::string(name) == "QewCrowd")
+            reinterpret_cast<std::vector<HWND>*>(list)->push_back(hwnd);
+        return TRUE;
+    }, reinterpret_cast<LPARAM>(&crowdWindows));
+    const auto timed = [](const std::function<void()>& work) {
+        const ULONGLONG start = GetTickCount64();
+        work();
+        return GetTickCount64() - start;
+    };
+    std::printf("%zu crowd windows: WM_GETICON %llu ms, class icons %llu ms, texts %llu ms\n", crowdWindows.size(),
+                timed([&] {
+                    for (HWND hwnd : crowdWindows) {
+                        DWORD_PTR answer = 0;
+                        SendMessageTimeoutA(hwnd, WM_GETICON, ICON_SMALL2, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK, 50, &answer);
+                    }
+                }),
+                timed([&] {
+                    for (HWND hwnd : crowdWindows)
+                        GetClassLongPtrA(hwnd, GCLP_HICONSM), GetClassLongPtrA(hwnd, GCLP_HICON);
+                }),
+                timed([&] {
+                    for (HWND hwnd : crowdWindows)
+                        WindowText(hwnd);
+                }));
     Open();
     constexpr int kRefreshes = 10;
     const ULONGLONG start = GetTickCount64();
