@@ -13,18 +13,22 @@ namespace {
 constexpr UINT_PTR kSubclassId = 0x51F1;
 constexpr COLORREF kBackgroundKey = RGB(222, 225, 230);
 constexpr const char* kOutlineClass = "QewFinderOutline";
-constexpr int kOutlineThickness = 3; // at 96 DPI
+constexpr int kOutlineThickness = 4; // at 96 DPI
+// While the cursor rests, the title beside the finder still follows the window's.
+constexpr UINT_PTR kFollowTimer = 1;
+constexpr UINT kFollowMs = 250;
 
 LRESULT CALLBACK OutlineProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_PAINT) {
-        // Black with a white line inside: it shows on dark and light windows alike.
+        // Red with a white line inside: it stands out from any window's own border.
         PAINTSTRUCT paint;
         const HDC dc = BeginPaint(hwnd, &paint);
         RECT rect;
         GetClientRect(hwnd, &rect);
-        FillRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-        const int inset = std::max(1, static_cast<int>(GetWindowLongPtrA(hwnd, GWLP_USERDATA)) / 3);
+        GdiObject red(CreateSolidBrush(RGB(220, 30, 30)));
+        FillRect(dc, &rect, red ? static_cast<HBRUSH>(red.Get()) : static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        const int inset = std::max(1, static_cast<int>(GetWindowLongPtrA(hwnd, GWLP_USERDATA)) - 1);
         InflateRect(&rect, -inset, -inset);
         FrameRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
         EndPaint(hwnd, &paint);
@@ -112,6 +116,13 @@ LRESULT WindowFinder::Handle(UINT message, WPARAM wParam, LPARAM lParam)
         if (m_dragging)
             Track();
         return 0;
+    case WM_TIMER:
+        if (wParam == kFollowTimer) {
+            if (m_dragging)
+                Track();
+            return 0;
+        }
+        break;
     case WM_LBUTTONUP:
         if (m_dragging)
             EndDrag(true);
@@ -151,6 +162,7 @@ void WindowFinder::BeginDrag()
     m_target = nullptr;
     SetFocus(m_hwnd);
     SetCapture(m_hwnd);
+    SetTimer(m_hwnd, kFollowTimer, kFollowMs, nullptr);
     m_cursorBefore = SetCursor(LoadCursor(nullptr, IDC_CROSS));
     InvalidateRect(m_hwnd, nullptr, TRUE);
     UpdateWindow(m_hwnd);
@@ -167,13 +179,14 @@ void WindowFinder::Track()
         return;
     const HWND root = under ? GetAncestor(under, GA_ROOT) : nullptr;
     const HWND target = root && m_events.take ? m_events.take(root) : nullptr;
-    if (target == m_target)
-        return;
-    m_target = target;
-    if (target)
-        ShowOutline(target);
-    else
-        HideOutline();
+    if (target != m_target) {
+        m_target = target;
+        if (target)
+            ShowOutline(target);
+        else
+            HideOutline();
+    }
+    // Told on every move: a player's title changes while the cursor rests on it.
     if (m_events.hover)
         m_events.hover(target);
 }
@@ -183,11 +196,14 @@ void WindowFinder::EndDrag(bool take)
     const HWND target = take ? m_target : nullptr;
     m_dragging = false;
     m_target = nullptr;
+    KillTimer(m_hwnd, kFollowTimer);
     HideOutline();
     if (GetCapture() == m_hwnd)
         ReleaseCapture();
     SetCursor(m_cursorBefore ? m_cursorBefore : LoadCursor(nullptr, IDC_ARROW));
+    // The crosshair is back before whatever the drop sets off, a refresh perhaps.
     InvalidateRect(m_hwnd, nullptr, TRUE);
+    UpdateWindow(m_hwnd);
     if (m_focusBefore && IsWindow(m_focusBefore))
         SetFocus(m_focusBefore);
     if (m_events.hover)

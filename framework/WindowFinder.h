@@ -15,7 +15,7 @@ public:
     struct Events {
         // The window the drag takes for the top-level window under the cursor, or null.
         std::function<HWND(HWND root)> take;
-        // The window outlined now changed (null: none).
+        // The window outlined now (null: none), on every move of the drag and at its end.
         std::function<void(HWND target)> hover;
         // The button went up over a window taken; null when it went up over none, or the
         // drag was given up.

@@ -375,11 +375,15 @@ HWND CCi_wiz_selwnd::FinderTake(HWND root) const
 
 void CCi_wiz_selwnd::FinderHover(HWND target) const
 {
-    m_staticFinderTitle.SetText(target ? WindowText(target) : LoadResString(IDS_FINDER_HINT));
-    m_staticFinderClass.SetText(target ? ClassOf(target) : std::string());
-    // Painted now: the drag holds the mouse, not the page's painting.
-    UpdateWindow(m_staticFinderTitle.Hwnd());
-    UpdateWindow(m_staticFinderClass.Hwnd());
+    const auto show = [](const Static& line, const std::string& text) {
+        if (line.GetText() == text)
+            return; // no flicker while the cursor moves over one window
+        line.SetText(text);
+        // Painted now: the drag holds the mouse, not the page's painting.
+        UpdateWindow(line.Hwnd());
+    };
+    show(m_staticFinderTitle, target ? WindowText(target) : LoadResString(IDS_FINDER_HINT));
+    show(m_staticFinderClass, target ? ClassOf(target) : std::string());
 }
 
 void CCi_wiz_selwnd::SelectWindowRow(HWND target)
