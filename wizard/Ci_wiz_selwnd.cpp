@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <map>
 #include <set>
+#include <utility>
 #include <vector>
 
 #include "framework/Dpi.h"
@@ -88,7 +89,7 @@ std::string ProgramOfProcess(DWORD processId)
 }
 
 // Gathers the rows' programs and pictures during one refresh: a process is opened once,
-// an icon is added to the image list once, and a thread that let one window's question
+// a class's icon is looked up once, an icon is added to the image list once, and a thread that let one window's question
 // time out is not asked for the icons of its other windows.
 class RowFacts {
 public:
@@ -120,7 +121,7 @@ public:
         return m_programs.emplace(processId, ProgramOfProcess(processId)).first->second;
     }
 
-    int Icon(HWND hwnd, DWORD threadId)
+    int Icon(HWND hwnd, DWORD threadId, DWORD processId, const std::string& wndClass)
     {
         HICON icon = nullptr;
         if (!m_silentThreads.contains(threadId)) {
@@ -132,9 +133,7 @@ public:
                 m_silentThreads.insert(threadId);
         }
         if (!icon)
-            icon = reinterpret_cast<HICON>(GetClassLongPtrA(hwnd, GCLP_HICONSM));
-        if (!icon)
-            icon = reinterpret_cast<HICON>(GetClassLongPtrA(hwnd, GCLP_HICON));
+            icon = ClassIcon(hwnd, processId, wndClass);
         if (!icon || !m_images)
             return 0;
         const auto known = m_icons.find(icon);
@@ -146,8 +145,22 @@ public:
     }
 
 private:
+    // The windows of one class of one program share its icon: asked once.
+    HICON ClassIcon(HWND hwnd, DWORD processId, const std::string& wndClass)
+    {
+        const auto key = std::make_pair(processId, wndClass);
+        if (const auto known = m_classIcons.find(key); known != m_classIcons.end())
+            return known->second;
+        auto icon = reinterpret_cast<HICON>(GetClassLongPtrA(hwnd, GCLP_HICONSM));
+        if (!icon)
+            icon = reinterpret_cast<HICON>(GetClassLongPtrA(hwnd, GCLP_HICON));
+        m_classIcons.emplace(key, icon);
+        return icon;
+    }
+
     int m_size;
     HIMAGELIST m_images;
+    std::map<std::pair<DWORD, std::string>, HICON> m_classIcons;
     std::map<DWORD, std::string> m_programs;
     std::map<HICON, int> m_icons;
     std::set<DWORD> m_silentThreads;
@@ -276,7 +289,7 @@ void CCi_wiz_selwnd::RecordWindows()
         // Hidden rows are seldom shown: their facts wait for a refresh that shows them.
         if (info.visible || m_pWizard->m_bShowInvisible) {
             info.program = facts.Program(processId);
-            info.icon = facts.Icon(hwnd, threadId);
+            info.icon = facts.Icon(hwnd, threadId, processId, info.wndClass);
         }
         m_arrWindows.push_back(std::move(info));
     }
@@ -289,6 +302,7 @@ void CCi_wiz_selwnd::ShowRows(HWND keep)
     RedrawOff quiet(m_listWindows.Hwnd());
     m_listWindows.DeleteAllItems();
     const std::string filter = m_editFilter.GetText();
+    m_strShownFilter = filter;
     const CPlayerInfo& player = *m_pWizard->m_pPlayerInfo;
     for (const stWndInfo& info : m_arrWindows) {
         if (!info.visible && !m_pWizard->m_bShowInvisible)
@@ -312,8 +326,29 @@ void CCi_wiz_selwnd::ShowRows(HWND keep)
 
 void CCi_wiz_selwnd::ApplyFilter()
 {
-    ShowRows(SelectedWindow());
-    SortList(false);
+    const std::string filter = m_editFilter.GetText();
+    if (!ContainsIgnoringCase(filter, m_strShownFilter, AnsiCaseFold(), IsAnsiLeadByte)) {
+        ShowRows(SelectedWindow());
+        SortList(false);
+        UpdateButtons();
+        return;
+    }
+    // A longer text keeps fewer of the rows shown, in their order: only those that no
+    // longer match go, which keeps typing quick in a long list.
+    std::map<std::uintptr_t, const stWndInfo*> byWindow;
+    for (const stWndInfo& info : m_arrWindows)
+        byWindow.emplace(info.hwnd, &info);
+    {
+        RedrawOff quiet(m_listWindows.Hwnd());
+        for (int row = m_listWindows.GetItemCount() - 1; row >= 0; --row) {
+            const auto found = byWindow.find(static_cast<std::uintptr_t>(m_listWindows.GetItemData(row)));
+            if (found == byWindow.end() || !MatchesFilter(*found->second, filter, AnsiCaseFold(), IsAnsiLeadByte))
+                m_listWindows.DeleteItem(row);
+        }
+    }
+    m_strShownFilter = filter;
+    if (m_listWindows.GetItemCount() > 0 && m_listWindows.GetSelectedItem() < 0)
+        m_listWindows.Choose(0);
     UpdateButtons();
 }
 

@@ -61,6 +61,7 @@ private:
     CCi_wizard* m_pWizard;
     CEnumWindows m_enumWindows;
     std::vector<stWndInfo> m_arrWindows;
+    std::string m_strShownFilter; // the filter the listed rows were chosen by
     ListView m_listWindows;
     Button m_checkShowInvisible;
     Static m_staticInstructions;
