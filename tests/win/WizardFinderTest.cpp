@@ -1,7 +1,6 @@
 // Step 1's finder, filter and Program column, driven on the real page: the finder with
 // real mouse and keyboard input, the filter with typed characters.
 #include <windows.h>
-#include <aclapi.h>
 #include <commctrl.h>
 
 #include <gtest/gtest.h>
@@ -337,34 +336,11 @@ TEST_F(Step1, ProbeRefreshCost)
     for (int i = 0; i < 1000 && !(FindWindowA("QewCrowd", "Crowd window 200") && FindWindowA("QewStalled", nullptr));
          ++i)
         Sleep(10);
-    std::vector<HWND> crowdWindows;
-    EnumWindows([](HWND hwnd, LPARAM list) -> BOOL {
-        char name[64] = {};
-        GetClassNameA(hwnd, name, sizeof name);
-        if (std::string(name) == "QewCrowd")
-            reinterpret_cast<std::vector<HWND>*>(list)->push_back(hwnd);
-        return TRUE;
-    }, reinterpret_cast<LPARAM>(&crowdWindows));
     const auto timed = [](const std::function<void()>& work) {
         const ULONGLONG start = GetTickCount64();
         work();
         return GetTickCount64() - start;
     };
-    std::printf("%zu crowd windows: WM_GETICON %llu ms, class icons %llu ms, texts %llu ms\n", crowdWindows.size(),
-                timed([&] {
-                    for (HWND hwnd : crowdWindows) {
-                        DWORD_PTR answer = 0;
-                        SendMessageTimeoutA(hwnd, WM_GETICON, ICON_SMALL2, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK, 50, &answer);
-                    }
-                }),
-                timed([&] {
-                    for (HWND hwnd : crowdWindows)
-                        GetClassLongPtrA(hwnd, GCLP_HICONSM), GetClassLongPtrA(hwnd, GCLP_HICON);
-                }),
-                timed([&] {
-                    for (HWND hwnd : crowdWindows)
-                        WindowText(hwnd);
-                }));
     Open();
     constexpr int kRefreshes = 10;
     const ULONGLONG start = GetTickCount64();
