@@ -210,7 +210,7 @@ BOOL CCi_wiz_selwnd::OnInitDialog()
 
     // Room for the vertical scroll bar that many windows bring, so that no horizontal one comes with it.
     const std::vector<int> widths =
-        WeightedColumnWidths(m_listWindows.ClientWidth(), VerticalScrollBarWidth(Dpi()), {2, 1, 1});
+        SharedColumnWidths(m_listWindows.ClientWidth(), VerticalScrollBarWidth(Dpi()), {2, 1, 1});
     const UINT headings[] = {IDS_COL_WINDOW_TITLE, IDS_COL_WINDOW_CLASS, IDS_COL_PROGRAM};
     const char* failures[] = {"InsertColumn(0)", "InsertColumn(1)", "InsertColumn(2)"};
     for (int i = 0; i < 3; ++i) {

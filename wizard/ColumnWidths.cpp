@@ -2,36 +2,30 @@
 
 #include <algorithm>
 
-std::vector<int> NumberedColumnWidths(int clientWidth, int scrollBarWidth, int numberWidth, int columns)
+std::vector<int> SharedColumnWidths(int clientWidth, int scrollBarWidth, const std::vector<int>& shares)
 {
-    if (columns <= 0)
-        return {};
-    const int usable = std::max(clientWidth - scrollBarWidth, 0);
-    std::vector<int> widths(static_cast<std::size_t>(columns), 0);
-    widths[0] = std::min(std::max(numberWidth, 0), usable);
-    if (columns == 1)
-        return widths;
-    const int rest = usable - widths[0], others = columns - 1;
-    for (int i = 1; i < columns; ++i)
-        widths[static_cast<std::size_t>(i)] = rest / others;
-    widths[1] += rest % others;
-    return widths;
-}
-
-std::vector<int> WeightedColumnWidths(int clientWidth, int scrollBarWidth, const std::vector<int>& weights)
-{
-    std::vector<int> widths(weights.size(), 0);
+    std::vector<int> widths(shares.size(), 0);
     long long total = 0;
-    for (int weight : weights)
-        total += std::max(weight, 0);
+    for (int share : shares)
+        total += std::max(share, 0);
     if (total == 0)
         return widths;
     const int usable = std::max(clientWidth - scrollBarWidth, 0);
     int given = 0;
-    for (std::size_t i = 0; i < weights.size(); ++i) {
-        widths[i] = static_cast<int>(usable * static_cast<long long>(std::max(weights[i], 0)) / total);
+    for (std::size_t i = 0; i < shares.size(); ++i) {
+        widths[i] = static_cast<int>(usable * static_cast<long long>(std::max(shares[i], 0)) / total);
         given += widths[i];
     }
     widths[0] += usable - given;
+    return widths;
+}
+
+std::vector<int> NumberedColumnWidths(int clientWidth, int scrollBarWidth, int numberWidth,
+                                      const std::vector<int>& shares)
+{
+    const int usable = std::max(clientWidth - scrollBarWidth, 0);
+    std::vector<int> widths{std::min(std::max(numberWidth, 0), usable)};
+    const std::vector<int> rest = SharedColumnWidths(usable - widths[0], 0, shares);
+    widths.insert(widths.end(), rest.begin(), rest.end());
     return widths;
 }

@@ -107,7 +107,7 @@ TEST(FinderTakes, OnlyAnotherProgramsListableTopLevelWindow)
         EXPECT_EQ(FinderTakes(c.root, kDesktop, kOwn), c.taken) << c.root.wndClass;
 }
 
-TEST(WeightedColumnWidths, ShareTheRoomLeftForTheScrollBarByWeight)
+TEST(SharedColumnWidths, ShareTheRoomLeftForTheScrollBarByWeight)
 {
     struct Case {
         int client, scrollBar;
@@ -123,7 +123,7 @@ TEST(WeightedColumnWidths, ShareTheRoomLeftForTheScrollBarByWeight)
         {400, 17, {}, {}},
     };
     for (const Case& c : cases) {
-        const std::vector<int> widths = WeightedColumnWidths(c.client, c.scrollBar, c.weights);
+        const std::vector<int> widths = SharedColumnWidths(c.client, c.scrollBar, c.weights);
         EXPECT_EQ(widths, c.widths) << c.client;
         if (std::accumulate(c.weights.begin(), c.weights.end(), 0) > 0)
             EXPECT_EQ(std::accumulate(widths.begin(), widths.end(), 0), std::max(c.client - c.scrollBar, 0));
