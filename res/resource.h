@@ -8,6 +8,9 @@
 #define IDS_ABOUTBOX                        101  // system menu about item
 #define IDS_COL_WINDOW_TITLE                104  // step 1 list column 0
 #define IDS_COL_WINDOW_CLASS                105  // step 1 list column 1
+#define IDS_FINDER_HINT                     530  // step 1 finder, at rest
+#define IDS_COL_PROGRAM                     531  // step 1 list column 2
+#define IDS_FILTER_CUE                      532  // step 1 filter box, when empty
 #define IDS_COL_CAPTURED_TITLES             107  // step 3 titles list column 1
 #define IDS_COL_INTERPRETATION              108  // step 3 titles list column 2
 #define IDS_COL_TEMPLATES                   109  // step 3 templates list column 1
@@ -126,6 +129,12 @@
 #define IDC_WINDOW_LIST                     1008
 #define IDC_CAPTURED_TITLES                 1020
 #define IDC_STEP1_INSTRUCTIONS              1069
+#define IDC_FINDER                          2150  // the crosshair to drag onto a window
+#define IDC_FINDER_TITLE                    2151  // beside it: its hint, or the title under it
+#define IDC_FINDER_CLASS                    2152  // and the class under it
+#define IDC_WINDOW_FILTER                   2153
+#define IDB_FINDER                          183  // finder picture, 24x24
+#define IDB_FINDER_EMPTY                    184  // the same while dragged
 
 // Step 3 (templates page)
 #define IDC_STEP3_TITLES                    1011

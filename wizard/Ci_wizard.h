@@ -46,6 +46,9 @@ public:
     CPlayerInfo m_OrigPlayerInfo;
     CAllPlayersInfo* m_pAllPlayersInfo = nullptr;
     std::vector<std::unique_ptr<CFormatInfo>> m_FormatInfos;
+    // The program file name of the window chosen in step 1 ("vlc.exe"; empty when its
+    // process could not be opened), a hint for step 3's proposals.
+    std::string m_strWndProgram;
 
 private:
     std::unique_ptr<CCi_wiz_selwnd> m_pageSelWnd;
