@@ -69,7 +69,7 @@ void CRunningPlayersDlg::Tick()
 {
     const bool showAll = m_checkShowAll.IsChecked();
     m_windows.EnumerateAll(GetCurrentProcessId(),
-                           [&](const std::string& wndClass) { return m_view.WantsTitle(wndClass, showAll); });
+                           [&](const std::string& wndClass) { return m_view.WantsWindow(wndClass, showAll); });
     std::vector<stDesktopWindow> windows;
     windows.reserve(m_windows.Windows().size());
     for (int i = 0; i < m_windows.Count(); ++i)

@@ -108,7 +108,7 @@ std::vector<std::string> CRunningPlayers::RowTexts(int row, const std::string& u
     return texts;
 }
 
-bool CRunningPlayers::WantsTitle(const std::string& wndClass, bool showAll) const
+bool CRunningPlayers::WantsWindow(const std::string& wndClass, bool showAll) const
 {
     return showAll || m_lookup.ReadsAnyClass() || m_lookup.FirstSectionOf(wndClass) >= 0;
 }

@@ -58,9 +58,8 @@ public:
     // Player, Window class, Title, Template, Template text, Tags.
     std::vector<std::string> RowTexts(int row, const std::string& unrecognized) const;
 
-    // Whether a window's title can matter to the rows: the titles of other windows need
-    // not be read.
-    bool WantsTitle(const std::string& wndClass, bool showAll) const;
+    // Whether a window of the class can be a row: other windows need not be asked anything.
+    bool WantsWindow(const std::string& wndClass, bool showAll) const;
 
     // In the order first seen; empty titles are not kept.
     const std::vector<std::string>& SeenTitles(int player) const;

@@ -68,16 +68,16 @@ void EnumWnd::Consider(HWND hwnd)
     m_windows.push_back(hwnd);
 }
 
-int EnumWnd::EnumerateAll(DWORD skipProcessId, const std::function<bool(const std::string&)>& wantTitle)
+int EnumWnd::EnumerateAll(DWORD skipProcessId, const std::function<bool(const std::string&)>& wanted)
 {
     m_titles.clear();
     m_windows.clear();
     m_classes.clear();
     m_skipProcessId = skipProcessId;
-    m_wantTitle = &wantTitle;
+    m_wanted = &wanted;
     m_walked.clear();
     const BOOL walked = EnumWindows(VisitAll, reinterpret_cast<LPARAM>(this));
-    m_wantTitle = nullptr;
+    m_wanted = nullptr;
     // Only the windows that still exist are remembered: a handle may come back for another.
     std::swap(m_known, m_walked);
     return walked ? Count() : 0;
@@ -99,9 +99,9 @@ void EnumWnd::ConsiderAny(HWND hwnd)
         window.wndClass = ReadText(GetClassNameA, hwnd, kClassChars);
         GetWindowThreadProcessId(hwnd, &window.processId);
     }
-    if (window.processId == m_skipProcessId || !IsWindowVisible(hwnd))
+    if (window.processId == m_skipProcessId || !(*m_wanted)(window.wndClass) || !IsWindowVisible(hwnd))
         return;
-    m_titles.push_back((*m_wantTitle)(window.wndClass) ? ReadText(GetWindowTextA, hwnd, kTitleChars) : std::string());
+    m_titles.push_back(ReadText(GetWindowTextA, hwnd, kTitleChars));
     m_windows.push_back(hwnd);
     m_classes.push_back(window.wndClass);
 }

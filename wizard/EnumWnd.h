@@ -15,11 +15,11 @@ public:
     // Returns the number of titles found, 0 when EnumWindows failed.
     int Enumerate(DWORD skipProcessId, const std::string& windowClass, bool visibleOnly, bool includeEmptyTitles);
 
-    // Every visible window of other processes with its class, in one walk, empty titles
-    // included; titles only of the windows whose class `wantTitle` takes, the others' empty.
-    // A window's class and process do not change while it lives: each is asked once in the
-    // object's life, which a walk every tick over a crowded desktop needs.
-    int EnumerateAll(DWORD skipProcessId, const std::function<bool(const std::string&)>& wantTitle);
+    // The visible windows of other processes whose class `wanted` takes, with their classes,
+    // in one walk of every window; empty titles included. A window's class and process do
+    // not change while it lives: each is asked once in the object's life, and the other
+    // windows are asked nothing more, which a walk every tick over a crowded desktop needs.
+    int EnumerateAll(DWORD skipProcessId, const std::function<bool(const std::string&)>& wanted);
 
     int Count() const { return static_cast<int>(m_titles.size()); }
     // An index out of range gives an empty title.
@@ -46,7 +46,7 @@ private:
     std::vector<std::string> m_titles;
     std::vector<HWND> m_windows;
     std::vector<std::string> m_classes;
-    const std::function<bool(const std::string&)>* m_wantTitle = nullptr;
+    const std::function<bool(const std::string&)>* m_wanted = nullptr;
     std::unordered_map<HWND, stKnownWindow> m_known; // the windows of the last walk
     std::unordered_map<HWND, stKnownWindow> m_walked;
 };

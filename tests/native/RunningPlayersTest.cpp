@@ -117,18 +117,18 @@ TEST_F(RunningPlayers, TitlesSeenAreKeptPerSectionAndPerUnnamedClassOnceEach)
     EXPECT_TRUE(view.SeenTitles(0).empty());
 }
 
-TEST(RunningPlayersTitles, OnlyWhatASectionCanReadIsWanted)
+TEST(RunningPlayersWindows, OnlyWhatASectionCanReadIsWanted)
 {
     CAllPlayersInfo named;
     ASSERT_EQ(named.ParseText(CrLfLines({"[A]", "CLASSNAME=\"AWnd\"", "FORMAT=\"<Title>\""})), 0);
     const CRunningPlayers view(named);
-    EXPECT_TRUE(view.WantsTitle("AWnd", false));
-    EXPECT_FALSE(view.WantsTitle("Other", false));
-    EXPECT_TRUE(view.WantsTitle("Other", true));
+    EXPECT_TRUE(view.WantsWindow("AWnd", false));
+    EXPECT_FALSE(view.WantsWindow("Other", false));
+    EXPECT_TRUE(view.WantsWindow("Other", true));
 
     CAllPlayersInfo anyClass;
     ASSERT_EQ(anyClass.ParseText(CrLfLines({"[A]", "CLASSNAME=\"\"", "FORMAT=\"<Title>\""})), 0);
-    EXPECT_TRUE(CRunningPlayers(anyClass).WantsTitle("Other", false));
+    EXPECT_TRUE(CRunningPlayers(anyClass).WantsWindow("Other", false));
 }
 
 } // namespace
