@@ -14,8 +14,8 @@ struct stColumn {
     UINT heading;
     int percent; // of the list's width
 };
-constexpr stColumn kColumns[] = {{IDS_COL_PLAYER, 13},   {IDS_COL_WINDOW_CLASS, 14},  {IDS_COL_TITLE, 27},
-                                 {IDS_COL_READ_BY, 9},  {IDS_COL_TEMPLATE_TEXT, 18}, {IDS_COL_TAGS, 19}};
+constexpr stColumn kColumns[] = {{IDS_COL_PLAYER, 12},   {IDS_COL_WINDOW_CLASS, 13},  {IDS_COL_TITLE, 26},
+                                 {IDS_COL_READ_BY, 9},  {IDS_COL_TEMPLATE_TEXT, 19}, {IDS_COL_TAGS, 21}};
 
 } // namespace
 
