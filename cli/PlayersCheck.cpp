@@ -1,13 +1,12 @@
 #include "cli/PlayersCheck.h"
 
-#include "cli/DesktopWindows.h"
-
 #include <algorithm>
 #include <istream>
 #include <iterator>
 #include <ostream>
 #include <string_view>
 
+#include "cli/DesktopWindows.h"
 #include "platform/AnsiText.h"
 #include "platform/FileIo.h"
 #include "platform/FormatText.h"
