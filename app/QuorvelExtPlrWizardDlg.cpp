@@ -2,6 +2,7 @@
 
 #include "app/AboutDlg.h"
 #include "app/ManualEditingDlg.h"
+#include "app/RunningPlayersDlg.h"
 #include "framework/ErrorReport.h"
 #include "framework/Guards.h"
 #include "framework/MessageBox.h"
@@ -140,6 +141,9 @@ bool CQuorvelExtPlrWizardDlg::OnCommand(int id, int code)
     case IDC_DELETE_TEMPLATE:
         OnDelete();
         return true;
+    case IDC_RUNNING_PLAYERS:
+        OnRunningPlayers();
+        return true;
     case IDC_EDIT_MANUALLY:
         // Until something changes, the file that failed to load is still the one to repair.
         OnManualEditing(m_bLoadFailed && !m_bModified ? &m_strRepairText : nullptr);
@@ -159,12 +163,14 @@ bool CQuorvelExtPlrWizardDlg::OnCommand(int id, int code)
     }
 }
 
-void CQuorvelExtPlrWizardDlg::OnAddTemplate()
+void CQuorvelExtPlrWizardDlg::OnAddTemplate(const stTeachRequest* taught)
 {
     auto player = std::make_unique<CPlayerInfo>();
     CCi_wizard wizard(false);
     wizard.m_pPlayerInfo = player.get();
     wizard.m_pAllPlayersInfo = m_pPlayers.get();
+    if (taught)
+        wizard.StartAtCapture(taught->wndClass, taught->titles);
     if (wizard.DoModal(Hwnd()) == CCi_wizard::kFinished) {
         const std::string name = player->GetName();
         m_pPlayers->AddPlayer(std::move(player));
@@ -175,7 +181,7 @@ void CQuorvelExtPlrWizardDlg::OnAddTemplate()
     EnableButtons();
 }
 
-void CQuorvelExtPlrWizardDlg::OnEditTemplate()
+void CQuorvelExtPlrWizardDlg::OnEditTemplate(const stTeachRequest* taught)
 {
     const int i = m_listPlayers.GetCurSel();
     if (i < 0 || i >= m_pPlayers->GetPlayerCount()) {
@@ -189,6 +195,8 @@ void CQuorvelExtPlrWizardDlg::OnEditTemplate()
     wizard.m_pAllPlayersInfo = m_pPlayers.get();
     for (const auto& entry : listed.m_arrFormats)
         wizard.m_FormatInfos.push_back(std::make_unique<CFormatInfo>(*entry));
+    if (taught)
+        wizard.StartAtTemplates(taught->titles);
     if (wizard.DoModal(Hwnd()) == CCi_wizard::kFinished && !player->IsEqual(listed)) {
         const std::string name = player->GetName();
         m_pPlayers->SetPlayer(i, std::move(player));
@@ -198,6 +206,20 @@ void CQuorvelExtPlrWizardDlg::OnEditTemplate()
         m_bModified = true;
     }
     EnableButtons();
+}
+
+void CQuorvelExtPlrWizardDlg::OnRunningPlayers()
+{
+    CRunningPlayersDlg view(*m_pPlayers);
+    if (view.DoModal(Hwnd()) != IDOK)
+        return;
+    const stTeachRequest& taught = view.Request();
+    if (taught.player < 0) {
+        OnAddTemplate(&taught);
+        return;
+    }
+    m_listPlayers.SetCurSel(taught.player);
+    OnEditTemplate(&taught);
 }
 
 void CQuorvelExtPlrWizardDlg::OnDelete()

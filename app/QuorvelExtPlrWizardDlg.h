@@ -8,6 +8,7 @@
 #include "framework/Dialog.h"
 
 class CAllPlayersInfo;
+struct stTeachRequest;
 
 // The program's main window: the players of the rules file and the commands on them.
 class CQuorvelExtPlrWizardDlg : public Dialog, private RulesFileSink {
@@ -39,8 +40,10 @@ private:
     void RulesConverted(const std::string& path) override;
     void RulesToRepair(const std::string& path, const std::string& text) override;
 
-    void OnAddTemplate();
-    void OnEditTemplate();
+    // With a request from the running players view, the wizard goes on from what it saw.
+    void OnAddTemplate(const stTeachRequest* taught = nullptr);
+    void OnEditTemplate(const stTeachRequest* taught = nullptr);
+    void OnRunningPlayers();
     void OnDelete();
     void OnManualEditing(const std::string* repairText);
     void SaveAs();

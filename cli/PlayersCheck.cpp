@@ -7,6 +7,7 @@
 #include <ostream>
 #include <string_view>
 
+#include "cli/DesktopWindows.h"
 #include "platform/AnsiText.h"
 #include "platform/FileIo.h"
 #include "platform/FormatText.h"
@@ -17,6 +18,7 @@
 #include "rules/AllPlayersInfo.h"
 #include "rules/DispNameSupported.h"
 #include "rules/RulesChecks.h"
+#include "rules/RunningPlayers.h"
 #include "rules/TextEncoding.h"
 #include "rules/TpParameter.h"
 
@@ -44,7 +46,10 @@ constexpr const char* kHelp =
     "                  CLASS<TAB>TITLE, and print which section and template read each:\n"
     "                  NAME<TAB>TEMPLATE-LINE<TAB>Tag=value..., or - when none does\n"
     "  --class CLASS   every title has this window class; input lines are titles alone\n"
-    "  --json          print each result of --titles as one JSON object a line\n"
+    "  --windows       try the titles of the windows on the desktop now, one line per\n"
+    "                  window that a section names or reads, as --titles prints them\n"
+    "                  (Windows only)\n"
+    "  --json          print each result of --titles or --windows as one JSON object a line\n"
     "  --help          print this help and exit\n"
     "  --version       print the version and exit\n"
     "\n"
@@ -60,6 +65,7 @@ struct Options {
     std::string titles;
     bool haveClass = false;
     std::string wndClass;
+    bool windows = false;
     std::vector<std::string> files;
 };
 
@@ -111,6 +117,8 @@ int ParseArguments(const std::vector<std::string>& args, Options& options, std::
         } else if (name == "--titles") {
             options.haveTitles = true;
             options.titles = value;
+        } else if (name == "--windows") {
+            options.windows = true;
         } else if (name == "--class") {
             options.haveClass = true;
             options.wndClass = value;
@@ -120,6 +128,17 @@ int ParseArguments(const std::vector<std::string>& args, Options& options, std::
     }
     if (options.files.empty())
         return UsageError(err, "no rules file given");
+    if (options.windows) {
+        if (options.haveTitles || options.haveClass)
+            return UsageError(err, "--windows tries the desktop's titles, not --titles or --class");
+        if (options.files.size() != 1)
+            return UsageError(err, "--windows tries one rules file");
+        if (!HasDesktopWindows()) {
+            err << kProgram << ": --windows needs Windows\n";
+            return kTrouble;
+        }
+        return -1;
+    }
     if (!options.haveTitles && (options.haveClass || options.json))
         return UsageError(err, "--class and --json go with --titles");
     if (options.haveTitles && options.files.size() != 1)
@@ -325,16 +344,6 @@ std::string JsonString(const std::string& text)
     return json + '"';
 }
 
-// The tags of a match: every result but the parts that carry none.
-std::vector<const CTpParameter*> Tags(const stTitleMatch& match)
-{
-    std::vector<const CTpParameter*> tags;
-    for (const CTpParameter& result : match.results)
-        if (!IsNotActualParameterName(result.m_strName))
-            tags.push_back(&result);
-    return tags;
-}
-
 void PrintMatch(std::ostream& out, const Options& options, const CAllPlayersInfo& players,
                 const std::vector<stPlayerLines>& places, const std::string& wndClass, const std::string& title,
                 const stTitleMatch& match)
@@ -349,7 +358,7 @@ void PrintMatch(std::ostream& out, const Options& options, const CAllPlayersInfo
             return;
         }
         out << players.GetPlayerName(match.player) << '\t' << line;
-        for (const CTpParameter* tag : Tags(match))
+        for (const CTpParameter* tag : MatchTags(match))
             out << '\t' << tag->m_strName << '=' << tag->m_strValue;
         out << '\n';
         return;
@@ -361,7 +370,7 @@ void PrintMatch(std::ostream& out, const Options& options, const CAllPlayersInfo
     }
     out << ",\"name\":" << JsonString(players.GetPlayerName(match.player)) << ",\"line\":" << line << ",\"tags\":{";
     const char* separator = "";
-    for (const CTpParameter* tag : Tags(match)) {
+    for (const CTpParameter* tag : MatchTags(match)) {
         out << separator << JsonString(tag->m_strName) << ':' << JsonString(tag->m_strValue);
         separator = ",";
     }
@@ -410,6 +419,17 @@ int TryTitles(const Options& options, const RulesFile& file, const CAllPlayersIn
     return kValid;
 }
 
+// The rows of the running players view, without the windows that no section names or reads.
+int TryWindows(const Options& options, const RulesFile& file, const CAllPlayersInfo& players, std::ostream& out)
+{
+    CRunningPlayers view(players);
+    view.Update(DesktopWindows(), false);
+    const std::vector<stPlayerLines> places = FindPlayerLines(file.text);
+    for (const CRunningPlayers::stRow& row : view.Rows())
+        PrintMatch(out, options, players, places, row.wndClass, row.title, row.reading.match);
+    return kValid;
+}
+
 } // namespace
 
 int RunPlayersCheck(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err)
@@ -429,6 +449,8 @@ int RunPlayersCheck(const std::vector<std::string>& args, std::istream& in, std:
         status = std::max(status, CheckFile(options, file, players, loaded, err));
         if (options.haveTitles && loaded)
             status = std::max(status, TryTitles(options, file, players, in, out, err));
+        if (options.windows && loaded)
+            status = std::max(status, TryWindows(options, file, players, out));
     }
     return status;
 }

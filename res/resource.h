@@ -210,3 +210,16 @@
 #define IDC_ADDITIONAL_MARKERS              1063
 #define IDC_PAINT_PROPOSAL                  2060
 #define IDC_PAINT_SKIP_NOTE                 2061
+
+// The running players view
+#define IDS_COL_PLAYER                      500  // running players list column 0
+#define IDS_COL_TITLE                       501  // running players list column 2
+#define IDS_COL_TEMPLATE_TEXT               502  // running players list column 4
+#define IDS_COL_TAGS                        503  // running players list column 5
+#define IDS_TEACH                           504  // running players: row with a player
+#define IDS_ADD_PLAYER                      505  // running players: row without one
+#define IDD_RUNNING_PLAYERS                 300
+#define IDC_RUNNING_PLAYERS                 2100 // main dialog button
+#define IDC_RUNNING_LIST                    2101
+#define IDC_SHOW_ALL_WINDOWS                2102
+#define IDC_TEACH                           2103

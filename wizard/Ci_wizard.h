@@ -24,6 +24,13 @@ public:
     explicit CCi_wizard(bool editMode);
     ~CCi_wizard() override;
 
+    // The run opens on step 3 with these titles captured, the player's templates kept, as
+    // after step 2 of an edit: to teach an edited player titles it does not read yet.
+    void StartAtTemplates(std::vector<std::string> titles);
+    // The run opens on step 2 capturing from windows of the class, these titles captured
+    // so far, as after step 1.
+    void StartAtCapture(std::string wndClass, std::vector<std::string> titles);
+
     // Both runs first take a copy of the player as it is now.
     INT_PTR DoModal(HWND parent = nullptr) override;
     HWND Create(HWND parent = nullptr) override;
@@ -51,6 +58,11 @@ public:
     std::string m_strWndProgram;
 
 private:
+    void TakeStart();
+
+    int m_nStartStep = 0;
+    std::string m_strStartClass;
+    std::vector<std::string> m_arrStartTitles;
     std::unique_ptr<CCi_wiz_selwnd> m_pageSelWnd;
     std::unique_ptr<CCi_wiz_getwndtlt> m_pageGetWndTlt;
     std::unique_ptr<CCi_wiz_templates> m_pageTemplates;

@@ -214,6 +214,12 @@ TEST_F(PlayersCheck, UsageFaultsHelpAndVersion)
         {{"--json", "good.txt"}, "", 2, "", "players-check: --class and --json go with --titles\n" + kTryHelp},
         {{"--titles", "-", "good.txt", "warn.txt"}, "", 2, "", "players-check: --titles tries one rules file\n" + kTryHelp},
         {{"--version"}, "", 0, "players-check " QEW_VERSION_STRING "\n", ""},
+        // The desktop's windows are the Windows program's; here there are none to try.
+        {{"--windows", "good.txt"}, "", 2, "", "players-check: --windows needs Windows\n"},
+        {{"--json", "--windows", "good.txt"}, "", 2, "", "players-check: --windows needs Windows\n"},
+        {{"--windows", "--class", "X", "good.txt"}, "", 2, "",
+         "players-check: --windows tries the desktop's titles, not --titles or --class\n" + kTryHelp},
+        {{"--windows", "good.txt", "warn.txt"}, "", 2, "", "players-check: --windows tries one rules file\n" + kTryHelp},
     });
     std::istringstream in;
     std::ostringstream out, err;

@@ -864,6 +864,7 @@ TEST_F(MainDialog, TheMainDialogIsMadeAsItsTemplateSays)
         {IDC_EDIT_TEMPLATE, "Button", BS_PUSHBUTTON, 0, "Edit selected template", 212, 93, 97, 16},
         {IDC_DELETE_TEMPLATE, "Button", BS_PUSHBUTTON, 0, "Delete selected template", 212, 113, 97, 16},
         {IDC_EDIT_MANUALLY, "Button", BS_PUSHBUTTON, 0, "Edit templates list manualy", 212, 133, 97, 16},
+        {IDC_RUNNING_PLAYERS, "Button", BS_PUSHBUTTON, 0, "&Running players...", 212, 153, 97, 16},
         {IDOK, "Button", BS_DEFPUSHBUTTON, 0, "OK", 103, 184, 50, 14},
         {IDC_QUIT, "Button", BS_PUSHBUTTON, 0, "Cancel", 171, 184, 50, 14},
     });

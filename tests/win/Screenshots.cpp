@@ -15,6 +15,7 @@
 #include "MessageBoxRecorder.h"
 #include "app/AboutDlg.h"
 #include "app/ManualEditingDlg.h"
+#include "app/RunningPlayersDlg.h"
 #include "app/QuorvelExtPlrWizardDlg.h"
 #include "rules/AllPlayersInfo.h"
 #include "SamplePlayerProcess.h"
@@ -107,6 +108,18 @@ TEST_F(Screenshots, OfEveryDialog)
     SendMessageA(wizard.Hwnd(), PSM_PRESSBUTTON, PSBTN_NEXT, 0);
     PumpMessages();
     SaveWindow(wizard.Hwnd(), std::string(dir) + "\\wizard-step4.bmp");
+    wizard.Destroy();
+
+    // Two players the rules read and one they do not.
+    player.SetTitle("1. Sample Artist - Sample Title - Winamp");
+    SamplePlayerProcess sample("QewSamplePlayer", "Sample Artist - Sample Title [paused]");
+    SamplePlayerProcess radio("QewRadio", "Radio Sample: Stream Artist / Stream Title");
+    SamplePlayerProcess unknown("QewSamplePlayer", "Sample Player 2.0");
+    CRunningPlayersDlg running(*main.Players());
+    ASSERT_NE(running.Create(main.Hwnd()), nullptr);
+    PumpMessages();
+    SaveWindow(running.Hwnd(), std::string(dir) + "\\running-players.bmp");
+    running.EndDialog(IDCANCEL);
 }
 
 } // namespace
