@@ -20,7 +20,7 @@ struct stTextEncoding {
 stTextEncoding DetectEncoding(std::string_view bytes);
 
 struct stConvertedText {
-    std::string text;           // ANSI with CR LF line ends, up to the first NUL as the reader takes it
+    std::string text;           // ANSI with CR LF line ends; a NUL stays, for the reader to refuse
     std::vector<char32_t> lost; // characters that the code page could not hold, each once, in text order
 };
 

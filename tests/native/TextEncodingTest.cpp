@@ -85,8 +85,9 @@ TEST(TextEncoding, ConvertsToRulesTextAndNamesWhatTheCodePageCannotHold)
         {"UTF-8 that does not decode is kept", "\xEF\xBB\xBF; caf\xE9\r\n", "; caf\xE9\r\n", {}},
         {"UTF-16 LE, LF only", Utf16("; caf% # #\n[A]\n", false), "; caf\xE9 ? ?\r\n[A]\r\n", {0x2603}},
         {"UTF-16 BE", Utf16("; R\r\n[A]\r\n", true), "; R\r\n[A]\r\n", {}},
-        {"UTF-16 ends at its NUL", Utf16(std::string("[A]\r\n\0[B]", 9), false), "[A]\r\n", {}},
-        {"ANSI ends at its NUL", std::string("[A]\r\n\0[B]\n", 10), "[A]\r\n", {}},
+        // Cut at a NUL, the text would lose what follows it on the next save.
+        {"UTF-16 keeps its NUL", Utf16(std::string("[A]\r\n\0[B]", 9), false), std::string("[A]\r\n\0[B]", 9), {}},
+        {"ANSI keeps its NUL", std::string("[A]\r\n\0[B]\n", 10), std::string("[A]\r\n\0[B]\n", 10), {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
