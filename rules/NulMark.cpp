@@ -13,12 +13,11 @@ std::size_t CharacterLength(std::string_view text, std::size_t i, LeadBytePredic
 
 } // namespace
 
-std::size_t FindCharacter(std::string_view text, std::string_view character, LeadBytePredicate isLead,
-                          std::size_t from)
+std::size_t FindCharacter(std::string_view text, std::string_view character, LeadBytePredicate isLead)
 {
     if (character.empty())
         return std::string_view::npos;
-    for (std::size_t i = from; i < text.size(); i += CharacterLength(text, i, isLead))
+    for (std::size_t i = 0; i < text.size(); i += CharacterLength(text, i, isLead))
         if (text.compare(i, character.size(), character) == 0)
             return i;
     return std::string_view::npos;

@@ -17,7 +17,6 @@ struct stNulMarks {
 
 stNulMarks MarkNuls(std::string_view text, const AnsiEncoder& toAnsi, LeadBytePredicate isLead);
 
-// Where the character stands in the text as a whole character (not as the trail byte of one
-// and the lead byte of the next), from `from` on; npos when nowhere.
-std::size_t FindCharacter(std::string_view text, std::string_view character, LeadBytePredicate isLead,
-                          std::size_t from = 0);
+// Where the character first stands in the text as a whole character (not as the trail byte
+// of one and the lead byte of the next); npos when nowhere.
+std::size_t FindCharacter(std::string_view text, std::string_view character, LeadBytePredicate isLead);
