@@ -15,21 +15,7 @@
 
 namespace {
 
-constexpr stMarker kMarkers[] = {
-    {IDC_MARKER_UNUSED, "Unused", IDB_MARKER_UNUSED, 1, IDC_SWATCH_UNUSED},
-    {IDC_MARKER_CONSTANT, "", IDB_MARKER_CONSTANT, 0, IDC_SWATCH_CONSTANT},
-    {IDC_MARKER_TITLE, "Title", IDB_MARKER_TITLE, 0, IDC_SWATCH_TITLE},
-    {IDC_MARKER_ARTIST, "Artist", IDB_MARKER_ARTIST, 0, IDC_SWATCH_ARTIST},
-    {IDC_MARKER_ALBUM, "Album", IDB_MARKER_ALBUM, 0, IDC_SWATCH_ALBUM},
-    {IDC_MARKER_YEAR, "Year", IDB_MARKER_YEAR, 0, IDC_SWATCH_YEAR},
-    {IDC_MARKER_GENRE, "Genre", IDB_MARKER_GENRE, 0, IDC_SWATCH_GENRE},
-    {IDC_MARKER_TRACK, "Track", IDB_MARKER_TRACK, 0, IDC_SWATCH_TRACK},
-    {IDC_MARKER_COMMENT, "Comment", IDB_MARKER_COMMENT, 0, IDC_SWATCH_COMMENT},
-    {IDC_MARKER_COMPOSER, "Composer", IDB_MARKER_COMPOSER, 0, IDC_SWATCH_COMPOSER},
-    {IDC_MARKER_TEXT, "Text", IDB_MARKER_TEXT, 0, IDC_SWATCH_TEXT},
-    {IDC_MARKER_URL, "URL", IDB_MARKER_URL, 0, IDC_SWATCH_URL},
-    {IDC_MARKER_STATION, "Station", IDB_MARKER_STATION, 0, IDC_SWATCH_STATION},
-};
+const std::span<const stMarker> kMarkers = PaintMarkers();
 constexpr std::size_t kBasicMarkers = 4;
 
 // Swatches frame their buttons by this many pixels (at 96 DPI) on every side.
@@ -89,7 +75,7 @@ CPaintTitleDlg::CPaintTitleDlg() : Dialog(IDD_PAINT_TITLE), m_pErrorInfo(&m_Erro
 
 std::span<const stMarker> CPaintTitleDlg::Markers()
 {
-    return kMarkers;
+    return PaintMarkers();
 }
 
 void CPaintTitleDlg::Report(const char* function, int line, DWORD code)
@@ -139,6 +125,7 @@ BOOL CPaintTitleDlg::OnInitDialog()
     m_editExample.Attach(Hwnd(), IDC_PAINT_EXAMPLE);
     m_editTitle.Attach(Hwnd(), IDC_PAINT_TITLE);
     Initialise();
+    ShowProposal();
     if (m_arrMarks.empty())
         return TRUE;
     // Proposed marks are shown in their colours, not under a selection of the whole title.
@@ -234,17 +221,34 @@ void CPaintTitleDlg::SetSwatchImages()
 
 void CPaintTitleDlg::ApplyMarks()
 {
-    if (m_arrMarks.empty())
+    if (m_arrMarks.empty() && m_strProposal.empty())
         return;
-    for (const stPaintMark& mark : m_arrMarks) {
-        for (const stMarker& marker : kMarkers) {
-            const int number = marker.bitmap == IDB_MARKER_CONSTANT ? kMarkerConstant : marker.bitmap;
-            if (number == mark.marker)
-                m_PaintCaption.AddRange(mark.start, mark.end, number, marker.name, marker.multiple);
-        }
+    ::ApplyMarks(m_PaintCaption, m_arrMarks);
+    if (!m_strProposal.empty()) {
+        std::string built;
+        m_bKeepProposal = m_PaintCaption.BuildTemplate(built) != 0 || built != m_strProposal;
     }
     Repaint();
-    EnableWindow(Item(IDOK), CanBuildTemplate(m_PaintCaption) ? TRUE : FALSE);
+    EnableOk();
+}
+
+void CPaintTitleDlg::EnableOk()
+{
+    EnableWindow(Item(IDOK), m_bKeepProposal || CanBuildTemplate(m_PaintCaption) ? TRUE : FALSE);
+}
+
+// Which proposal this is, what OK takes while the marks cannot show it, and that Cancel
+// leaves the other proposals to come.
+void CPaintTitleDlg::ShowProposal()
+{
+    if (m_strProposalName.empty())
+        return;
+    SetWindowTextA(Item(IDC_PAINT_PROPOSAL),
+                   m_bKeepProposal ? FormatResText(IDS_PROPOSAL_KEPT, m_strProposalName.c_str(), m_strProposal.c_str()).c_str()
+                                   : m_strProposalName.c_str());
+    SetWindowTextA(Item(IDC_PAINT_SKIP_NOTE), LoadResString(IDS_PROPOSAL_SKIP).c_str());
+    ShowWindow(Item(IDC_PAINT_PROPOSAL), SW_SHOW);
+    ShowWindow(Item(IDC_PAINT_SKIP_NOTE), SW_SHOW);
 }
 
 bool CPaintTitleDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result)
@@ -296,14 +300,19 @@ void CPaintTitleDlg::OnMarker(const stMarker& marker)
     int start = 0, end = 0;
     m_editTitle.GetSel(start, end);
     const CCaptionChars& chars = m_PaintCaption.GetChars();
-    const int number = marker.bitmap == IDB_MARKER_CONSTANT ? kMarkerConstant : marker.bitmap;
+    const int number = MarkerNumber(marker);
     m_PaintCaption.AddRange(chars.ToByte(start), chars.ToByte(end), number, marker.name, marker.multiple);
+    // From the first mark of the user's own, OK takes what the marks show.
+    if (m_bKeepProposal) {
+        m_bKeepProposal = false;
+        ShowProposal();
+    }
     // Every selection of the repaint scrolls the field to it; the user's view of a long
     // title stays where it was, without the field showing the jumps.
     const POINT view = m_editTitle.GetScrollPos();
     SendMessageA(m_editTitle.Hwnd(), WM_SETREDRAW, FALSE, 0);
     Repaint();
-    EnableWindow(Item(IDOK), CanBuildTemplate(m_PaintCaption) ? TRUE : FALSE);
+    EnableOk();
     m_editTitle.SetSel(start, end);
     m_editTitle.SetScrollPos(view);
     SendMessageA(m_editTitle.Hwnd(), WM_SETREDRAW, TRUE, 0);
@@ -397,7 +406,9 @@ void CPaintTitleDlg::PlaceSwatch(int button, int swatch) const
 
 void CPaintTitleDlg::OnOK()
 {
-    if (m_PaintCaption.BuildTemplate(m_strTemplate) != 0) {
+    if (m_bKeepProposal)
+        m_strTemplate = m_strProposal;
+    else if (m_PaintCaption.BuildTemplate(m_strTemplate) != 0) {
         m_strTemplate.clear();
         ErrorBox(LoadResString(IDS_PAINT_NO_PARAMETERS), Hwnd());
         return;

@@ -12,24 +12,9 @@
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
 #include "framework/Guards.h"
+#include "paint/Markers.h"
 #include "paint/PaintCaption.h"
 #include "platform/ErrorInfo.h"
-
-// One marker button: what it passes to the marking model and where its swatch is.
-struct stMarker {
-    int button;
-    const char* name;
-    int bitmap;   // the colour bitmap; also the marker number, except Constant's, which is 0
-    int multiple;
-    int swatch;
-};
-
-// A byte range of the title to mark when the dialog opens, as if by the marker's button.
-struct stPaintMark {
-    int start;
-    int end;
-    int marker; // a marker number, kMarkerConstant for Constant
-};
 
 class CPaintTitleDlg : public Dialog {
 public:
@@ -46,6 +31,11 @@ public:
     CPaintCaption m_PaintCaption;
     std::string m_strTitle;          // set by the opener before the run
     std::vector<stPaintMark> m_arrMarks; // set by an opener that proposes the marks
+    // Set by an opener that proposes a template: the template, and the name that says which
+    // proposal it is. Until the user marks anew, OK takes the proposed template itself where
+    // the marks cannot show it (a value empty in this title).
+    std::string m_strProposal;
+    std::string m_strProposalName;
     std::string m_strTemplate;       // the template, after the run ended with OK
 
     // A rich edit control of version 1.
@@ -76,6 +66,7 @@ public:
     RichEdit m_editExample;
     RichEdit m_editTitle;
     stErrorInfo m_ErrorInfo{};
+    bool m_bKeepProposal = false; // OK takes m_strProposal rather than the marks
     // The swatches' images for the dialog's DPI; they outlive the dialog's window.
     GdiObject m_swatchImages[13];
     GdiObject m_swatchBrushes[13];   // each swatch's colour, around its image
@@ -95,6 +86,8 @@ private:
     void Initialise();
     void OnMarker(const stMarker& marker);
     void ApplyMarks();
+    void ShowProposal();
+    void EnableOk();
     void Repaint();
     bool PaintExample(CHARFORMATA& format);
     void SetSwatchImages();

@@ -71,6 +71,10 @@
 #define IDS_HIDDEN_BY                       322  // step 3: template that reads no title, and why
 #define IDS_SUGGEST_ALL_RECOGNIZED          323  // step 3 Suggest templates: nothing left to read
 #define IDS_SUGGEST_NOTHING                 324  // step 3 Suggest templates: no proposal
+#define IDS_PROPOSAL_NAME                   340  // Paint title: which proposal, how many titles
+#define IDS_PROPOSAL_NAME_ONE               341  // ... reading one title
+#define IDS_PROPOSAL_SKIP                   342  // Paint title: what Cancel does to a proposal
+#define IDS_PROPOSAL_KEPT                   343  // Paint title: a proposal the marks cannot show
 #define IDS_FILE                            360  // file name prefix (trailing blank)
 #define IDS_OPEN_TO_REPAIR                  361  // start-up: repair in the manual editor?
 #define IDS_FILE_ENCODING                   362  // start-up: how the file was saved
@@ -194,3 +198,5 @@
 #define IDC_SWATCH_TITLE                    1053
 #define IDC_SWATCH_ARTIST                   1054
 #define IDC_ADDITIONAL_MARKERS              1063
+#define IDC_PAINT_PROPOSAL                  2060
+#define IDC_PAINT_SKIP_NOTE                 2061

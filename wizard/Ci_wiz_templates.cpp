@@ -14,6 +14,7 @@
 #include "wizard/Ci_wizard.h"
 #include "wizard/ColumnWidths.h"
 #include "wizard/EditTemplateDlg.h"
+#include "wizard/ProposalPainting.h"
 #include "wizard/TemplateRules.h"
 #include "wizard/TemplateSuggest.h"
 #include "wizard/TitleEntries.h"
@@ -30,16 +31,16 @@ constexpr int kReaderColumnWidth = 70;
 constexpr int kTitlesReadColumnWidth = 100;
 
 // Inserts the columns with the headings given: "N" first, the last one `lastWidth` wide, and
-// the ones between sharing what is left of the list's client width. False when one could
-// not be inserted (reported by the caller).
-bool InsertColumns(const ListView& list, const std::vector<UINT>& headings, int lastWidth, unsigned dpi)
+// the ones between dividing what is left of the list's client width by their shares. False
+// when one could not be inserted (reported by the caller).
+bool InsertColumns(const ListView& list, const std::vector<UINT>& headings, const std::vector<int>& shares,
+                   int lastWidth, unsigned dpi)
 {
     std::vector<int> widths =
         NumberedColumnWidths(list.ClientWidth() - lastWidth, VerticalScrollBarWidth(dpi),
-                             list.StringWidth("000") + ScaleForDpi(kCellMargins, dpi),
-                             static_cast<int>(headings.size()) - 1);
+                             list.StringWidth("000") + ScaleForDpi(kCellMargins, dpi), shares);
     widths.push_back(lastWidth);
-    for (std::size_t i = 0; i < headings.size(); ++i)
+    for (std::size_t i = 0; i < headings.size() && i < widths.size(); ++i)
         if (list.InsertColumn(static_cast<int>(i), LoadResString(headings[i]), widths[i]) == -1)
             return false;
     return true;
@@ -65,15 +66,17 @@ BOOL CCi_wiz_templates::OnInitDialog()
     m_listTemplates.Attach(Hwnd(), IDC_STEP3_TEMPLATES);
 
     const unsigned dpi = Dpi();
+    // A template is read closely and its example only recognised, so the template takes more.
     if (!InsertColumns(m_listTitles, {IDS_COL_N, IDS_COL_CAPTURED_TITLES, IDS_COL_INTERPRETATION, IDS_COL_READ_BY},
-                       ScaleForDpi(kReaderColumnWidth, dpi), dpi) ||
+                       {1, 1}, ScaleForDpi(kReaderColumnWidth, dpi), dpi) ||
         !InsertColumns(m_listTemplates, {IDS_COL_N, IDS_COL_TEMPLATES, IDS_COL_EXAMPLE, IDS_COL_TITLES_READ},
-                       ScaleForDpi(kTitlesReadColumnWidth, dpi), dpi)) {
+                       {2, 1}, ScaleForDpi(kTitlesReadColumnWidth, dpi), dpi)) {
         ReportListError("InsertColumn", __LINE__);
         return TRUE;
     }
-    m_listTitles.SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
-    m_listTemplates.SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+    // Cells cut their texts; the label tip shows a cut one whole under the mouse.
+    m_listTitles.SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | LVS_EX_LABELTIP);
+    m_listTemplates.SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | LVS_EX_LABELTIP);
 
     if (m_pWizard->m_bEditMode) {
         for (const auto& stored : m_pWizard->m_FormatInfos)
@@ -206,19 +209,26 @@ void CCi_wiz_templates::OnSuggestTemplates()
         return;
     }
     CTitleParser parser;
-    for (const stTemplateSuggestion& proposal : proposals) {
+    const int count = static_cast<int>(proposals.size());
+    for (int k = 0; k < count; ++k) {
+        const stTemplateSuggestion& proposal = proposals[static_cast<std::size_t>(k)];
         // A template taken or repainted before may already read this family.
         const bool stillUnread = std::any_of(proposal.titles.begin(), proposal.titles.end(), [&](int t) {
             return !m_readings.titles[unreadRows[static_cast<std::size_t>(t)]].recognised;
         });
         if (!stillUnread)
             continue;
+        std::vector<std::string> family;
+        for (int t : proposal.titles)
+            family.push_back(unread[static_cast<std::size_t>(t)]);
+        const stProposalPainting painting = PaintProposal(parser, proposal.templateText, family);
         CPaintTitleDlg paint;
-        paint.m_strTitle = unread[static_cast<std::size_t>(proposal.titles.front())];
-        for (const stValueRange& value : ValueRanges(parser, paint.m_strTitle, proposal.templateText))
-            for (const stMarker& marker : CPaintTitleDlg::Markers())
-                if (value.name == marker.name)
-                    paint.m_arrMarks.push_back({value.start, value.end, marker.bitmap});
+        paint.m_strTitle = family[static_cast<std::size_t>(std::max(painting.title, 0))];
+        paint.m_arrMarks = painting.marks;
+        paint.m_strProposal = proposal.templateText;
+        const int reads = static_cast<int>(family.size());
+        paint.m_strProposalName = reads == 1 ? FormatResText(IDS_PROPOSAL_NAME_ONE, k + 1, count)
+                                             : FormatResText(IDS_PROPOSAL_NAME, k + 1, count, reads);
         if (paint.DoModal(Sheet()) != IDOK)
             continue;
         AddPaintedTemplate(paint.m_strTemplate, paint.m_strTitle);

@@ -131,6 +131,8 @@ TEST_F(PaintTitle, OpensCollapsedWithOkDisabledAndBothFieldsPainted)
         EXPECT_EQ(Visible(markers[i].swatch), basic) << markers[i].swatch;
     }
     EXPECT_FALSE(Visible(IDC_ADDITIONAL_MARKERS));
+    EXPECT_FALSE(Visible(IDC_PAINT_PROPOSAL)); // a title of the user's own choice is no proposal
+    EXPECT_FALSE(Visible(IDC_PAINT_SKIP_NOTE));
     // The focus selects the whole title; version 1 counts its line end too.
     EXPECT_EQ(Selection().cpMin, 0);
     EXPECT_GE(Selection().cpMax, 38);
@@ -403,6 +405,51 @@ TEST_F(PaintTitleDoubleByte, MarksCoverWholeCharacters)
         EXPECT_EQ(kLetters.at(FormatAt(IDC_PAINT_TITLE, position).crTextColor), letter) << position;
     Click(IDOK);
     EXPECT_EQ(m_dialog->m_strTemplate, "1. <Artist>\x91\xbd<Title> - Winamp");
+}
+
+// A proposal opens marked and named. Where a value is empty in its title, the marks cannot
+// show the whole template: OK keeps the proposal until the user marks anew.
+TEST_F(PaintTitle, AProposalSaysWhichItIsAndOkKeepsItWhereTheMarksCannotShowIt)
+{
+    const std::string proposal = "<Artist> - <Title> - P", name = "Proposal 2 of 3, reads 4 titles";
+    const struct {
+        std::string title;
+        std::vector<stPaintMark> marks;
+        std::string shown;
+    } rows[] = {
+        {"Ann - Song - P", {{0, 3, IDB_MARKER_ARTIST}, {6, 10, IDB_MARKER_TITLE}}, name},
+        {"Ann -  - P", {{0, 3, IDB_MARKER_ARTIST}}, name + "; OK keeps it as proposed: " + proposal},
+        {" -  - P", {}, name + "; OK keeps it as proposed: " + proposal},
+    };
+    const auto open = [this, &proposal, &name](const std::string& title, const std::vector<stPaintMark>& marks) {
+        m_owned = std::make_unique<CPaintTitleDlg>();
+        m_dialog = m_owned.get();
+        m_dialog->m_strTitle = title;
+        m_dialog->m_arrMarks = marks;
+        m_dialog->m_strProposal = proposal;
+        m_dialog->m_strProposalName = name;
+        ASSERT_NE(m_dialog->Create(nullptr), nullptr);
+        PumpMessages();
+    };
+    for (const auto& row : rows) {
+        open(row.title, row.marks);
+        EXPECT_TRUE(Visible(IDC_PAINT_PROPOSAL)) << row.title;
+        EXPECT_EQ(Text(IDC_PAINT_PROPOSAL), row.shown);
+        EXPECT_TRUE(Visible(IDC_PAINT_SKIP_NOTE));
+        EXPECT_EQ(Text(IDC_PAINT_SKIP_NOTE), "Cancel skips only this proposal.");
+        EXPECT_TRUE(Enabled(IDOK)) << row.title;
+        Click(IDOK);
+        EXPECT_TRUE(Closed()) << row.title;
+        EXPECT_EQ(m_dialog->m_strTemplate, proposal) << row.title;
+    }
+
+    // The user's own mark decides from then on, and the name says no more than the name.
+    open(rows[1].title, rows[1].marks);
+    Mark(0, 3, IDC_MARKER_TITLE);
+    EXPECT_EQ(Text(IDC_PAINT_PROPOSAL), name);
+    Click(IDOK);
+    EXPECT_EQ(m_dialog->m_strTemplate, "<Title> -  - P");
+    EXPECT_EQ(m_boxes.Count(), 0u);
 }
 
 TEST_F(PaintTitle, AModalRunHandsTheTemplateBack)

@@ -396,4 +396,59 @@ TEST_F(TemplatesPage, SuggestedTemplatesArePaintedForTheUserAndJoinTheListAsPain
     EXPECT_EQ(m_boxes.Last().text, LoadResString(IDS_SUGGEST_NOTHING));
 }
 
+// Each proposal opens on a title that can show it whole, not on its family's first: there
+// the empty Artist could not be marked, and OK would give " - <Title> - QewAmp". The dialog
+// says which proposal it is and that Cancel skips only this one.
+TEST_F(TemplatesPage, EachProposalOpensOnATitleThatShowsItWholeAndSaysWhichItIs)
+{
+    LoadLibraryA("RICHED32.DLL");
+    const std::vector<std::string> titles = {" - Song C - QewAmp", "Ann Lee - Song A - QewAmp",
+                                             "Bob Ray - Song B - QewAmp", "Stream: Radio Nord - Morning Show",
+                                             "Stream: Jazz FM - Late Jazz"};
+    const std::vector<stTemplateSuggestion> proposals = SuggestTemplates(titles);
+    ASSERT_FALSE(proposals.empty());
+    ASSERT_EQ(proposals.front().titles, (std::vector<int>{0, 1, 2}));
+    Open(titles);
+
+    struct Offer {
+        std::string title, name, note;
+        bool noteShown, okEnabled;
+    };
+    std::vector<Offer> offers;
+    Dialog::SetModalRunner([&](Dialog& dialog, HWND parent) -> INT_PTR {
+        auto& paint = dynamic_cast<CPaintTitleDlg&>(dialog);
+        EXPECT_NE(paint.Create(parent), nullptr);
+        PumpMessages();
+        char name[256] = {}, note[256] = {};
+        GetWindowTextA(paint.Item(IDC_PAINT_PROPOSAL), name, sizeof name);
+        GetWindowTextA(paint.Item(IDC_PAINT_SKIP_NOTE), note, sizeof note);
+        offers.push_back({paint.m_strTitle, name, note, IsWindowVisible(paint.Item(IDC_PAINT_SKIP_NOTE)) != FALSE,
+                          IsWindowEnabled(paint.Item(IDOK)) != FALSE});
+        SendMessageA(paint.Hwnd(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        PumpMessages();
+        return paint.Result();
+    });
+    Click(IDC_STEP3_SUGGEST);
+
+    ASSERT_EQ(offers.size(), proposals.size());
+    EXPECT_NE(offers.front().title, titles[0]);
+    std::vector<std::string> taken;
+    for (std::size_t k = 0; k < proposals.size(); ++k) {
+        const std::size_t reads = proposals[k].titles.size();
+        const std::string name = "Proposal " + std::to_string(k + 1) + " of " + std::to_string(proposals.size()) +
+                                 ", reads " + std::to_string(reads) + (reads == 1 ? " title" : " titles");
+        EXPECT_EQ(offers[k].name, name);
+        EXPECT_EQ(offers[k].note, "Cancel skips only this proposal.");
+        EXPECT_TRUE(offers[k].noteShown);
+        EXPECT_TRUE(offers[k].okEnabled);
+        taken.push_back(proposals[k].templateText);
+    }
+    // OK takes each proposal as proposed, so that every title reads, by its own proposal.
+    EXPECT_EQ(Column(IDC_STEP3_TEMPLATES, 1), taken);
+    for (int t = 0; t < 3; ++t)
+        EXPECT_EQ(Cell(IDC_STEP3_TITLES, t, 3), "1") << titles[static_cast<std::size_t>(t)];
+    EXPECT_EQ(Cell(IDC_STEP3_TITLES, 0, 2), "Artist=[] Title=[Song C]");
+    EXPECT_EQ(m_boxes.Count(), 0u);
+}
+
 } // namespace
