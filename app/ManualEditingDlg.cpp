@@ -4,8 +4,10 @@
 #include "framework/Guards.h"
 #include "framework/MessageBox.h"
 #include "framework/ResString.h"
+#include "platform/AnsiText.h"
 #include "res/resource.h"
 #include "rules/AllPlayersInfo.h"
+#include "rules/NulMark.h"
 
 #include <algorithm>
 #include <string_view>
@@ -25,8 +27,24 @@ BOOL CManualEditingDlg::OnInitDialog()
     WaitCursor wait; // the edit control takes seconds over a large file
     m_editRules.Attach(Hwnd(), IDC_EDIT_RULES);
     SendMessageA(m_editRules.Hwnd(), EM_SETLIMITTEXT, 0, 0); // no limit below the system's
-    m_editRules.SetText(m_strRepairText ? *m_strRepairText : m_pPlayers ? m_pPlayers->BuildText() : std::string());
+    ShowText(m_strRepairText ? *m_strRepairText : m_pPlayers ? m_pPlayers->BuildText() : std::string());
     return TRUE;
+}
+
+void CManualEditingDlg::ShowText(const std::string& text)
+{
+    stNulMarks marked = MarkNuls(text, Utf16ToAnsi, IsAnsiLeadByte);
+    m_strNulMark = std::move(marked.mark);
+    m_editRules.SetText(marked.text);
+}
+
+bool CManualEditingDlg::SelectNulMark(const std::string& text)
+{
+    const std::size_t at = FindCharacter(text, m_strNulMark, IsAnsiLeadByte);
+    if (at == std::string::npos)
+        return false;
+    Select(static_cast<int>(at), static_cast<int>(at + m_strNulMark.size()));
+    return true;
 }
 
 void CManualEditingDlg::OnShowWindow(bool show)
@@ -40,6 +58,8 @@ bool CManualEditingDlg::OnMessage(UINT message, WPARAM, LPARAM, INT_PTR& result)
     if (message != kCaretToStart)
         return false;
     result = TRUE;
+    if (!m_strNulMark.empty() && SelectNulMark(m_editRules.GetText()))
+        return true;
     if (CAllPlayersInfo check; m_strRepairText && check.ParseText(*m_strRepairText) != 0) {
         stParseError error;
         check.GetError(&error);
@@ -55,6 +75,12 @@ void CManualEditingDlg::OnOK()
 {
     WaitCursor wait;
     const std::string text = m_editRules.GetText();
+    // A mark is refused where the NUL would be: the reader takes any character in a comment.
+    if (!m_strNulMark.empty() && FindCharacter(text, m_strNulMark, IsAnsiLeadByte) != std::string::npos) {
+        ErrorBox(FormatResText(IDS_TEXT_HOLDS_NUL, m_strNulMark.c_str()), Hwnd());
+        SelectNulMark(text);
+        return;
+    }
     if (m_pPlayers->ParseText(text) == 0) {
         EndDialog(IDOK);
         return;
@@ -79,7 +105,12 @@ void CManualEditingDlg::SelectFault(const stParseError& error)
         start = static_cast<std::size_t>(line.data() - text.data()) + from;
         length = error.length < 0 ? line.size() - from : static_cast<std::size_t>(error.length);
     }
+    Select(static_cast<int>(start), static_cast<int>(start + length));
+}
+
+void CManualEditingDlg::Select(int start, int end)
+{
     m_editRules.Focus();
-    m_editRules.SetSel(static_cast<int>(start), static_cast<int>(start + length));
+    m_editRules.SetSel(start, end);
     m_editRules.ScrollCaret();
 }

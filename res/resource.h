@@ -93,6 +93,9 @@
 #define IDS_CHARACTERS_CONVERTED            388  // start-up: what the conversion makes "?"
 #define IDS_CHARACTERS_NOT_HELD             369  // start-up: characters the code page lacks
 #define IDS_SAVE_AS_FILTER                  370  // Save As file types, "|" between parts
+#define IDS_RULES_NOT_READ                  371  // OK on a file left unrepaired: repair it?
+#define IDS_RULES_NOT_READ_TARGET           372  // Save As onto the file left unrepaired
+#define IDS_TEXT_HOLDS_NUL                  373  // manual editor: NUL marks left in the text
 
 // Dialogs, controls, bitmaps and icons
 #define IDD_ABOUTBOX                        100

@@ -243,12 +243,9 @@ stConvertedText ConvertToRulesText(std::string_view bytes, const AnsiEncoder& to
         break;
     }
     if (units) {
-        // The reader ends the text at its first NUL; so does the edit control that shows it.
-        units->resize(std::min(units->size(), units->find(u'\0')));
         if (!toAnsi(*units, converted.text))
             converted.lost = LostCharacters(*units, toAnsi);
     }
-    converted.text.resize(std::min(converted.text.size(), converted.text.find('\0')));
     if (LineEndsOf(converted.text) != LineEnds::CrLf)
         converted.text = CrLfLineEnds(converted.text);
     return converted;

@@ -38,7 +38,7 @@ stTextEncoding DetectEncoding(std::string_view bytes);
 std::size_t FindLoneBreak(std::string_view line);
 
 struct stConvertedText {
-    std::string text;           // ANSI with CR LF line ends, up to the first NUL as the reader takes it
+    std::string text;           // ANSI with CR LF line ends; a NUL stays, for the reader to refuse
     std::vector<char32_t> lost; // characters that the code page could not hold, each once, in text order
 };
 

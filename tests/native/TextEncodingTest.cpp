@@ -128,8 +128,9 @@ TEST(TextEncoding, ConvertsToRulesTextAndNamesWhatTheCodePageCannotHold)
         {"UTF-16 LE without a mark", Utf16("; caf%\r\n[A]\r\n", false, false), "; caf\xE9\r\n[A]\r\n", {}},
         {"UTF-16 BE without a mark", Utf16("; R\n[A]\n", true, false), "; R\r\n[A]\r\n", {}},
         {"every lone LF and CR made CR LF", "; a\nb\r\nc\rd\r\r\n", "; a\r\nb\r\nc\r\nd\r\n\r\n", {}},
-        {"UTF-16 ends at its NUL", Utf16(std::string("[A]\r\n\0[B]", 9), false), "[A]\r\n", {}},
-        {"ANSI ends at its NUL", std::string("[A]\r\n\0[B]\n", 10), "[A]\r\n", {}},
+        // Cut at a NUL, the text would lose what follows it on the next save.
+        {"UTF-16 keeps its NUL", Utf16(std::string("[A]\r\n\0[B]", 9), false), std::string("[A]\r\n\0[B]", 9), {}},
+        {"ANSI keeps its NUL", std::string("[A]\r\n\0[B]\n", 10), std::string("[A]\r\n\0[B]\n", 10), {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

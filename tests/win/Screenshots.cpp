@@ -26,7 +26,22 @@
 
 namespace {
 
-class Screenshots : public HostFixture {};
+// The main dialog shows the rules file's path, so the host is where a user's would be;
+// a rules file already there is left alone, and the pictures show a temporary folder.
+class Screenshots : public HostFixture {
+protected:
+    void SetUp() override
+    {
+        HostFixture::SetUp();
+        const std::string folder = "C:\\Program Files\\Quorvel";
+        CreateDirectoryA(folder.c_str(), nullptr);
+        if (GetFileAttributesA((folder + "\\Players.txt").c_str()) != INVALID_FILE_ATTRIBUTES)
+            return;
+        RemoveDirectoryA(m_folder.c_str());
+        m_folder = folder;
+        m_rulesPath = m_folder + "\\Players.txt";
+    }
+};
 
 TEST_F(Screenshots, OfEveryDialog)
 {
