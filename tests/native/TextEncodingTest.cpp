@@ -130,7 +130,7 @@ TEST(TextEncoding, ConvertsToRulesTextAndNamesWhatTheCodePageCannotHold)
         {"every lone LF and CR made CR LF", "; a\nb\r\nc\rd\r\r\n", "; a\r\nb\r\nc\r\nd\r\n\r\n", {}},
         // Cut at a NUL, the text would lose what follows it on the next save.
         {"UTF-16 keeps its NUL", Utf16(std::string("[A]\r\n\0[B]", 9), false), std::string("[A]\r\n\0[B]", 9), {}},
-        {"ANSI keeps its NUL", std::string("[A]\r\n\0[B]\n", 10), std::string("[A]\r\n\0[B]\n", 10), {}},
+        {"ANSI keeps its NUL", std::string("[A]\r\n\0[B]\n", 10), std::string("[A]\r\n\0[B]\r\n", 11), {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
