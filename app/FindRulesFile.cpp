@@ -55,7 +55,7 @@ bool OfferRepair(const CAllPlayersInfo& players, const std::string& path, std::s
     std::string message = FormatText("%s\n%s%u", LoadResString(static_cast<UINT>(error.code)).c_str(),
                                      LoadResString(IDS_LINE).c_str(), static_cast<unsigned>(error.line + 1)) +
                           "\n" + LoadResString(IDS_FILE) + path;
-    // The loader keeps only the text up to its first NUL; the encoding needs the bytes.
+    // The collection keeps only what it could read; the encoding and the repair need the bytes.
     std::string bytes;
     stErrorInfo readError;
     if (ReadWholeFile(path, bytes, readError, "AllPlayersInfo") != 0) {
