@@ -55,7 +55,7 @@ bool OfferRepair(const CAllPlayersInfo& players, const std::string& path, std::s
     std::string message = FormatText("%s\n%s%u", LoadResString(static_cast<UINT>(error.code)).c_str(),
                                      LoadResString(IDS_LINE).c_str(), static_cast<unsigned>(error.line + 1)) +
                           "\n" + LoadResString(IDS_FILE) + path;
-    // The loader keeps only the text up to its first NUL; the encoding needs the bytes.
+    // The collection keeps only what it could read; the encoding and the repair need the bytes.
     std::string bytes;
     stErrorInfo readError;
     if (ReadWholeFile(path, bytes, readError, "AllPlayersInfo") != 0) {
@@ -71,6 +71,37 @@ bool OfferRepair(const CAllPlayersInfo& players, const std::string& path, std::s
         return false;
     repairText = converted.text;
     return true;
+}
+
+enum class Utf8Answer { ReadAsIs, Converted, Repair };
+
+// A file that loads but looks like UTF-8 text loads garbled: every character beyond ASCII
+// reads as two or more. It is the one file that loads and still gets a question: convert it
+// as a file with a UTF-8 mark is converted, or read it as it is. A converted text that the
+// reader refuses (the code page's "?" can make two names one) goes to the repair editor.
+Utf8Answer OfferUtf8Conversion(CAllPlayersInfo& players, const std::string& path, std::string& repairText)
+{
+    std::string bytes;
+    stErrorInfo readError;
+    if (ReadWholeFile(path, bytes, readError, "AllPlayersInfo") != 0)
+        return Utf8Answer::ReadAsIs; // gone since it was read: what was read stays
+    const stTextEncoding encoding = DetectEncoding(bytes);
+    if (encoding.form != TextForm::Utf8)
+        return Utf8Answer::ReadAsIs;
+    const stConvertedText converted = ConvertToRulesText(bytes, Utf16ToAnsi);
+    // Where the ANSI code page is UTF-8 itself, there is nothing to convert.
+    if (converted.text == bytes)
+        return Utf8Answer::ReadAsIs;
+    std::string message = LoadResString(IDS_FILE) + path + EncodingNote(IDS_FILE_ENCODING, bytes);
+    if (!converted.lost.empty())
+        message += "\n" + FormatResText(IDS_CHARACTERS_CONVERTED, CharacterNames(converted.lost).c_str());
+    message += "\n\n" + LoadResString(IDS_CONVERT_UTF8);
+    if (AppMessageBox(message, MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return Utf8Answer::ReadAsIs;
+    if (players.ParseText(converted.text) == 0)
+        return Utf8Answer::Converted;
+    repairText = converted.text;
+    return Utf8Answer::Repair;
 }
 
 } // namespace
@@ -111,6 +142,11 @@ int FindRulesFile(stErrorInfo* error, CAllPlayersInfo& players, RulesFileSink& s
         sink.RulesToRepair(rulesPath, repairText);
         return kRepairRulesFile;
     }
-    sink.RulesLoaded(rulesPath);
+    std::string repairText;
+    switch (OfferUtf8Conversion(players, rulesPath, repairText)) {
+    case Utf8Answer::ReadAsIs: sink.RulesLoaded(rulesPath); return 0;
+    case Utf8Answer::Converted: sink.RulesConverted(rulesPath); return 0;
+    case Utf8Answer::Repair: sink.RulesToRepair(rulesPath, repairText); return kRepairRulesFile;
+    }
     return 0;
 }

@@ -13,6 +13,8 @@ public:
     virtual ~RulesFileSink() = default;
     virtual void ShowRulesPath(const std::string& path) = 0;   // before loading
     virtual void RulesLoaded(const std::string& path) = 0;     // after a successful load
+    // After a load converted on the user's word: the collection differs from the file.
+    virtual void RulesConverted(const std::string& path) = 0;
     // After a failed parse that the user chose to repair: the file and the text to repair.
     virtual void RulesToRepair(const std::string& path, const std::string& text) = 0;
 };

@@ -28,7 +28,14 @@ protected:
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
 private:
+    // Every text the editor shows goes through here: the control would end it at a NUL.
+    void ShowText(const std::string& text);
+    // The first NUL mark left in the text selected; false when none is left.
+    bool SelectNulMark(const std::string& text);
     void SelectFault(const stParseError& error);
+    void Select(int start, int end);
 
     std::optional<std::string> m_strRepairText;
+    // What stands for a NUL in the shown text; empty when the text held none.
+    std::string m_strNulMark;
 };

@@ -2,6 +2,7 @@
 
 #include "app/AboutDlg.h"
 #include "app/ManualEditingDlg.h"
+#include "app/RunningPlayersDlg.h"
 #include "framework/ErrorReport.h"
 #include "framework/Guards.h"
 #include "framework/MessageBox.h"
@@ -14,6 +15,27 @@
 namespace {
 // Sent to itself once shown, so that the manual editor opens over the main window.
 constexpr UINT kRepairRules = WM_APP + 1;
+
+std::string FullPath(const std::string& path)
+{
+    std::string full(MAX_PATH, '\0');
+    for (;;) {
+        const DWORD n = GetFullPathNameA(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+        if (n == 0)
+            return path;
+        if (n < full.size()) {
+            full.resize(n);
+            return full;
+        }
+        full.resize(n);
+    }
+}
+
+// Names are compared as the file system does, without regard to case.
+bool SamePath(const std::string& a, const std::string& b)
+{
+    return lstrcmpiA(FullPath(a).c_str(), FullPath(b).c_str()) == 0;
+}
 } // namespace
 
 CQuorvelExtPlrWizardDlg::CQuorvelExtPlrWizardDlg()
@@ -55,7 +77,6 @@ BOOL CQuorvelExtPlrWizardDlg::OnInitDialog()
     if (result != 0 && result != kRepairRulesFile)
         ShowErrorInfo(&error, Hwnd());
     m_listPlayers.SetCurSel(0);
-    m_bModified = false;
     EnableButtons();
     return TRUE;
 }
@@ -72,11 +93,17 @@ void CQuorvelExtPlrWizardDlg::RulesLoaded(const std::string& path)
     FillPlayerList();
 }
 
+void CQuorvelExtPlrWizardDlg::RulesConverted(const std::string& path)
+{
+    RulesLoaded(path);
+    m_bModified = true; // the file still holds what it held: OK asks to save the conversion
+}
+
 void CQuorvelExtPlrWizardDlg::RulesToRepair(const std::string& path, const std::string& text)
 {
     m_strRulesPath = path;
     m_bLoadFailed = true;
-    m_strRepairText = text;
+    m_strUnreadRules = text;
     m_bRepairOnShow = true;
     // The failed parse leaves what it read so far; the list is empty, and so is the collection.
     *m_pPlayers = CAllPlayersInfo();
@@ -110,7 +137,17 @@ void CQuorvelExtPlrWizardDlg::EnableButtons()
 
 int CQuorvelExtPlrWizardDlg::SaveRules()
 {
-    if (m_pPlayers->SaveToFile(m_strRulesPath) == 0) {
+    return SaveRulesTo(m_strRulesPath);
+}
+
+int CQuorvelExtPlrWizardDlg::SaveRulesTo(const std::string& path)
+{
+    // Only a repair may take the place of a file that could not be read.
+    if (m_strUnreadRules && SamePath(path, m_strRulesPath)) {
+        ErrorBox(FormatResText(IDS_RULES_NOT_READ_TARGET, path.c_str()), Hwnd());
+        return -1;
+    }
+    if (m_pPlayers->SaveToFile(path) == 0) {
         m_bLoadFailed = false;
         return 0;
     }
@@ -135,9 +172,11 @@ bool CQuorvelExtPlrWizardDlg::OnCommand(int id, int code)
     case IDC_DELETE_TEMPLATE:
         OnDelete();
         return true;
+    case IDC_RUNNING_PLAYERS:
+        OnRunningPlayers();
+        return true;
     case IDC_EDIT_MANUALLY:
-        // Until something changes, the file that failed to load is still the one to repair.
-        OnManualEditing(m_bLoadFailed && !m_bModified ? &m_strRepairText : nullptr);
+        OnManualEditing();
         return true;
     case IDC_LIST_PLAYERS:
         if (code == LBN_SELCHANGE)
@@ -154,12 +193,14 @@ bool CQuorvelExtPlrWizardDlg::OnCommand(int id, int code)
     }
 }
 
-void CQuorvelExtPlrWizardDlg::OnAddTemplate()
+void CQuorvelExtPlrWizardDlg::OnAddTemplate(const stTeachRequest* taught)
 {
     auto player = std::make_unique<CPlayerInfo>();
     CCi_wizard wizard(false);
     wizard.m_pPlayerInfo = player.get();
     wizard.m_pAllPlayersInfo = m_pPlayers.get();
+    if (taught)
+        wizard.StartAtCapture(taught->wndClass, taught->titles);
     if (wizard.DoModal(Hwnd()) == CCi_wizard::kFinished) {
         const std::string name = player->GetName();
         m_pPlayers->AddPlayer(std::move(player));
@@ -170,7 +211,7 @@ void CQuorvelExtPlrWizardDlg::OnAddTemplate()
     EnableButtons();
 }
 
-void CQuorvelExtPlrWizardDlg::OnEditTemplate()
+void CQuorvelExtPlrWizardDlg::OnEditTemplate(const stTeachRequest* taught)
 {
     const int i = m_listPlayers.GetCurSel();
     if (i < 0 || i >= m_pPlayers->GetPlayerCount()) {
@@ -184,6 +225,8 @@ void CQuorvelExtPlrWizardDlg::OnEditTemplate()
     wizard.m_pAllPlayersInfo = m_pPlayers.get();
     for (const auto& entry : listed.m_arrFormats)
         wizard.m_FormatInfos.push_back(std::make_unique<CFormatInfo>(*entry));
+    if (taught)
+        wizard.StartAtTemplates(taught->titles);
     if (wizard.DoModal(Hwnd()) == CCi_wizard::kFinished && !player->IsEqual(listed)) {
         const std::string name = player->GetName();
         m_pPlayers->SetPlayer(i, std::move(player));
@@ -193,6 +236,20 @@ void CQuorvelExtPlrWizardDlg::OnEditTemplate()
         m_bModified = true;
     }
     EnableButtons();
+}
+
+void CQuorvelExtPlrWizardDlg::OnRunningPlayers()
+{
+    CRunningPlayersDlg view(*m_pPlayers);
+    if (view.DoModal(Hwnd()) != IDOK)
+        return;
+    const stTeachRequest& taught = view.Request();
+    if (taught.player < 0) {
+        OnAddTemplate(&taught);
+        return;
+    }
+    m_listPlayers.SetCurSel(taught.player);
+    OnEditTemplate(&taught);
 }
 
 void CQuorvelExtPlrWizardDlg::OnDelete()
@@ -212,24 +269,27 @@ void CQuorvelExtPlrWizardDlg::OnDelete()
     EnableButtons();
 }
 
-// With a repair text the editor opens on it, over an empty collection: whatever it accepts
-// is a change, and its first player is selected as after a load.
-void CQuorvelExtPlrWizardDlg::OnManualEditing(const std::string* repairText)
+// While the file is unread the editor opens on its text with the players added since at its
+// end: whatever it accepts is a change, and the first player is selected as after a load.
+void CQuorvelExtPlrWizardDlg::OnManualEditing()
 {
     auto backup = std::make_unique<CAllPlayersInfo>();
     *backup = *m_pPlayers;
-    const int i = repairText ? 0 : m_listPlayers.GetCurSel();
+    const bool repair = m_strUnreadRules.has_value();
+    const int i = m_listPlayers.GetCurSel();
 
     CManualEditingDlg editor;
     editor.m_pPlayers = m_pPlayers.get();
-    if (repairText)
-        editor.SetRepairText(*repairText);
+    if (repair)
+        editor.SetRepairText(m_pPlayers->AppendPlayersText(*m_strUnreadRules));
     if (editor.DoModal(Hwnd()) == IDOK) {
         WaitCursor wait;
-        if (m_pPlayers->BuildText() != backup->BuildText()) {
+        if (repair || m_pPlayers->BuildText() != backup->BuildText()) {
+            m_strUnreadRules.reset();
             m_bModified = true;
             FillPlayerList();
-            m_listPlayers.SetCurSel(i < m_pPlayers->GetPlayerCount() ? i : 0);
+            // The first entry also when none was selected, so that Edit and Delete apply to it.
+            m_listPlayers.SetCurSel(!repair && i >= 0 && i < m_pPlayers->GetPlayerCount() ? i : 0);
         }
     } else {
         // The reader does not restore what a rejected text left in the collection.
@@ -248,6 +308,10 @@ void CQuorvelExtPlrWizardDlg::OnOK()
 {
     if (!m_bModified) {
         Close();
+        return;
+    }
+    if (m_strUnreadRules) {
+        OfferRepairBeforeSave();
         return;
     }
     // Without a host there is no file to name in the question; the user names one.
@@ -270,6 +334,25 @@ void CQuorvelExtPlrWizardDlg::OnOK()
     }
 }
 
+// Saved over the file that could not be read, the players added since would take the place
+// of every player in it: they go into its text in the editor, or to another file.
+void CQuorvelExtPlrWizardDlg::OfferRepairBeforeSave()
+{
+    switch (AppMessageBox(FormatResText(IDS_RULES_NOT_READ, m_strRulesPath.c_str()), MB_YESNOCANCEL | MB_ICONQUESTION,
+                          Hwnd())) {
+    case IDYES:
+        OnManualEditing();
+        if (!m_strUnreadRules)
+            OnOK(); // repaired, it is saved as any change is
+        break;
+    case IDNO:
+        SaveAs();
+        break;
+    default:
+        break;
+    }
+}
+
 void CQuorvelExtPlrWizardDlg::SaveAs()
 {
     stErrorInfo error;
@@ -279,10 +362,13 @@ void CQuorvelExtPlrWizardDlg::SaveAs()
         ShowErrorInfo(&error, Hwnd());
         return;
     }
+    // The chosen file becomes the rules file only once saved: after a failure the next OK
+    // asks again where to save, not whether to save in a file that cannot be written.
+    if (SaveRulesTo(*path) != 0)
+        return;
     m_strRulesPath = *path;
     m_editPath.SetText(m_strRulesPath);
-    if (SaveRules() == 0)
-        Close();
+    Close();
 }
 
 // A rules file that failed to load and was not saved since ends the program as the failed
@@ -345,7 +431,7 @@ bool CQuorvelExtPlrWizardDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lPar
         result = TRUE;
         return true;
     case kRepairRules:
-        OnManualEditing(&m_strRepairText);
+        OnManualEditing();
         result = TRUE;
         return true;
     default:

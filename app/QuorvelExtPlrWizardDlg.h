@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/FindRulesFile.h"
@@ -8,6 +9,7 @@
 #include "framework/Dialog.h"
 
 class CAllPlayersInfo;
+struct stTeachRequest;
 
 // The program's main window: the players of the rules file and the commands on them.
 class CQuorvelExtPlrWizardDlg : public Dialog, private RulesFileSink {
@@ -36,13 +38,18 @@ protected:
 private:
     void ShowRulesPath(const std::string& path) override;
     void RulesLoaded(const std::string& path) override;
+    void RulesConverted(const std::string& path) override;
     void RulesToRepair(const std::string& path, const std::string& text) override;
 
-    void OnAddTemplate();
-    void OnEditTemplate();
+    // With a request from the running players view, the wizard goes on from what it saw.
+    void OnAddTemplate(const stTeachRequest* taught = nullptr);
+    void OnEditTemplate(const stTeachRequest* taught = nullptr);
+    void OnRunningPlayers();
     void OnDelete();
-    void OnManualEditing(const std::string* repairText);
+    void OnManualEditing();
+    void OfferRepairBeforeSave();
     void SaveAs();
+    int SaveRulesTo(const std::string& path);
     void Close();
     void OnAbout();
     void OnQuit();
@@ -52,9 +59,10 @@ private:
     // The rules file failed to load at start-up and has not been saved since.
     bool m_bLoadFailed = false;
     std::string m_strRulesPath;
-    // The text of the file that failed to load, which the manual editor opens on until
-    // something changes; first once the main window is shown.
-    std::string m_strRepairText;
+    // The text of the rules file that failed to load, until the manual editor takes it
+    // repaired. Till then the collection holds only the players added since, and the file
+    // is never saved over: the editor opens on this text with them appended.
+    std::optional<std::string> m_strUnreadRules;
     bool m_bRepairOnShow = false;
     std::unique_ptr<CAllPlayersInfo> m_pPlayers;
     Edit m_editPath;

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "rules/AllPlayersInfo.h"
+#include "rules/TextEncoding.h"
 #include "rules/TitleParser.h"
 
 namespace {
@@ -225,6 +226,19 @@ void BM_BareFindLoop(benchmark::State& state)
 
 } // namespace
 
+// What the start-up adds to a load: the file's encoding looked at, for a rules file and for
+// one with a character beyond ASCII in UTF-8 (which is decoded whole to be known as UTF-8).
+void BM_DetectEncoding(benchmark::State& state)
+{
+    std::string text = MakeRules(static_cast<int>(state.range(0)));
+    if (state.range(1) != 0)
+        text.insert(0, "; Caf\xC3\xA9\r\n");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(DetectEncoding(text));
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
+}
+
+BENCHMARK(BM_DetectEncoding)->Args({120000, 0})->Args({120000, 1})->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SplitCrLf)->Arg(100)->Arg(10000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SplitCrLfToStrings)->Arg(100)->Arg(10000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ParseText)->Arg(100)->Arg(10000)->Arg(1000000)->Unit(benchmark::kMicrosecond);

@@ -1,20 +1,25 @@
 #include "cli/PlayersCheck.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <istream>
 #include <iterator>
 #include <ostream>
 #include <string_view>
 
+#include "cli/DesktopWindows.h"
 #include "platform/AnsiText.h"
 #include "platform/FileIo.h"
 #include "platform/FormatText.h"
 #include "platform/ParseError.h"
 #include "res/StringTable.h"
+#include "res/resource.h"
 #include "res/version.h"
 #include "rules/AllPlayersInfo.h"
 #include "rules/DispNameSupported.h"
 #include "rules/RulesChecks.h"
+#include "rules/RunningPlayers.h"
+#include "rules/TextEncoding.h"
 #include "rules/TpParameter.h"
 
 namespace {
@@ -41,7 +46,10 @@ constexpr const char* kHelp =
     "                  CLASS<TAB>TITLE, and print which section and template read each:\n"
     "                  NAME<TAB>TEMPLATE-LINE<TAB>Tag=value..., or - when none does\n"
     "  --class CLASS   every title has this window class; input lines are titles alone\n"
-    "  --json          print each result of --titles as one JSON object a line\n"
+    "  --windows       try the titles of the windows on the desktop now, one line per\n"
+    "                  window that a section names or reads, as --titles prints them\n"
+    "                  (Windows only)\n"
+    "  --json          print each result of --titles or --windows as one JSON object a line\n"
     "  --help          print this help and exit\n"
     "  --version       print the version and exit\n"
     "\n"
@@ -57,6 +65,7 @@ struct Options {
     std::string titles;
     bool haveClass = false;
     std::string wndClass;
+    bool windows = false;
     std::vector<std::string> files;
 };
 
@@ -108,6 +117,8 @@ int ParseArguments(const std::vector<std::string>& args, Options& options, std::
         } else if (name == "--titles") {
             options.haveTitles = true;
             options.titles = value;
+        } else if (name == "--windows") {
+            options.windows = true;
         } else if (name == "--class") {
             options.haveClass = true;
             options.wndClass = value;
@@ -117,6 +128,17 @@ int ParseArguments(const std::vector<std::string>& args, Options& options, std::
     }
     if (options.files.empty())
         return UsageError(err, "no rules file given");
+    if (options.windows) {
+        if (options.haveTitles || options.haveClass)
+            return UsageError(err, "--windows tries the desktop's titles, not --titles or --class");
+        if (options.files.size() != 1)
+            return UsageError(err, "--windows tries one rules file");
+        if (!HasDesktopWindows()) {
+            err << kProgram << ": --windows needs Windows\n";
+            return kTrouble;
+        }
+        return -1;
+    }
     if (!options.haveTitles && (options.haveClass || options.json))
         return UsageError(err, "--class and --json go with --titles");
     if (options.haveTitles && options.files.size() != 1)
@@ -135,7 +157,10 @@ std::string SystemMessage(const stErrorInfo& info)
 
 int IoError(std::ostream& err, const std::string& path, const stErrorInfo& info)
 {
-    err << kProgram << ": " << path << ": " << SystemMessage(info) << "\n";
+    // Windows refuses to open a folder as a file with "access denied", which hides the cause.
+    std::error_code ignored;
+    err << kProgram << ": " << path << ": "
+        << (std::filesystem::is_directory(path, ignored) ? "is a directory" : SystemMessage(info)) << "\n";
     return kTrouble;
 }
 
@@ -144,7 +169,17 @@ struct RulesFile {
     std::string path;
     std::string text;
     std::vector<std::string_view> lines;
+    // Saved so that the reader sees one line (LF line ends, UTF-16): a line is shown up to
+    // its first line break.
+    bool oneLine = false;
 };
+
+// A control byte as compilers show one, <U+000A>; other bytes as they are.
+std::string Shown(char c)
+{
+    const auto byte = static_cast<unsigned char>(c);
+    return (byte < 0x20 && c != '\t') || byte == 0x7F ? FormatText("<U+%04X>", byte) : std::string(1, c);
+}
 
 // FILE:LINE:COLUMN: KIND: MESSAGE, then the line and a marker under the range, as compilers
 // print them. A length of -1 marks the whole line; a line past the last one is not shown.
@@ -155,19 +190,25 @@ void PrintDiagnostic(std::ostream& err, const RulesFile& file, int line, int sta
     err << file.path << ':' << line + 1 << ':' << column + 1 << ": " << kind << ": " << message << '\n';
     if (line < 0 || static_cast<std::size_t>(line) >= file.lines.size())
         return;
-    // A lone CR or LF belongs to a line; shown, it would break it. A file with LF line ends
-    // is one line, of which the first is enough.
-    std::string_view shown = file.lines[static_cast<std::size_t>(line)];
-    shown = shown.substr(0, std::min(shown.find('\r'), shown.find('\n')));
-    const std::size_t from = std::min(static_cast<std::size_t>(column), shown.size());
-    const std::size_t to = length < 0 ? shown.size() : std::min(from + static_cast<std::size_t>(length), shown.size());
-    std::string marker;
-    // Tabs stay tabs so that the marker lines up however wide they are shown.
-    for (std::size_t i = 0; i < from; ++i)
-        marker += shown[i] == '\t' ? '\t' : ' ';
-    marker += '^';
-    if (to > from + 1)
-        marker.append(to - from - 1, '~');
+    std::string_view text = file.lines[static_cast<std::size_t>(line)];
+    if (file.oneLine)
+        text = text.substr(0, std::min(text.find('\r'), text.find('\n')));
+    const std::size_t from = std::min(static_cast<std::size_t>(column), text.size());
+    const std::size_t to = length < 0 ? text.size() : std::min(from + static_cast<std::size_t>(length), text.size());
+    std::string shown, marker;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::string byte = Shown(text[i]);
+        shown += byte;
+        if (i >= std::max(to, from + 1))
+            continue;
+        // Tabs stay tabs so that the marker lines up however wide they are shown.
+        const char mark = i < from ? (text[i] == '\t' ? '\t' : ' ') : '~';
+        marker.append(byte.size(), mark);
+        if (i == from)
+            marker[marker.size() - byte.size()] = '^';
+    }
+    if (from == text.size())
+        marker += '^';
     err << shown << '\n' << marker << '\n';
 }
 
@@ -214,30 +255,72 @@ int PrintWarnings(std::ostream& err, const RulesFile& file, const CAllPlayersInf
     return count;
 }
 
+std::string EncodingSentenceOf(const stTextEncoding& encoding)
+{
+    return EncodingSentence(IDS_FILE_ENCODING, encoding, MessageText);
+}
+
+// The reader ends a line at CR LF only: a lone LF or CR is part of it, and what follows it,
+// though an editor shows it on a line of its own, is read as the rest of that line. Only a
+// text in bytes is gone through: in UTF-16 every break is apart from its NUL.
+int WarnLoneBreaks(std::ostream& err, const RulesFile& file, const stTextEncoding& encoding)
+{
+    if (encoding.lineEnds != LineEnds::Mixed || encoding.form == TextForm::Utf16Le ||
+        encoding.form == TextForm::Utf16Be)
+        return 0;
+    int count = 0;
+    for (std::size_t i = 0; i < file.lines.size(); ++i)
+        if (const std::size_t at = FindLoneBreak(file.lines[i]); at != std::string_view::npos) {
+            PrintDiagnostic(err, file, static_cast<int>(i), static_cast<int>(at), 1, "warning",
+                            "line break inside a line: the text after it belongs to this line");
+            ++count;
+        }
+    return count;
+}
+
+// Reads the file's text for the lines that the diagnostics show, as the reader keeps none.
+int ReadLines(RulesFile& file, stTextEncoding& encoding, stErrorInfo& info)
+{
+    if (ReadWholeFile(file.path, file.text, info, kProgram) != 0)
+        return -1;
+    file.lines = SplitRulesLines(file.text);
+    encoding = DetectEncoding(file.text);
+    file.oneLine = encoding.lineEnds == LineEnds::LfOnly || encoding.form == TextForm::Utf16Le ||
+                   encoding.form == TextForm::Utf16Be;
+    return 0;
+}
+
 // Checks one file into players: kValid, kInvalid or kTrouble. loaded tells whether the
 // players may be used, which with --werror they may be though the file counts as invalid.
-// The wizard's own loading gives the verdict; the text is read once more for the lines that
-// the diagnostics show, as the reader keeps none.
+// The wizard's own loading gives the verdict, and its message: the reader's, then how the
+// file was saved when not as a rules file.
 int CheckFile(const Options& options, RulesFile& file, CAllPlayersInfo& players, bool& loaded, std::ostream& err)
 {
     loaded = false;
+    stTextEncoding encoding;
     if (players.LoadFromFile(file.path) != 0) {
         stParseError error;
         players.GetError(&error);
         if (error.code == kParseErrorSystem)
             return IoError(err, file.path, error.sysError);
         stErrorInfo ignored;
-        if (ReadWholeFile(file.path, file.text, ignored, kProgram) == 0)
-            file.lines = SplitRulesLines(file.text);
+        ReadLines(file, encoding, ignored);
         PrintDiagnostic(err, file, error.line, error.start, error.length, "error", MessageText(error.code));
+        if (const std::string sentence = EncodingSentenceOf(encoding); !sentence.empty())
+            err << file.path << ": note: " << sentence << '\n';
+        WarnLoneBreaks(err, file, encoding);
         return kInvalid;
     }
     stErrorInfo info;
-    if (ReadWholeFile(file.path, file.text, info, kProgram) != 0)
+    if (ReadLines(file, encoding, info) != 0)
         return IoError(err, file.path, info);
-    file.lines = SplitRulesLines(file.text);
     loaded = true;
-    const int warnings = PrintWarnings(err, file, players);
+    int warnings = PrintWarnings(err, file, players) + WarnLoneBreaks(err, file, encoding);
+    // A file that loads but looks like UTF-8 reads each character beyond ASCII as several.
+    if (encoding.form == TextForm::Utf8) {
+        err << file.path << ": warning: " << EncodingSentenceOf(encoding) << '\n';
+        ++warnings;
+    }
     return options.werror && warnings > 0 ? kInvalid : kValid;
 }
 
@@ -261,16 +344,6 @@ std::string JsonString(const std::string& text)
     return json + '"';
 }
 
-// The tags of a match: every result but the parts that carry none.
-std::vector<const CTpParameter*> Tags(const stTitleMatch& match)
-{
-    std::vector<const CTpParameter*> tags;
-    for (const CTpParameter& result : match.results)
-        if (!IsNotActualParameterName(result.m_strName))
-            tags.push_back(&result);
-    return tags;
-}
-
 void PrintMatch(std::ostream& out, const Options& options, const CAllPlayersInfo& players,
                 const std::vector<stPlayerLines>& places, const std::string& wndClass, const std::string& title,
                 const stTitleMatch& match)
@@ -285,7 +358,7 @@ void PrintMatch(std::ostream& out, const Options& options, const CAllPlayersInfo
             return;
         }
         out << players.GetPlayerName(match.player) << '\t' << line;
-        for (const CTpParameter* tag : Tags(match))
+        for (const CTpParameter* tag : MatchTags(match))
             out << '\t' << tag->m_strName << '=' << tag->m_strValue;
         out << '\n';
         return;
@@ -297,7 +370,7 @@ void PrintMatch(std::ostream& out, const Options& options, const CAllPlayersInfo
     }
     out << ",\"name\":" << JsonString(players.GetPlayerName(match.player)) << ",\"line\":" << line << ",\"tags\":{";
     const char* separator = "";
-    for (const CTpParameter* tag : Tags(match)) {
+    for (const CTpParameter* tag : MatchTags(match)) {
         out << separator << JsonString(tag->m_strName) << ':' << JsonString(tag->m_strValue);
         separator = ",";
     }
@@ -315,6 +388,9 @@ int TryTitles(const Options& options, const RulesFile& file, const CAllPlayersIn
         if (ReadWholeFile(options.titles, text, info, kProgram) != 0)
             return IoError(err, options.titles, info);
     }
+    // An editor's UTF-8 mark is no part of the first title.
+    if (text.starts_with("\xEF\xBB\xBF"))
+        text.erase(0, 3);
     const std::vector<stPlayerLines> places = FindPlayerLines(file.text);
     CTitleLookup lookup(players);
     int number = 0;
@@ -343,6 +419,17 @@ int TryTitles(const Options& options, const RulesFile& file, const CAllPlayersIn
     return kValid;
 }
 
+// The rows of the running players view, without the windows that no section names or reads.
+int TryWindows(const Options& options, const RulesFile& file, const CAllPlayersInfo& players, std::ostream& out)
+{
+    CRunningPlayers view(players);
+    view.Update(DesktopWindows(), false);
+    const std::vector<stPlayerLines> places = FindPlayerLines(file.text);
+    for (const CRunningPlayers::stRow& row : view.Rows())
+        PrintMatch(out, options, players, places, row.wndClass, row.title, row.reading.match);
+    return kValid;
+}
+
 } // namespace
 
 int RunPlayersCheck(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err)
@@ -362,6 +449,8 @@ int RunPlayersCheck(const std::vector<std::string>& args, std::istream& in, std:
         status = std::max(status, CheckFile(options, file, players, loaded, err));
         if (options.haveTitles && loaded)
             status = std::max(status, TryTitles(options, file, players, in, out, err));
+        if (options.windows && loaded)
+            status = std::max(status, TryWindows(options, file, players, out));
     }
     return status;
 }

@@ -100,12 +100,16 @@ int ListView::ClientWidth() const
     return rect.right - rect.left;
 }
 
-int ListView::InsertItem(int index, const std::string& text) const
+int ListView::InsertItem(int index, const std::string& text, int image) const
 {
     LVITEMA item{};
     item.mask = LVIF_TEXT;
     item.iItem = index;
     item.pszText = const_cast<char*>(text.c_str());
+    if (image >= 0) {
+        item.mask |= LVIF_IMAGE;
+        item.iImage = image;
+    }
     return static_cast<int>(Send(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
 }
 
@@ -247,6 +251,14 @@ int ListView::FindText(int column, const std::string& text) const
 {
     for (int i = 0, n = GetItemCount(); i < n; ++i)
         if (GetItemText(i, column) == text)
+            return i;
+    return -1;
+}
+
+int ListView::FindData(LPARAM data) const
+{
+    for (int i = 0, n = GetItemCount(); i < n; ++i)
+        if (GetItemData(i) == data)
             return i;
     return -1;
 }

@@ -87,8 +87,8 @@ public:
 
     int GetItemCount() const { return static_cast<int>(Send(LVM_GETITEMCOUNT)); }
     void DeleteAllItems() const { Send(LVM_DELETEALLITEMS); }
-    // Returns the new row's index, -1 on failure.
-    int InsertItem(int index, const std::string& text) const;
+    // Returns the new row's index, -1 on failure. An image of -1 leaves the row without.
+    int InsertItem(int index, const std::string& text, int image = -1) const;
     void SetItemText(int item, int subItem, const std::string& text) const;
     std::string GetItemText(int item, int subItem) const;
 
@@ -118,6 +118,8 @@ public:
     void SwapRows(int a, int b) const;
     // The first row whose text in `column` is exactly `text`, or -1.
     int FindText(int column, const std::string& text) const;
+    // The first row whose item data is `data`, or -1.
+    int FindData(LPARAM data) const;
     void DeleteItem(int item) const { Send(LVM_DELETEITEM, item); }
     // Selects the row, makes it the selection mark and scrolls it into view.
     void Choose(int item) const

@@ -117,7 +117,7 @@ INT_PTR WizardSheet::Run(HWND parent, bool modeless)
     header.hInstance = ResourceModule();
     header.pszCaption = m_caption.c_str();
     header.nPages = static_cast<UINT>(handles.size());
-    header.nStartPage = 0;
+    header.nStartPage = static_cast<UINT>(m_startPage);
     header.phpage = handles.data();
     header.hbmWatermark = static_cast<HBITMAP>(m_watermark.Get());
     header.hbmHeader = static_cast<HBITMAP>(m_header.Get());

@@ -27,6 +27,8 @@ public:
 
     // Pages are not owned; they must outlive the sheet's window.
     void AddPage(PropertyPage& page);
+    // The page a run opens on, by its position; the first unless set.
+    void SetStartPage(int page) { m_startPage = page; }
 
     // kFinished when the user finished, IDCANCEL otherwise (-1 when it could not be made).
     virtual INT_PTR DoModal(HWND parent = nullptr);
@@ -58,4 +60,5 @@ private:
     HWND m_hwnd = nullptr;
     bool m_modeless = false;
     bool m_finished = false;
+    int m_startPage = 0;
 };

@@ -8,6 +8,9 @@
 #define IDS_ABOUTBOX                        101  // system menu about item
 #define IDS_COL_WINDOW_TITLE                104  // step 1 list column 0
 #define IDS_COL_WINDOW_CLASS                105  // step 1 list column 1
+#define IDS_FINDER_HINT                     530  // step 1 finder, at rest
+#define IDS_COL_PROGRAM                     531  // step 1 list column 2
+#define IDS_FILTER_CUE                      532  // step 1 filter box, when empty
 #define IDS_COL_CAPTURED_TITLES             107  // step 3 titles list column 1
 #define IDS_COL_INTERPRETATION              108  // step 3 titles list column 2
 #define IDS_COL_TEMPLATES                   109  // step 3 templates list column 1
@@ -84,8 +87,15 @@
 #define IDS_ENCODING_UTF16_BE               366  // ... as UTF-16, big-endian
 #define IDS_ENCODING_LF_ONLY                367  // ... with LF line ends
 #define IDS_ENCODING_BOTH                   368  // a mark and LF line ends
+#define IDS_ENCODING_UTF8                   385  // ... as UTF-8 without a mark
+#define IDS_ENCODING_LONE_BREAKS            386  // ... with lone LF or CR line breaks
+#define IDS_CONVERT_UTF8                    387  // start-up: convert a UTF-8 file that loads?
+#define IDS_CHARACTERS_CONVERTED            388  // start-up: what the conversion makes "?"
 #define IDS_CHARACTERS_NOT_HELD             369  // start-up: characters the code page lacks
 #define IDS_SAVE_AS_FILTER                  370  // Save As file types, "|" between parts
+#define IDS_RULES_NOT_READ                  371  // OK on a file left unrepaired: repair it?
+#define IDS_RULES_NOT_READ_TARGET           372  // Save As onto the file left unrepaired
+#define IDS_TEXT_HOLDS_NUL                  373  // manual editor: NUL marks left in the text
 
 // Dialogs, controls, bitmaps and icons
 #define IDD_ABOUTBOX                        100
@@ -122,6 +132,12 @@
 #define IDC_WINDOW_LIST                     1008
 #define IDC_CAPTURED_TITLES                 1020
 #define IDC_STEP1_INSTRUCTIONS              1069
+#define IDC_FINDER                          2150  // the crosshair to drag onto a window
+#define IDC_FINDER_TITLE                    2151  // beside it: its hint, or the title under it
+#define IDC_FINDER_CLASS                    2152  // and the class under it
+#define IDC_WINDOW_FILTER                   2153
+#define IDB_FINDER                          183  // finder picture, 24x24
+#define IDB_FINDER_EMPTY                    184  // the same while dragged
 
 // Step 3 (templates page)
 #define IDC_STEP3_TITLES                    1011
@@ -197,3 +213,16 @@
 #define IDC_ADDITIONAL_MARKERS              1063
 #define IDC_PAINT_PROPOSAL                  2060
 #define IDC_PAINT_SKIP_NOTE                 2061
+
+// The running players view
+#define IDS_COL_PLAYER                      500  // running players list column 0
+#define IDS_COL_TITLE                       501  // running players list column 2
+#define IDS_COL_TEMPLATE_TEXT               502  // running players list column 4
+#define IDS_COL_TAGS                        503  // running players list column 5
+#define IDS_TEACH                           504  // running players: row with a player
+#define IDS_ADD_PLAYER                      505  // running players: row without one
+#define IDD_RUNNING_PLAYERS                 300
+#define IDC_RUNNING_PLAYERS                 2100 // main dialog button
+#define IDC_RUNNING_LIST                    2101
+#define IDC_SHOW_ALL_WINDOWS                2102
+#define IDC_TEACH                           2103

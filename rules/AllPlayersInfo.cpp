@@ -547,6 +547,17 @@ std::string CAllPlayersInfo::BuildText() const
     return text;
 }
 
+std::string CAllPlayersInfo::AppendPlayersText(std::string text) const
+{
+    if (m_arrPlayers.empty())
+        return text;
+    if (!text.empty() && !text.ends_with(kCrLf))
+        text += kCrLf;
+    for (const auto& player : m_arrPlayers)
+        text += BuildPlayerText(*player);
+    return text;
+}
+
 int CAllPlayersInfo::SaveToFile(const std::string& path)
 {
     if (m_arrPlayers.empty()) {

@@ -43,6 +43,9 @@ public:
 
     std::string BuildPlayerText(const CPlayerInfo& player) const;
     std::string BuildText() const;
+    // The text followed by the sections of the players, on lines of their own: a text that the
+    // reader refused, with the players added to it since.
+    std::string AppendPlayersText(std::string text) const;
     // 0, or -1 with the reason in the error state; the previous file stays whole on failure.
     int SaveToFile(const std::string& path);
 

@@ -71,3 +71,18 @@ stTitleMatch CTitleLookup::Find(const std::string& wndClass, const std::string& 
     }
     return match;
 }
+
+int CTitleLookup::FirstSectionOf(const std::string& wndClass) const
+{
+    const auto sections = m_byClass.find(wndClass);
+    return sections == m_byClass.end() ? -1 : sections->second.front();
+}
+
+std::vector<const CTpParameter*> MatchTags(const stTitleMatch& match)
+{
+    std::vector<const CTpParameter*> tags;
+    for (const CTpParameter& result : match.results)
+        if (!IsNotActualParameterName(result.m_strName))
+            tags.push_back(&result);
+    return tags;
+}

@@ -40,6 +40,9 @@ struct stTitleMatch {
     std::vector<CTpParameter> results; // the parser's results for that template
 };
 
+// The tags of a match: every result but the parts that carry none, in template order.
+std::vector<const CTpParameter*> MatchTags(const stTitleMatch& match);
+
 // Titles looked up in a whole rules file as the host does: in the sections with exactly the
 // title's window class in file order, then in those with the empty class; the first section
 // with a template that reads the title gives the result, within it the first such template.
@@ -49,6 +52,10 @@ public:
     explicit CTitleLookup(const CAllPlayersInfo& players);
 
     stTitleMatch Find(const std::string& wndClass, const std::string& title);
+    // The first section of exactly that class, -1 when none has it.
+    int FirstSectionOf(const std::string& wndClass) const;
+    // Whether a section has the empty class: then a window of any class may be read.
+    bool ReadsAnyClass() const { return FirstSectionOf({}) >= 0; }
 
 private:
     const CAllPlayersInfo& m_players;

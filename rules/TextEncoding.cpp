@@ -3,6 +3,11 @@
 #include <algorithm>
 #include <cstdio>
 #include <optional>
+#include <utility>
+
+#include "platform/FormatText.h"
+#include "res/resource.h"
+#include "rules/AllPlayersInfo.h"
 
 namespace {
 
@@ -10,27 +15,42 @@ constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
 constexpr std::string_view kUtf16BeMark = "\xFE\xFF";
 
-ByteOrderMark MarkOf(std::string_view bytes)
+// The form a byte-order mark announces, and the mark's length; Ansi and 0 without one.
+std::pair<TextForm, std::size_t> MarkOf(std::string_view bytes)
 {
     if (bytes.starts_with(kUtf8Mark))
-        return ByteOrderMark::Utf8;
+        return {TextForm::Utf8, kUtf8Mark.size()};
     if (bytes.starts_with(kUtf16LeMark))
-        return ByteOrderMark::Utf16Le;
+        return {TextForm::Utf16Le, kUtf16LeMark.size()};
     if (bytes.starts_with(kUtf16BeMark))
-        return ByteOrderMark::Utf16Be;
-    return ByteOrderMark::None;
+        return {TextForm::Utf16Be, kUtf16BeMark.size()};
+    return {TextForm::Ansi, 0};
 }
 
-// The units after the mark; an odd last byte is no unit.
-std::u16string Utf16Units(std::string_view bytes, bool bigEndian)
+// The units from a byte position on; an odd last byte is no unit.
+std::u16string Utf16Units(std::string_view bytes, std::size_t from, bool bigEndian)
 {
     std::u16string units;
     units.reserve(bytes.size() / 2);
-    for (std::size_t i = 2; i + 1 < bytes.size(); i += 2) {
+    for (std::size_t i = from; i + 1 < bytes.size(); i += 2) {
         const auto first = static_cast<unsigned char>(bytes[i]), second = static_cast<unsigned char>(bytes[i + 1]);
         units += static_cast<char16_t>(bigEndian ? first << 8 | second : second << 8 | first);
     }
     return units;
+}
+
+// Without a mark, UTF-16 is known as text editors know it: most of its units are characters
+// below U+0100 other than NUL, whose high byte is NUL. ANSI text has no such share of NULs,
+// and a run of NUL bytes (a file filled up with them) counts for neither byte order.
+bool LooksLikeUtf16(std::string_view bytes, bool bigEndian)
+{
+    const std::size_t units = bytes.size() / 2;
+    std::size_t narrow = 0;
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        const char low = bigEndian ? bytes[i + 1] : bytes[i], high = bigEndian ? bytes[i] : bytes[i + 1];
+        narrow += low != 0 && high == 0;
+    }
+    return units > 0 && 2 * narrow > units;
 }
 
 void AppendUnits(std::u16string& units, char32_t c)
@@ -84,14 +104,45 @@ std::optional<std::u16string> Utf8Units(std::string_view bytes)
     return units;
 }
 
-bool IsLfOnly(std::string_view text)
+// The line breaks of a text in which only CR and LF matter. Found a byte kind at a time,
+// which the library does far faster than a look at every byte.
+LineEnds LineEndsOf(std::string_view text)
 {
-    return text.find('\n') != std::string_view::npos && text.find("\r\n") == std::string_view::npos;
+    std::size_t lf = 0, crLf = 0;
+    for (std::size_t i = text.find('\n'); i != std::string_view::npos; i = text.find('\n', i + 1)) {
+        ++lf;
+        crLf += i > 0 && text[i - 1] == '\r';
+    }
+    const auto cr = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\r'));
+    const std::size_t loneLf = lf - crLf, loneCr = cr - crLf;
+    if (loneLf == 0 && loneCr == 0)
+        return LineEnds::CrLf;
+    return crLf == 0 && loneCr == 0 ? LineEnds::LfOnly : LineEnds::Mixed;
 }
 
-bool IsLfOnly(std::u16string_view text)
+std::vector<int> LoneBreakLines(std::string_view text)
 {
-    return text.find(u'\n') != std::u16string_view::npos && text.find(u"\r\n") == std::u16string_view::npos;
+    std::vector<int> lines;
+    const std::vector<std::string_view> split = SplitRulesLines(text);
+    for (std::size_t i = 0; i < split.size() && lines.size() <= kLoneBreakLinesListed; ++i)
+        if (FindLoneBreak(split[i]) != std::string_view::npos)
+            lines.push_back(static_cast<int>(i));
+    return lines;
+}
+
+// UTF-16 units narrowed to what the line breaks need: ASCII stays, the rest is one letter.
+std::string LineShape(std::u16string_view units)
+{
+    std::string shape(units.size(), 'x');
+    for (std::size_t i = 0; i < units.size(); ++i)
+        if (units[i] < 0x80)
+            shape[i] = static_cast<char>(units[i]);
+    return shape;
+}
+
+bool HasNonAscii(std::string_view bytes)
+{
+    return std::any_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
 }
 
 // The characters of text, a pair of surrogates as one, that the code page does not hold.
@@ -119,52 +170,83 @@ std::string CrLfLineEnds(std::string_view text)
     std::string out;
     out.reserve(text.size() + text.size() / 16);
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r'))
-            out += '\r';
-        out += text[i];
+        if (text[i] == '\r' || text[i] == '\n') {
+            out += "\r\n";
+            i += text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n';
+        } else {
+            out += text[i];
+        }
     }
     return out;
 }
 
+// The form and where its text begins in the bytes.
+std::pair<TextForm, std::size_t> FormOf(std::string_view bytes, bool& mark)
+{
+    const auto [form, markSize] = MarkOf(bytes);
+    mark = markSize > 0;
+    if (mark)
+        return {form, markSize};
+    if (LooksLikeUtf16(bytes, false))
+        return {TextForm::Utf16Le, 0};
+    if (LooksLikeUtf16(bytes, true))
+        return {TextForm::Utf16Be, 0};
+    if (HasNonAscii(bytes) && Utf8Units(bytes))
+        return {TextForm::Utf8, 0};
+    return {TextForm::Ansi, 0};
+}
+
+bool IsUtf16(TextForm form)
+{
+    return form == TextForm::Utf16Le || form == TextForm::Utf16Be;
+}
+
 } // namespace
+
+std::size_t FindLoneBreak(std::string_view line)
+{
+    // The reader ends its lines at CR LF only: any CR or LF in one stands alone.
+    return line.find_first_of("\r\n");
+}
 
 stTextEncoding DetectEncoding(std::string_view bytes)
 {
     stTextEncoding encoding;
-    encoding.mark = MarkOf(bytes);
-    if (encoding.mark == ByteOrderMark::Utf16Le || encoding.mark == ByteOrderMark::Utf16Be)
-        encoding.lfOnly = IsLfOnly(Utf16Units(bytes, encoding.mark == ByteOrderMark::Utf16Be));
-    else
-        encoding.lfOnly = IsLfOnly(bytes);
+    const auto [form, from] = FormOf(bytes, encoding.mark);
+    encoding.form = form;
+    const std::string shape = IsUtf16(form) ? LineShape(Utf16Units(bytes, from, form == TextForm::Utf16Be)) : std::string();
+    const std::string_view text = IsUtf16(form) ? std::string_view(shape) : bytes.substr(from);
+    encoding.lineEnds = LineEndsOf(text);
+    if (encoding.lineEnds == LineEnds::Mixed)
+        encoding.loneBreakLines = LoneBreakLines(text);
     return encoding;
 }
 
 stConvertedText ConvertToRulesText(std::string_view bytes, const AnsiEncoder& toAnsi)
 {
     stConvertedText converted;
+    bool mark = false;
+    const auto [form, from] = FormOf(bytes, mark);
     std::optional<std::u16string> units;
-    switch (MarkOf(bytes)) {
-    case ByteOrderMark::Utf8:
-        units = Utf8Units(bytes.substr(kUtf8Mark.size()));
+    switch (form) {
+    case TextForm::Utf8:
+        units = Utf8Units(bytes.substr(from));
         if (!units)
-            converted.text = bytes.substr(kUtf8Mark.size());
+            converted.text = bytes.substr(from);
         break;
-    case ByteOrderMark::Utf16Le:
-    case ByteOrderMark::Utf16Be:
-        units = Utf16Units(bytes, MarkOf(bytes) == ByteOrderMark::Utf16Be);
+    case TextForm::Utf16Le:
+    case TextForm::Utf16Be:
+        units = Utf16Units(bytes, from, form == TextForm::Utf16Be);
         break;
-    case ByteOrderMark::None:
+    case TextForm::Ansi:
         converted.text = bytes;
         break;
     }
     if (units) {
-        // The reader ends the text at its first NUL; so does the edit control that shows it.
-        units->resize(std::min(units->size(), units->find(u'\0')));
         if (!toAnsi(*units, converted.text))
             converted.lost = LostCharacters(*units, toAnsi);
     }
-    converted.text.resize(std::min(converted.text.size(), converted.text.find('\0')));
-    if (IsLfOnly(converted.text))
+    if (LineEndsOf(converted.text) != LineEnds::CrLf)
         converted.text = CrLfLineEnds(converted.text);
     return converted;
 }
@@ -178,4 +260,32 @@ std::string CharacterNames(const std::vector<char32_t>& characters)
         names += (names.empty() ? "" : ", ") + std::string(name);
     }
     return names;
+}
+
+std::string EncodingSentence(int subjectId, const stTextEncoding& encoding, const TextOfId& textOf)
+{
+    if (encoding.IsRulesText())
+        return {};
+    std::string what;
+    switch (encoding.form) {
+    case TextForm::Utf8: what = textOf(encoding.mark ? IDS_ENCODING_UTF8_MARK : IDS_ENCODING_UTF8); break;
+    case TextForm::Utf16Le: what = textOf(IDS_ENCODING_UTF16_LE); break;
+    case TextForm::Utf16Be: what = textOf(IDS_ENCODING_UTF16_BE); break;
+    case TextForm::Ansi: break;
+    }
+    std::string ends;
+    if (encoding.lineEnds == LineEnds::LfOnly) {
+        ends = textOf(IDS_ENCODING_LF_ONLY);
+    } else if (encoding.lineEnds == LineEnds::Mixed) {
+        std::string lines;
+        const std::size_t listed = std::min(encoding.loneBreakLines.size(), kLoneBreakLinesListed);
+        for (std::size_t i = 0; i < listed; ++i)
+            lines += (lines.empty() ? "" : ", ") + std::to_string(encoding.loneBreakLines[i] + 1);
+        if (encoding.loneBreakLines.size() > listed)
+            lines += ", ...";
+        ends = FormatText(textOf(IDS_ENCODING_LONE_BREAKS).c_str(), lines.c_str());
+    }
+    if (!ends.empty())
+        what = what.empty() ? ends : FormatText(textOf(IDS_ENCODING_BOTH).c_str(), what.c_str(), ends.c_str());
+    return FormatText(textOf(subjectId).c_str(), what.c_str());
 }

@@ -1,12 +1,13 @@
 // A stand-in for an external media player: one top-level window of a chosen class whose
 // title changes over time, for the capture tests and the demo.
 //
-//   SamplePlayer.exe [--hidden] [--interval MS] [--title-file PATH] [--crowd N] [--] CLASS TITLE [TITLE...]
+//   SamplePlayer.exe [--hidden] [--interval MS] [--title-file PATH] [--crowd N] [--stalled] [--] CLASS TITLE [TITLE...]
 //
 // The titles cycle every MS milliseconds (default 1000, 0 = never). With --title-file the
 // first line of that file, whenever it can be read, is the title instead, at start and at
 // every tick, and TITLE may be left out. --crowd adds N plain shown windows of class
-// "QewCrowd", to try the wizard on a crowded desktop.
+// "QewCrowd", to try the wizard on a crowded desktop. --stalled adds a shown window of class
+// "QewStalled" whose thread never reads its messages, as a program that hangs.
 #include <windows.h>
 
 #include <charconv>
@@ -25,6 +26,7 @@ struct Options {
     unsigned interval = 1000;
     std::string titleFile;
     unsigned crowd = 0;
+    bool stalled = false;
     std::string className;
     std::vector<std::string> titles;
 };
@@ -105,6 +107,8 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args) {
         if (a == "--") { ++i; break; }
         if (a == "--hidden") {
             options.hidden = true;
+        } else if (a == "--stalled") {
+            options.stalled = true;
         } else if (a == "--interval") {
             if (++i >= args.size()) return std::nullopt;
             const auto ms = ParseMilliseconds(args[i]);
@@ -236,10 +240,27 @@ LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     return DefWindowProcA(hwnd, msg, wp, lp);
 }
 
+// Makes its window, says so, and never looks at its messages again.
+DWORD WINAPI StalledThread(void* ready) {
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    wc.hbrBackground = GetSysColorBrush(COLOR_WINDOW);
+    wc.lpszClassName = "QewStalled";
+    RegisterClassExA(&wc);
+    CreateWindowExA(0, wc.lpszClassName, "Stalled window", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 600, 600, 200, 80,
+                    nullptr, nullptr, wc.hInstance, nullptr);
+    SetEvent(static_cast<HANDLE>(ready));
+    Sleep(INFINITE);
+    return 0;
+}
+
 // A GUI program has no console, but under Wine or a redirecting parent stderr may exist.
 void ReportUsage() {
     static constexpr std::string_view usage =
-        "usage: SamplePlayer.exe [--hidden] [--interval MS] [--title-file PATH] [--crowd N] [--] CLASS TITLE [TITLE...]\n";
+        "usage: SamplePlayer.exe [--hidden] [--interval MS] [--title-file PATH] [--crowd N] [--stalled] [--] CLASS TITLE [TITLE...]\n";
     const HANDLE err = GetStdHandle(STD_ERROR_HANDLE);
     if (err == nullptr || err == INVALID_HANDLE_VALUE) return;
     DWORD written = 0;
@@ -287,6 +308,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
                             static_cast<int>(i % 20) * 40, static_cast<int>(i / 20) * 30, 160, 60, nullptr, nullptr,
                             instance, nullptr);
         }
+    }
+    if (state.options.stalled) {
+        const HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+        if (const HANDLE thread = CreateThread(nullptr, 0, StalledThread, ready, 0, nullptr)) {
+            WaitForSingleObject(ready, 5000);
+            CloseHandle(thread);
+        }
+        CloseHandle(ready);
     }
     if (!state.options.hidden) {
         ShowWindow(hwnd, show);

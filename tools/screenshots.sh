@@ -32,7 +32,7 @@ if $docs; then
   images=$QEW_ROOT/docs/images
   mkdir -p "$images"
   for name in main wizard-step1 wizard-step2 wizard-step3 wizard-step4 paint-title \
-      paint-title-expanded manual-editing entry-add-title entry-edit-template; do
+      paint-title-expanded manual-editing entry-add-title entry-edit-template running-players; do
     cp "$QEW_BUILD/screenshots/96/$name.png" "$images/$name.png"
   done
   echo "== refreshed $images"

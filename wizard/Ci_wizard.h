@@ -24,6 +24,13 @@ public:
     explicit CCi_wizard(bool editMode);
     ~CCi_wizard() override;
 
+    // The run opens on step 3 with these titles captured, the player's templates kept, as
+    // after step 2 of an edit: to teach an edited player titles it does not read yet.
+    void StartAtTemplates(std::vector<std::string> titles);
+    // The run opens on step 2 capturing from windows of the class, these titles captured
+    // so far, as after step 1.
+    void StartAtCapture(std::string wndClass, std::vector<std::string> titles);
+
     // Both runs first take a copy of the player as it is now.
     INT_PTR DoModal(HWND parent = nullptr) override;
     HWND Create(HWND parent = nullptr) override;
@@ -46,8 +53,16 @@ public:
     CPlayerInfo m_OrigPlayerInfo;
     CAllPlayersInfo* m_pAllPlayersInfo = nullptr;
     std::vector<std::unique_ptr<CFormatInfo>> m_FormatInfos;
+    // The program file name of the window chosen in step 1 ("vlc.exe"; empty when its
+    // process could not be opened), a hint for step 3's proposals.
+    std::string m_strWndProgram;
 
 private:
+    void TakeStart();
+
+    int m_nStartStep = 0;
+    std::string m_strStartClass;
+    std::vector<std::string> m_arrStartTitles;
     std::unique_ptr<CCi_wiz_selwnd> m_pageSelWnd;
     std::unique_ptr<CCi_wiz_getwndtlt> m_pageGetWndTlt;
     std::unique_ptr<CCi_wiz_templates> m_pageTemplates;

@@ -67,3 +67,41 @@ void EnumWnd::Consider(HWND hwnd)
     m_titles.push_back(std::move(title));
     m_windows.push_back(hwnd);
 }
+
+int EnumWnd::EnumerateAll(DWORD skipProcessId, const std::function<bool(const std::string&)>& wanted)
+{
+    m_titles.clear();
+    m_windows.clear();
+    m_classes.clear();
+    m_skipProcessId = skipProcessId;
+    m_wanted = &wanted;
+    m_walked.clear();
+    const BOOL walked = EnumWindows(VisitAll, reinterpret_cast<LPARAM>(this));
+    m_wanted = nullptr;
+    // Only the windows that still exist are remembered: a handle may come back for another.
+    std::swap(m_known, m_walked);
+    return walked ? Count() : 0;
+}
+
+BOOL CALLBACK EnumWnd::VisitAll(HWND hwnd, LPARAM self)
+{
+    reinterpret_cast<EnumWnd*>(self)->ConsiderAny(hwnd);
+    return TRUE;
+}
+
+void EnumWnd::ConsiderAny(HWND hwnd)
+{
+    auto known = m_known.find(hwnd);
+    stKnownWindow& window = m_walked[hwnd];
+    if (known != m_known.end()) {
+        window = std::move(known->second);
+    } else {
+        window.wndClass = ReadText(GetClassNameA, hwnd, kClassChars);
+        GetWindowThreadProcessId(hwnd, &window.processId);
+    }
+    if (window.processId == m_skipProcessId || !(*m_wanted)(window.wndClass) || !IsWindowVisible(hwnd))
+        return;
+    m_titles.push_back(ReadText(GetWindowTextA, hwnd, kTitleChars));
+    m_windows.push_back(hwnd);
+    m_classes.push_back(window.wndClass);
+}

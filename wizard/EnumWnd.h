@@ -1,10 +1,12 @@
 #pragma once
-// The titles of the top-level windows of one class, in the order in which the system
-// reports the windows.
+// The titles of the top-level windows of one class, or of every class with each window's
+// class, in the order in which the system reports the windows.
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class EnumWnd {
@@ -13,14 +15,29 @@ public:
     // Returns the number of titles found, 0 when EnumWindows failed.
     int Enumerate(DWORD skipProcessId, const std::string& windowClass, bool visibleOnly, bool includeEmptyTitles);
 
+    // The visible windows of other processes whose class `wanted` takes, with their classes,
+    // in one walk of every window; empty titles included. A window's class and process do
+    // not change while it lives: each is asked once in the object's life, and the other
+    // windows are asked nothing more, which a walk every tick over a crowded desktop needs.
+    int EnumerateAll(DWORD skipProcessId, const std::function<bool(const std::string&)>& wanted);
+
     int Count() const { return static_cast<int>(m_titles.size()); }
     // An index out of range gives an empty title.
     std::string Title(int index) const;
     const std::vector<HWND>& Windows() const { return m_windows; }
+    // Filled by EnumerateAll only.
+    const std::vector<std::string>& Classes() const { return m_classes; }
 
 private:
     static BOOL CALLBACK Visit(HWND hwnd, LPARAM self);
     void Consider(HWND hwnd);
+    static BOOL CALLBACK VisitAll(HWND hwnd, LPARAM self);
+    void ConsiderAny(HWND hwnd);
+
+    struct stKnownWindow {
+        std::string wndClass;
+        DWORD processId = 0;
+    };
 
     DWORD m_skipProcessId = 0;
     std::string m_class;
@@ -28,4 +45,8 @@ private:
     bool m_includeEmptyTitles = false;
     std::vector<std::string> m_titles;
     std::vector<HWND> m_windows;
+    std::vector<std::string> m_classes;
+    const std::function<bool(const std::string&)>* m_wanted = nullptr;
+    std::unordered_map<HWND, stKnownWindow> m_known; // the windows of the last walk
+    std::unordered_map<HWND, stKnownWindow> m_walked;
 };

@@ -108,8 +108,6 @@ TEST_F(PlayersCheck, FaultsAreShownWithTheLineAndACaretUnderTheRange)
                "^~~~~~~~~~~~~~~~"})},
         // Past the last line there is nothing to show.
         {{"end.txt"}, "", 1, "", Text({"end.txt:3:1: error: Template string not defined"})},
-        // Read as one line, of which only the first is shown.
-        {{"lf.txt"}, "", 1, "", Text({"lf.txt:1:1: error: There are no player descriptions found", "; rules", "^"})},
         {{"disp.txt"}, "", 0, "", ""},
         {{"--dispname", "disp.txt"}, "", 0, "", ""},
         {{"--no-dispname", "disp.txt"}, "", 1, "",
@@ -119,6 +117,47 @@ TEST_F(PlayersCheck, FaultsAreShownWithTheLineAndACaretUnderTheRange)
         {{"missing.txt", "end.txt"}, "", 2, "",
          "players-check: missing.txt: No such file or directory\n" +
              Text({"end.txt:3:1: error: Template string not defined"})},
+    });
+}
+
+// The wizard's message: the reader's, then how the file was saved. The reader ends its lines
+// at CR LF only; what a lone break hides is shown, and the break is named where it stands.
+TEST_F(PlayersCheck, FilesSavedOtherwiseGetTheWizardsSentenceAndLoneBreaksAWarning)
+{
+    const std::string rulesText = ", but a rules file is ANSI text with CR LF line ends.";
+    WriteBytes("bom.txt", "\xEF\xBB\xBF" + CrLfLines({"[P]", "CLASSNAME=\"c\"", "FORMAT=\"<Title>\""}));
+    WriteBytes("utf16.txt", std::string("[\0P\0]\0\r\0\n\0", 10));
+    WriteBytes("mixed.txt", "[P]\r\nCLASSNAME=\"c\"\nFORMAT=\"<Title>\"\r\n");
+    WriteBytes("quiet.txt", "[P]\r\nCLASSNAME=\"c\"\r\n; Example: Song\nFORMAT=\"<Title> - Winamp\"\r\nFORMAT=\"<Title>\"\r\n");
+    WriteBytes("utf8.txt", CrLfLines({"[Caf\xC3\xA9]", "CLASSNAME=\"c\"", "FORMAT=\"<Title>\""}));
+    WriteBytes("nul.txt", std::string("; a\0b\x7F\r\n[P]\r\nCLASSNAME=\"c\"\r\nFORMAT=\"<Title\"\r\n", 40));
+    const std::string lineBreak = "warning: line break inside a line: the text after it belongs to this line";
+    Expect({
+        // Read as one line, of which only the first is shown.
+        {{"lf.txt"}, "", 1, "",
+         Text({"lf.txt:1:1: error: There are no player descriptions found", "; rules", "^",
+               ("lf.txt: note: The file has lines that end in LF only" + rulesText).c_str()})},
+        {{"bom.txt"}, "", 1, "",
+         Text({"bom.txt:1:1: error: Incorrect line", "\xEF\xBB\xBF[P]", "^~~~~~",
+               ("bom.txt: note: The file starts with a UTF-8 byte-order mark" + rulesText).c_str()})},
+        {{"utf16.txt"}, "", 1, "",
+         Text({"utf16.txt:1:2: error: Incorrect line", "[<U+0000>P<U+0000>]<U+0000>", " ^~~~~~~~",
+               ("utf16.txt: note: The file is UTF-16 text (little-endian)" + rulesText).c_str()})},
+        // The class line swallows the template line.
+        {{"mixed.txt"}, "", 1, "",
+         Text({"mixed.txt:3:1: error: Template string not defined",
+               ("mixed.txt: note: The file has line breaks of LF or CR alone (in line 2)" + rulesText).c_str(),
+               ("mixed.txt:2:14: " + lineBreak).c_str(), "CLASSNAME=\"c\"<U+000A>FORMAT=\"<Title>\"",
+               "             ^~~~~~~~"})},
+        // The file loads, and the template after the comment never reads a title.
+        {{"quiet.txt"}, "", 0, "",
+         Text({("quiet.txt:3:16: " + lineBreak).c_str(), "; Example: Song<U+000A>FORMAT=\"<Title> - Winamp\"",
+               "               ^~~~~~~~"})},
+        {{"--werror", "utf8.txt"}, "", 1, "",
+         Text({("utf8.txt: warning: The file looks like UTF-8 text" + rulesText).c_str()})},
+        {{"nul.txt"}, "", 1, "",
+         Text({"nul.txt:1:4: error: Incorrect line", "; a<U+0000>b<U+007F>", "   ^~~~~~~~"})},
+        {{"."}, "", 2, "", "players-check: .: is a directory\n"},
     });
 }
 
@@ -164,6 +203,8 @@ TEST_F(PlayersCheck, TitlesAreLookedUpInTheSectionsOfTheirClassThenInThoseWithou
         {{"--titles=-", "good.txt"}, "Hello\n", 2, "",
          "players-check: <stdin>:1: no tab between class and title (or give --class)\n"},
         {{"--titles", "none.txt", "good.txt"}, "", 2, "", "players-check: none.txt: No such file or directory\n"},
+        // An editor's UTF-8 mark is no part of the first title.
+        {{"--class", "Other", "--titles", "-", "good.txt"}, "\xEF\xBB\xBFRadio: Jazz\n", 0, "Any\t10\tStation=Jazz\n", ""},
         // An invalid file is not tried.
         {{"--titles", "titles.txt", "end.txt"}, "", 1, "", Text({"end.txt:3:1: error: Template string not defined"})},
     });
@@ -178,6 +219,12 @@ TEST_F(PlayersCheck, UsageFaultsHelpAndVersion)
         {{"--json", "good.txt"}, "", 2, "", "players-check: --class and --json go with --titles\n" + kTryHelp},
         {{"--titles", "-", "good.txt", "warn.txt"}, "", 2, "", "players-check: --titles tries one rules file\n" + kTryHelp},
         {{"--version"}, "", 0, "players-check " QEW_VERSION_STRING "\n", ""},
+        // The desktop's windows are the Windows program's; here there are none to try.
+        {{"--windows", "good.txt"}, "", 2, "", "players-check: --windows needs Windows\n"},
+        {{"--json", "--windows", "good.txt"}, "", 2, "", "players-check: --windows needs Windows\n"},
+        {{"--windows", "--class", "X", "good.txt"}, "", 2, "",
+         "players-check: --windows tries the desktop's titles, not --titles or --class\n" + kTryHelp},
+        {{"--windows", "good.txt", "warn.txt"}, "", 2, "", "players-check: --windows tries one rules file\n" + kTryHelp},
     });
     std::istringstream in;
     std::ostringstream out, err;

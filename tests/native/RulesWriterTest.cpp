@@ -246,4 +246,23 @@ TEST_F(RulesWriter, ExampleAndLinesTextOfATemplate)
     EXPECT_EQ(copy.m_arrLines, format.m_arrLines);
 }
 
+// A text the reader refused keeps every byte; the added sections follow it on lines of their own.
+TEST_F(RulesWriter, PlayersAppendedToAnUnreadTextFollowItWhole)
+{
+    CAllPlayersInfo added;
+    added.AddPlayer(MakePlayer("New", {"<Title> - New"}));
+    const std::string section = added.BuildPlayerText(*added.GetPlayer(0));
+    struct Case {
+        std::string text, expected;
+    };
+    const std::string broken = "; head\r\n[A]\r\nCLASSNAME=\"a\"\r\nFORMAT=\"<Titel>\"";
+    for (const Case& c : {Case{broken + "\r\n", broken + "\r\n" + section}, Case{broken, broken + "\r\n" + section},
+                          Case{std::string("; a\0b\n", 6), std::string("; a\0b\n\r\n", 8) + section},
+                          Case{"", section}}) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(added.AppendPlayersText(c.text), c.expected);
+    }
+    EXPECT_EQ(CAllPlayersInfo().AppendPlayersText(broken), broken) << "nothing added, nothing changed";
+}
+
 } // namespace

@@ -17,6 +17,7 @@
 #include "framework/ResString.h"
 #include "res/resource.h"
 #include "rules/AllPlayersInfo.h"
+#include "wizard/Ci_wizard.h"
 
 namespace {
 
@@ -281,23 +282,48 @@ TEST_F(MainDialog, CancelInTheRepairEditorLeavesAnEmptyListAndQuitEndsWithCodeOn
     EXPECT_EQ(ReadRules(), rules);
 }
 
-TEST_F(MainDialog, FilesWithLfLineEndsOrAUtf8MarkAreOfferedConverted)
+// UTF-16 bytes of ASCII text, without a mark, as Notepad saves it from Windows 10 on when
+// asked for "UTF-16 LE" (and as other editors save "UTF-16 BE").
+std::string Utf16WithoutMark(const std::string& ascii, bool bigEndian)
+{
+    std::string bytes;
+    for (char c : ascii)
+        bytes += bigEndian ? std::string{'\0', c} : std::string{c, '\0'};
+    return bytes;
+}
+
+TEST_F(MainDialog, FilesSavedOtherwiseThanAsRulesAreOfferedConverted)
 {
     InstallHost("6.0");
     const std::string converted = "; Rules\r\n[A]\r\nCLASSNAME=\"A\"\r\nFORMAT=\"<Title>\"\r\n";
     const std::string rulesText = ", but a rules file is ANSI text with CR LF line ends.";
     struct Case {
-        const char* file;
+        const char* name;
+        std::string bytes;
         std::string question;
     };
-    for (const Case& c : {Case{"PlayersLfOnly.txt", RepairQuestion("There are no player descriptions found\nLine: 1",
-                                                                    "\nThe file has lines that end in LF only" + rulesText)},
-                          Case{"PlayersBom.txt", RepairQuestion("Incorrect line\nLine: 1",
-                                                                 "\nThe file starts with a UTF-8 byte-order mark" + rulesText)}}) {
-        SCOPED_TRACE(c.file);
-        std::ifstream data(std::string(QEW_TEST_DATA_DIR "/") + c.file, std::ios::binary);
-        const std::string rules{std::istreambuf_iterator<char>(data), std::istreambuf_iterator<char>()};
-        WriteRules(rules);
+    const auto file = [](const char* name) {
+        std::ifstream data(std::string(QEW_TEST_DATA_DIR "/") + name, std::ios::binary);
+        return std::string{std::istreambuf_iterator<char>(data), std::istreambuf_iterator<char>()};
+    };
+    const std::vector<Case> cases = {
+        {"LF only", file("PlayersLfOnly.txt"),
+         RepairQuestion("There are no player descriptions found\nLine: 1",
+                        "\nThe file has lines that end in LF only" + rulesText)},
+        {"UTF-8 mark", file("PlayersBom.txt"),
+         RepairQuestion("Incorrect line\nLine: 1", "\nThe file starts with a UTF-8 byte-order mark" + rulesText)},
+        // A merge that took one side's lines as LF-only.
+        {"a lone LF", "; Rules\r\n[A]\nCLASSNAME=\"A\"\r\nFORMAT=\"<Title>\"\r\n",
+         RepairQuestion("Incorrect line\nLine: 2", "\nThe file has line breaks of LF or CR alone (in line 2)" + rulesText)},
+        {"UTF-16 LE without a mark", Utf16WithoutMark(converted, false),
+         RepairQuestion("Incorrect line\nLine: 1", "\nThe file is UTF-16 text (little-endian)" + rulesText)},
+        {"UTF-16 BE without a mark, LF only", Utf16WithoutMark(file("PlayersLfOnly.txt"), true),
+         RepairQuestion("Incorrect line\nLine: 1",
+                        "\nThe file is UTF-16 text (big-endian) and has lines that end in LF only" + rulesText)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteRules(c.bytes);
         m_boxes.Answer(IDYES);
         Open();
         EXPECT_EQ(m_boxes.Last().text, c.question);
@@ -313,6 +339,62 @@ TEST_F(MainDialog, FilesWithLfLineEndsOrAUtf8MarkAreOfferedConverted)
         Click(IDOK);
         EXPECT_EQ(ReadRules(), converted);
     }
+}
+
+TEST_F(MainDialog, TheEditorNamesLoneLineBreaksAndSelectsTheLineAsTheReaderReadsIt)
+{
+    InstallHost("6.0");
+    WriteRules(kThreePlayers);
+    Open();
+    // The lone LF ends no line for the reader, though the control draws a break there.
+    const std::string text = "[A]\r\n; Example: Song\nCLASSNAME=\"a\"\r\nbogus\r\n";
+    EditManually([&](CManualEditingDlg& editor) {
+        SetEditorText(editor, text);
+        PressOK(editor.Hwnd());
+        ASSERT_EQ(m_boxes.Count(), 1u);
+        EXPECT_EQ(m_boxes.Last().text, "Incorrect line\nThe text has line breaks of LF or CR alone (in line 2), but a "
+                                       "rules file is ANSI text with CR LF line ends.");
+        const auto bogus = static_cast<DWORD>(text.find("bogus"));
+        EXPECT_EQ(EditorSelection(editor), std::make_pair(bogus, bogus + 5));
+    });
+    EXPECT_EQ(Count(), 3) << "refused, the collection is as it was";
+}
+
+// Saved as UTF-8 without a mark (Notepad's default from Windows 10 1903 on, and every Unix
+// editor's), the file loads, but garbled.
+TEST_F(MainDialog, AUtf8FileThatLoadsIsConvertedOnYesAndReadAsItIsOnNo)
+{
+    InstallHost("6.0");
+    const std::string utf8 = "; \xE2\x98\x83\r\n[Caf\xC3\xA9 Radio]\r\nCLASSNAME=\"A\"\r\nFORMAT=\"<Title>\"\r\n";
+    const std::string ansi = "; ?\r\n[Caf\xE9 Radio]\r\nCLASSNAME=\"A\"\r\nFORMAT=\"<Title>\"\r\n";
+    const std::string question =
+        "File: " + m_rulesPath +
+        "\nThe file looks like UTF-8 text, but a rules file is ANSI text with CR LF line ends."
+        "\nThe system's code page cannot hold these characters, which the conversion makes \"?\": U+2603."
+        "\n\nRead as it is, each of its characters beyond ASCII stands as two or more others.\n\n"
+        "Would you like to convert it to the ANSI code page (Yes), or read it as it is (No)?";
+    for (int answer : {IDNO, IDYES}) {
+        SCOPED_TRACE(answer);
+        WriteRules(utf8);
+        m_boxes.Answer(answer);
+        Open();
+        EXPECT_EQ(m_boxes.Last().text, question);
+        EXPECT_EQ(m_boxes.Last().type, static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
+        ASSERT_EQ(Count(), 1);
+        EXPECT_EQ(Entry(0), answer == IDYES ? "Caf\xE9 Radio" : "Caf\xC3\xA9 Radio");
+        EXPECT_EQ(Selected(), 0);
+        EXPECT_EQ(m_dialog->IsModified(), answer == IDYES);
+        m_boxes.Answer(IDYES);
+        Click(IDOK);
+        EXPECT_TRUE(Closed());
+        EXPECT_EQ(ReadRules(), answer == IDYES ? ansi : utf8);
+    }
+    // Text beyond ASCII that is no UTF-8 is ANSI text: no question.
+    WriteRules(ansi);
+    const std::size_t boxes = m_boxes.Count();
+    Open();
+    EXPECT_EQ(m_boxes.Count(), boxes);
+    EXPECT_EQ(Count(), 1);
 }
 
 TEST_F(MainDialog, AMissingRulesFileShowsTheSystemErrorAndEnds)
@@ -453,9 +535,8 @@ TEST_F(MainDialog, AfterAFailedLookupOkAsksWhereToSaveTheRules)
         PressOK(editor.Hwnd());
     });
     ASSERT_EQ(Count(), 1);
-    EXPECT_EQ(Selected(), -1) << "nothing was selected before";
-    EXPECT_FALSE(Enabled(IDC_DELETE_TEMPLATE));
-    Select(0);
+    EXPECT_EQ(Selected(), 0) << "the first entry, though none was selected before";
+    EXPECT_TRUE(Enabled(IDC_EDIT_TEMPLATE));
     EXPECT_TRUE(Enabled(IDC_DELETE_TEMPLATE));
 
     saveAs.Answer(std::nullopt);
@@ -473,6 +554,186 @@ TEST_F(MainDialog, AfterAFailedLookupOkAsksWhereToSaveTheRules)
     EXPECT_EQ(ReadRules(), rules);
     EXPECT_EQ(m_dialog->RulesPath(), m_rulesPath);
     EXPECT_TRUE(Closed());
+}
+
+// --- nothing of the file is lost ---
+
+// kThreePlayers with a misspelt parameter in Beta's template, and what it reads as mended.
+const std::string kBadTemplate = [] {
+    std::string rules = kThreePlayers;
+    rules.replace(rules.find("Beta: <Title>"), 13, "Beta: <Titel>");
+    return rules;
+}();
+const std::string kDelta = "[Delta]\r\nCLASSNAME=\"DeltaWnd\"\r\nFORMAT=\"<Title> - Delta\"\r\n";
+
+// On a file left unrepaired (Cancel in the repair editor), one player added with the wizard.
+class UnrepairedFile : public MainDialog {
+protected:
+    void SetUp() override
+    {
+        MainDialog::SetUp();
+        InstallHost("6.0");
+        WriteRules(kBadTemplate);
+        m_boxes.Answer(IDYES);
+        Open();
+        EditManually([](CManualEditingDlg&) {}, [&] { Show(); });
+        WizardSheet::SetModalRunner([](WizardSheet& sheet, HWND) -> INT_PTR {
+            CPlayerInfo& player = *dynamic_cast<CCi_wizard&>(sheet).m_pPlayerInfo;
+            player.SetName("Delta");
+            player.SetWndClass("DeltaWnd");
+            player.m_arrFormats.push_back(std::make_unique<CFormatInfo>());
+            player.m_arrFormats.back()->m_strFormat = "<Title> - Delta";
+            return CCi_wizard::kFinished;
+        });
+        Click(IDC_ADD_TEMPLATE);
+        WizardSheet::SetModalRunner(nullptr);
+        ASSERT_EQ(Count(), 1);
+        ASSERT_TRUE(m_dialog->IsModified());
+    }
+    std::string NotReadQuestion() const
+    {
+        return m_rulesPath + " could not be read, and the list holds only the players added since: saved "
+                             "there, they would replace every player of the file.\n\nWould you like to repair "
+                             "the file in the manual editor, with the added players at its end? No saves them "
+                             "to another file.";
+    }
+};
+
+TEST_F(UnrepairedFile, TheEditorAndOkTakeTheWholeFileWithTheAddition)
+{
+    EditManually([&](CManualEditingDlg& editor) {
+        EXPECT_EQ(EditorText(editor), kBadTemplate + kDelta);
+        const auto at = static_cast<DWORD>(kBadTemplate.find("Titel>"));
+        EXPECT_EQ(EditorSelection(editor), std::make_pair(at, at + 5)) << "the fault, as at start-up";
+    });
+    EXPECT_EQ(Count(), 1) << "cancelled: the addition stays";
+
+    m_boxes.Answer(IDCANCEL);
+    Click(IDOK);
+    EXPECT_EQ(m_boxes.Last().text, NotReadQuestion());
+    EXPECT_EQ(m_boxes.Last().type, static_cast<UINT>(MB_YESNOCANCEL | MB_ICONQUESTION));
+    EXPECT_FALSE(Closed());
+
+    const std::size_t before = m_boxes.Count();
+    m_boxes.Answer(IDYES); // repair
+    m_boxes.Answer(IDYES); // save changes
+    EditManually(
+        [&](CManualEditingDlg& editor) {
+            EXPECT_EQ(EditorText(editor), kBadTemplate + kDelta);
+            SetEditorText(editor, kThreePlayers + kDelta);
+            PressOK(editor.Hwnd());
+        },
+        [&] { Click(IDOK); });
+    ASSERT_EQ(m_boxes.Count(), before + 2);
+    EXPECT_EQ(m_boxes.Last().text, "Save changes in " + m_rulesPath + " ?");
+    EXPECT_TRUE(Closed());
+    EXPECT_EQ(ReadRules(), kThreePlayers + kDelta);
+}
+
+TEST_F(UnrepairedFile, SaveAsNeverPutsTheAddedPlayersAloneInPlaceOfTheFile)
+{
+    SaveAsRecorder saveAs;
+    const std::string other = m_folder + "\\Other.txt";
+    m_boxes.Answer(IDNO);
+    saveAs.Answer(m_rulesPath);
+    Click(IDOK);
+    ASSERT_EQ(saveAs.Requests().size(), 1u);
+    EXPECT_EQ(m_boxes.Last().text, m_rulesPath + " could not be read: the added players cannot be saved in its place. "
+                                                 "Repair it in the manual editor first, or choose another file.");
+    EXPECT_EQ(m_boxes.Last().type, static_cast<UINT>(MB_ICONERROR | MB_OK));
+    EXPECT_FALSE(Closed());
+    EXPECT_EQ(ReadRules(), kBadTemplate);
+
+    m_boxes.Answer(IDNO);
+    saveAs.Answer(other);
+    Click(IDOK);
+    EXPECT_EQ(saveAs.Requests().size(), 2u);
+    EXPECT_TRUE(Closed());
+    EXPECT_EQ(ReadRules(), kBadTemplate);
+    std::ifstream saved(other, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(saved), std::istreambuf_iterator<char>()), kDelta);
+    saved.close();
+    DeleteFileA(other.c_str());
+}
+
+TEST_F(MainDialog, NulCharactersAreShownSelectedAndRefusedUntilTheyAreGone)
+{
+    ASSERT_EQ(GetACP(), 1252u) << "the editor's mark for a NUL is the code page's";
+    InstallHost("6.0");
+    std::string rules = kThreePlayers;
+    const std::size_t first = rules.find(" players");
+    rules[first] = '\0';
+    const std::size_t second = rules.find(": Song");
+    rules[second] = '\0';
+    std::string shown = rules, mended = rules;
+    shown[first] = shown[second] = '\xA4';
+    mended[first] = mended[second] = ' ';
+    WriteRules(rules);
+    m_boxes.Answer(IDYES);
+    Open();
+    EXPECT_EQ(m_boxes.Last().text, RepairQuestion("Incorrect line\nLine: 1"));
+    EditManually(
+        [&](CManualEditingDlg& editor) {
+            EXPECT_EQ(EditorText(editor), shown);
+            EXPECT_EQ(EditorSelection(editor), std::make_pair(DWORD(first), DWORD(first + 1)));
+
+            std::string half = shown;
+            half[first] = ' ';
+            SetEditorText(editor, half);
+            PressOK(editor.Hwnd());
+            ASSERT_NE(editor.Hwnd(), nullptr);
+            EXPECT_EQ(m_boxes.Last().text, "The text holds NUL characters, which a rules file cannot hold. The editor "
+                                           "shows each as \"\xA4\", and the first is selected: delete them.");
+            EXPECT_EQ(m_boxes.Last().type, static_cast<UINT>(MB_ICONERROR | MB_OK));
+            EXPECT_EQ(EditorSelection(editor), std::make_pair(DWORD(second), DWORD(second + 1)));
+
+            SetEditorText(editor, mended);
+            PressOK(editor.Hwnd());
+            EXPECT_EQ(editor.Hwnd(), nullptr);
+        },
+        [&] { Show(); });
+    EXPECT_EQ(Count(), 3);
+    m_boxes.Answer(IDYES);
+    Click(IDOK);
+    EXPECT_EQ(ReadRules(), mended);
+}
+
+TEST_F(MainDialog, AfterASaveAsFailsOnTheChosenFileOkOffersSaveAsAgain)
+{
+    SaveAsRecorder saveAs;
+    Open();
+    const std::string rules = "[New]\r\nCLASSNAME=\"N\"\r\nFORMAT=\"<Title>\"\r\n";
+    EditManually([&](CManualEditingDlg& editor) {
+        SetEditorText(editor, rules);
+        PressOK(editor.Hwnd());
+    });
+    // Windows refuses to replace a read-only file; the save must say so, as Windows would.
+    const std::string readOnly = m_folder + "\\ro.txt";
+    std::ofstream(readOnly, std::ios::binary) << "old";
+    ASSERT_TRUE(SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_READONLY));
+    const std::size_t before = m_boxes.Count();
+    saveAs.Answer(readOnly);
+    Click(IDOK);
+    ASSERT_EQ(m_boxes.Count(), before + 1);
+    EXPECT_EQ(m_boxes.Last().text.find("Unexpected error 5 ("), 0u);
+    EXPECT_NE(m_boxes.Last().text.find("\"CreateFile(" + readOnly + ")\"."), std::string::npos);
+    EXPECT_FALSE(Closed());
+
+    saveAs.Answer(std::nullopt);
+    Click(IDOK);
+    EXPECT_EQ(saveAs.Requests().size(), 2u) << "the failed path is not the file to save to";
+    EXPECT_EQ(m_boxes.Count(), before + 1) << "no question naming it";
+    EXPECT_EQ(PathField(), "");
+
+    saveAs.Answer(m_rulesPath);
+    Click(IDOK);
+    EXPECT_TRUE(Closed());
+    EXPECT_EQ(ReadRules(), rules);
+    SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL);
+    std::ifstream kept(readOnly, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), std::istreambuf_iterator<char>()), "old");
+    kept.close();
+    DeleteFileA(readOnly.c_str());
 }
 
 TEST_F(MainDialog, EscapeDoesNothingAndQuitAsksOnlyAfterAChange)
@@ -783,6 +1044,7 @@ TEST_F(MainDialog, TheMainDialogIsMadeAsItsTemplateSays)
         {IDC_EDIT_TEMPLATE, "Button", BS_PUSHBUTTON, 0, "Edit selected template", 212, 93, 97, 16},
         {IDC_DELETE_TEMPLATE, "Button", BS_PUSHBUTTON, 0, "Delete selected template", 212, 113, 97, 16},
         {IDC_EDIT_MANUALLY, "Button", BS_PUSHBUTTON, 0, "Edit templates list manualy", 212, 133, 97, 16},
+        {IDC_RUNNING_PLAYERS, "Button", BS_PUSHBUTTON, 0, "&Running players...", 212, 153, 97, 16},
         {IDOK, "Button", BS_DEFPUSHBUTTON, 0, "OK", 103, 184, 50, 14},
         {IDC_QUIT, "Button", BS_PUSHBUTTON, 0, "Cancel", 171, 184, 50, 14},
     });

@@ -13,7 +13,10 @@
 
 class SamplePlayerProcess {
 public:
-    SamplePlayerProcess(const std::string& windowClass, const std::string& title, bool hidden = false)
+    // `process` gives the new process its security: one that lets nobody open it stands
+    // for a program of another user or a protected one.
+    SamplePlayerProcess(const std::string& windowClass, const std::string& title, bool hidden = false,
+                        SECURITY_ATTRIBUTES* process = nullptr)
     {
         std::string commandLine = std::string("\"") + QEW_SAMPLE_PLAYER_EXE + "\" --interval 0 ";
         if (hidden)
@@ -21,7 +24,7 @@ public:
         commandLine += "-- \"" + windowClass + "\" \"" + title + "\"";
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
-        if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+        if (!CreateProcessA(nullptr, commandLine.data(), process, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                             &m_process)) {
             ADD_FAILURE() << "cannot start " << commandLine << ": " << GetLastError();
             return;

@@ -15,6 +15,7 @@
 #include "MessageBoxRecorder.h"
 #include "app/AboutDlg.h"
 #include "app/ManualEditingDlg.h"
+#include "app/RunningPlayersDlg.h"
 #include "app/QuorvelExtPlrWizardDlg.h"
 #include "rules/AllPlayersInfo.h"
 #include "SamplePlayerProcess.h"
@@ -25,7 +26,22 @@
 
 namespace {
 
-class Screenshots : public HostFixture {};
+// The main dialog shows the rules file's path, so the host is where a user's would be;
+// a rules file already there is left alone, and the pictures show a temporary folder.
+class Screenshots : public HostFixture {
+protected:
+    void SetUp() override
+    {
+        HostFixture::SetUp();
+        const std::string folder = "C:\\Program Files\\Quorvel";
+        CreateDirectoryA(folder.c_str(), nullptr);
+        if (GetFileAttributesA((folder + "\\Players.txt").c_str()) != INVALID_FILE_ATTRIBUTES)
+            return;
+        RemoveDirectoryA(m_folder.c_str());
+        m_folder = folder;
+        m_rulesPath = m_folder + "\\Players.txt";
+    }
+};
 
 TEST_F(Screenshots, OfEveryDialog)
 {
@@ -107,6 +123,18 @@ TEST_F(Screenshots, OfEveryDialog)
     SendMessageA(wizard.Hwnd(), PSM_PRESSBUTTON, PSBTN_NEXT, 0);
     PumpMessages();
     SaveWindow(wizard.Hwnd(), std::string(dir) + "\\wizard-step4.bmp");
+    wizard.Destroy();
+
+    // Two players the rules read and one they do not.
+    player.SetTitle("1. Sample Artist - Sample Title - Winamp");
+    SamplePlayerProcess sample("QewSamplePlayer", "Sample Artist - Sample Title [paused]");
+    SamplePlayerProcess radio("QewRadio", "Radio Sample: Stream Artist / Stream Title");
+    SamplePlayerProcess unknown("QewSamplePlayer", "Sample Player 2.0");
+    CRunningPlayersDlg running(*main.Players());
+    ASSERT_NE(running.Create(main.Hwnd()), nullptr);
+    PumpMessages();
+    SaveWindow(running.Hwnd(), std::string(dir) + "\\running-players.bmp");
+    running.EndDialog(IDCANCEL);
 }
 
 } // namespace

@@ -1,0 +1,11 @@
+#include "cli/DesktopWindows.h"
+
+bool HasDesktopWindows()
+{
+    return false;
+}
+
+std::vector<stDesktopWindow> DesktopWindows()
+{
+    return {};
+}
