@@ -48,3 +48,8 @@ stCodePage DoubleByteCodePage(std::initializer_list<stByteRange> leadBytes)
             page.leadBytes.set(static_cast<std::size_t>(b));
     return page;
 }
+
+bool IsAnsiLeadByte(unsigned char byte)
+{
+    return AnsiCodePage().IsLeadByte(byte);
+}
