@@ -370,7 +370,7 @@ TEST_F(MainDialog, AUtf8FileThatLoadsIsConvertedOnYesAndReadAsItIsOnNo)
     const std::string question =
         "File: " + m_rulesPath +
         "\nThe file looks like UTF-8 text, but a rules file is ANSI text with CR LF line ends."
-        "\nThe system's code page cannot hold these characters, which the conversion makes \"?\": U+2603."
+        "\nThe system's code page cannot hold these characters, which the conversion makes \"?\":\nU+2603."
         "\n\nRead as it is, each of its characters beyond ASCII stands as two or more others.\n\n"
         "Would you like to convert it to the ANSI code page (Yes), or read it as it is (No)?";
     for (int answer : {IDNO, IDYES}) {
