@@ -202,9 +202,9 @@ void CCi_wiz_templates::OnSuggestTemplates()
             unreadRows.push_back(i);
         }
     }
-    // The program's file name joins the hints once step 1 knows it.
     stSuggestHints hints;
     hints.windowClass = m_pWizard->m_pPlayerInfo->GetWndClass();
+    hints.programFile = m_pWizard->m_strWndProgram;
     const std::vector<stTemplateSuggestion> proposals = SuggestTemplates(unread, hints);
     if (proposals.empty()) {
         AppMessageBox(LoadResString(unread.empty() ? IDS_SUGGEST_ALL_RECOGNIZED : IDS_SUGGEST_NOTHING),

@@ -485,4 +485,26 @@ TEST_F(TemplatesPage, SuggestReadsEnDashesAndABracketedAlbumThroughThePaintDialo
     EXPECT_EQ(m_boxes.Count(), 0u);
 }
 
+// The program that step 1 found names the player: its name opening every title is constant
+// text, where without it the constant opening would be read as the Artist.
+TEST_F(TemplatesPage, SuggestTakesTheProgramFromStepOneAsThePlayersName)
+{
+    LoadLibraryA("RICHED32.DLL");
+    m_player.SetWndClass("Chrome_WidgetWin_0");
+    const std::vector<std::string> titles = {"Spotify - Blue Road", "Spotify - Night Train"};
+    for (const std::string program : {"", "Spotify.exe"}) {
+        SCOPED_TRACE(program);
+        Open(titles);
+        m_wizard->m_strWndProgram = program;
+        std::vector<std::string> proposed;
+        Dialog::SetModalRunner([&](Dialog& dialog, HWND) -> INT_PTR {
+            proposed.push_back(dynamic_cast<CPaintTitleDlg&>(dialog).m_strProposal);
+            return IDCANCEL;
+        });
+        Click(IDC_STEP3_SUGGEST);
+        EXPECT_EQ(proposed, std::vector<std::string>{program.empty() ? "<Artist> - <Title>" : "Spotify - <Title>"});
+        m_wizard.reset();
+    }
+}
+
 } // namespace
