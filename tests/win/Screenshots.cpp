@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "HostFixture.h"
@@ -103,17 +104,32 @@ TEST_F(Screenshots, OfEveryDialog)
     // Step 3 with two painted templates, answered in place of the Paint title dialog.
     SendMessageA(wizard.Hwnd(), PSM_PRESSBUTTON, PSBTN_NEXT, 0);
     PumpMessages();
-    std::vector<std::string> painted = {"<Track>. <Artist> - <Title> - Winamp", "<Unused> - *** <Title> ***"};
-    Dialog::SetModalRunner([&painted](Dialog& dialog, HWND) -> INT_PTR {
-        auto* paint = dynamic_cast<CPaintTitleDlg*>(&dialog);
-        if (!paint || painted.empty())
-            return IDCANCEL;
-        paint->m_strTemplate = painted.front();
-        painted.erase(painted.begin());
-        return IDOK;
-    });
+    // Each template is painted on a title it reads, which becomes its example.
+    const std::pair<const char*, const char*> painted[] = {
+        {"<Track>. <Artist> - <Title> - Winamp", "2. Another Artist - Another Title - Winamp"},
+        {"<Unused> - *** <Title> ***", "Winamp 5.9 - *** Paused ***"}};
     HWND page = reinterpret_cast<HWND>(SendMessageA(wizard.Hwnd(), PSM_GETCURRENTPAGEHWND, 0, 0));
-    for (int i = 0; i < 2; ++i) {
+    HWND titles = GetDlgItem(page, IDC_STEP3_TITLES);
+    for (const auto& [made, title] : painted) {
+        for (int i = 0, n = ListView_GetItemCount(titles); i < n; ++i) {
+            char text[128] = {};
+            ListView_GetItemText(titles, i, 1, text, sizeof text);
+            if (std::string(text) != title)
+                continue;
+            ListView_SetItemState(titles, i, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+            ListView_SetSelectionMark(titles, i);
+            NMITEMACTIVATE click{};
+            click.hdr = {titles, IDC_STEP3_TITLES, static_cast<UINT>(NM_CLICK)};
+            click.iItem = i;
+            SendMessageA(page, WM_NOTIFY, IDC_STEP3_TITLES, reinterpret_cast<LPARAM>(&click));
+        }
+        Dialog::SetModalRunner([made](Dialog& dialog, HWND) -> INT_PTR {
+            auto* paint = dynamic_cast<CPaintTitleDlg*>(&dialog);
+            if (!paint)
+                return IDCANCEL;
+            paint->m_strTemplate = made;
+            return IDOK;
+        });
         SendMessageA(GetDlgItem(page, IDC_STEP3_CREATE), BM_CLICK, 0, 0);
         PumpMessages();
     }
