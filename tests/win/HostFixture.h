@@ -153,14 +153,16 @@ inline HWND FindProcessWindow(DWORD processId, const std::function<bool(HWND)>& 
     return search.found;
 }
 
-// The main dialog, made modeless, on a host with the three players of kThreePlayers.
+// The main dialog, made modeless, on a host with the three players of kThreePlayers, or
+// the rules a derived fixture names.
 class MainDialogOnHost : public HostFixture {
 protected:
+    virtual std::string Rules() const { return kThreePlayers; }
     void SetUp() override
     {
         HostFixture::SetUp();
         InstallHost("6.0");
-        WriteRules(kThreePlayers);
+        WriteRules(Rules());
         ASSERT_NE(m_main.Create(nullptr), nullptr);
         PumpMessages();
     }

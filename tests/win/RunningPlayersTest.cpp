@@ -229,24 +229,9 @@ TEST_F(RunningPlayersView, ProbeTickCost)
 
 // The main dialog on the rules above, the view driven by `drive` and the wizard's run by
 // `wizard`, which gets the real sheet, made modeless.
-class RunningPlayersCommand : public HostFixture {
+class RunningPlayersCommand : public MainDialogOnHost {
 protected:
-    void SetUp() override
-    {
-        HostFixture::SetUp();
-        InstallHost("6.0");
-        WriteRules(kRunningRules);
-        ASSERT_NE(m_main.Create(nullptr), nullptr);
-        PumpMessages();
-    }
-    void TearDown() override
-    {
-        WizardSheet::SetModalRunner(nullptr);
-        Dialog::SetModalRunner(nullptr);
-        m_main.EndDialog(IDCANCEL);
-        TakeQuitCode();
-        HostFixture::TearDown();
-    }
+    std::string Rules() const override { return kRunningRules; }
     void Run(const std::function<void(CRunningPlayersDlg&)>& drive, const std::function<void(CCi_wizard&)>& wizard)
     {
         Dialog::SetModalRunner([&](Dialog& dialog, HWND parent) -> INT_PTR {
@@ -283,8 +268,6 @@ protected:
             SendMessageA(sheet, PSM_HWNDTOINDEX, reinterpret_cast<WPARAM>(CurrentPage(sheet)), 0));
     }
 
-    MessageBoxRecorder m_boxes;
-    CQuorvelExtPlrWizardDlg m_main;
     int m_wizardRuns = 0;
 };
 
