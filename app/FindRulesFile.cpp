@@ -1,6 +1,8 @@
 #include "app/FindRulesFile.h"
 
 #include <clocale>
+#include <string>
+#include <vector>
 
 #include "app/EncodingNote.h"
 #include "framework/ErrorReport.h"
@@ -40,6 +42,18 @@ LONG QueryString(const char* path, stErrorInfo* error, HKEY key, const char* nam
     return BaRe_QueryValue(path, error, key, name, nullptr, value, &size, REG_SZ);
 }
 
+// The characters a conversion cannot hold, when there are any, then the question in a
+// paragraph of its own. Piece by piece: "literal" + string trips GCC 12's -Wrestrict here.
+void AppendLostAndQuestion(std::string& message, UINT lostId, const std::vector<char32_t>& lost, UINT questionId)
+{
+    if (!lost.empty()) {
+        message += '\n';
+        message += FormatResText(lostId, CharacterNames(lost).c_str());
+    }
+    message += "\n\n";
+    message += LoadResString(questionId);
+}
+
 // A failed system call is shown. A file that the reader refused is offered for repair, in
 // the reader's message followed by the file's name, how it was saved when that is not as a
 // rules file, and what its conversion cannot hold. True when the offer is taken, with the
@@ -64,9 +78,7 @@ bool OfferRepair(const CAllPlayersInfo& players, const std::string& path, std::s
     }
     const stConvertedText converted = ConvertToRulesText(bytes, Utf16ToAnsi);
     message += EncodingNote(IDS_FILE_ENCODING, bytes);
-    if (!converted.lost.empty())
-        message += "\n" + FormatResText(IDS_CHARACTERS_NOT_HELD, CharacterNames(converted.lost).c_str());
-    message += "\n\n" + LoadResString(IDS_OPEN_TO_REPAIR);
+    AppendLostAndQuestion(message, IDS_CHARACTERS_NOT_HELD, converted.lost, IDS_OPEN_TO_REPAIR);
     if (AppMessageBox(message, MB_YESNO | MB_ICONERROR) != IDYES)
         return false;
     repairText = converted.text;
@@ -93,9 +105,7 @@ Utf8Answer OfferUtf8Conversion(CAllPlayersInfo& players, const std::string& path
     if (converted.text == bytes)
         return Utf8Answer::ReadAsIs;
     std::string message = LoadResString(IDS_FILE) + path + EncodingNote(IDS_FILE_ENCODING, bytes);
-    if (!converted.lost.empty())
-        message += "\n" + FormatResText(IDS_CHARACTERS_CONVERTED, CharacterNames(converted.lost).c_str());
-    message += "\n\n" + LoadResString(IDS_CONVERT_UTF8);
+    AppendLostAndQuestion(message, IDS_CHARACTERS_CONVERTED, converted.lost, IDS_CONVERT_UTF8);
     if (AppMessageBox(message, MB_YESNO | MB_ICONQUESTION) != IDYES)
         return Utf8Answer::ReadAsIs;
     if (players.ParseText(converted.text) == 0)

@@ -125,8 +125,9 @@ TEST(SharedColumnWidths, ShareTheRoomLeftForTheScrollBarByWeight)
     for (const Case& c : cases) {
         const std::vector<int> widths = SharedColumnWidths(c.client, c.scrollBar, c.weights);
         EXPECT_EQ(widths, c.widths) << c.client;
-        if (std::accumulate(c.weights.begin(), c.weights.end(), 0) > 0)
+        if (std::accumulate(c.weights.begin(), c.weights.end(), 0) > 0) {
             EXPECT_EQ(std::accumulate(widths.begin(), widths.end(), 0), std::max(c.client - c.scrollBar, 0));
+        }
     }
 }
 
