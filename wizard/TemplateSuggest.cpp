@@ -9,7 +9,7 @@
 #include "wizard/suggest/Families.h"
 #include "wizard/suggest/Names.h"
 #include "wizard/suggest/Order.h"
-#include "wizard/suggest/Specific.h"
+#include "wizard/suggest/Subshapes.h"
 
 // The pipeline: cut each title into parts, group the titles into families, name each
 // family's parameters, split off the more specific shapes inside it, then order the

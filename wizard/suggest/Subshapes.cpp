@@ -1,4 +1,4 @@
-#include "wizard/suggest/Specific.h"
+#include "wizard/suggest/Subshapes.h"
 
 #include <algorithm>
 #include <array>
