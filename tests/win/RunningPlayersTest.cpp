@@ -168,31 +168,19 @@ TEST_F(RunningPlayersView, FollowsTitlesAndWindowsRowByRowKeepingTheSelection)
 // --gtest_filter=RunningPlayersView.ProbeTickCost; the test command leaves it out.
 TEST_F(RunningPlayersView, ProbeTickCost)
 {
-    std::string commandLine = std::string("\"") + QEW_SAMPLE_PLAYER_EXE + "\" --interval 0 --crowd 200 -- QewCrowded Crowded";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION crowd{};
-    ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &crowd));
-    for (int i = 0; i < 1000 && !FindWindowA("QewCrowd", "Crowd window 200"); ++i)
-        Sleep(10);
+    const CrowdProcess crowd;
     SamplePlayerProcess player("QewProbe3", "Ann - Song - Probe");
     int windows = 0;
     EnumWindows([](HWND, LPARAM n) -> BOOL { return ++*reinterpret_cast<int*>(n), TRUE; }, reinterpret_cast<LPARAM>(&windows));
     std::printf("top-level windows: %d\n", windows);
 
-    const auto cpu = [] {
-        FILETIME created, ended, kernel, user;
-        GetProcessTimes(GetCurrentProcess(), &created, &ended, &kernel, &user);
-        const auto ticks = [](const FILETIME& t) { return (static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime; };
-        return (ticks(kernel) + ticks(user)) / 1e4; // milliseconds
-    };
     constexpr int kTicks = 500;
     const auto probe = [&](const char* what, const std::function<void(int)>& each) {
         const ULONGLONG wallStart = GetTickCount64();
-        const double cpuStart = cpu();
+        const double cpuStart = ProcessCpuMilliseconds();
         for (int i = 0; i < kTicks; ++i)
             each(i);
-        std::printf("  %s: %.3f ms of this process's CPU per tick, %.3f ms wall\n", what, (cpu() - cpuStart) / kTicks,
+        std::printf("  %s: %.3f ms of this process's CPU per tick, %.3f ms wall\n", what, (ProcessCpuMilliseconds() - cpuStart) / kTicks,
                     static_cast<double>(GetTickCount64() - wallStart) / kTicks);
     };
     // The floor: the system's walk alone, with nothing asked of the windows.
@@ -221,10 +209,6 @@ TEST_F(RunningPlayersView, ProbeTickCost)
     SendMessageA(GetDlgItem(m_view->Hwnd(), IDC_SHOW_ALL_WINDOWS), BM_CLICK, 0, 0);
     probe("show all windows", [&](int) { m_view->Tick(); });
 
-    TerminateProcess(crowd.hProcess, 0);
-    WaitForSingleObject(crowd.hProcess, 5000);
-    CloseHandle(crowd.hThread);
-    CloseHandle(crowd.hProcess);
 }
 
 // The main dialog on the rules above, the view driven by `drive` and the wizard's run by

@@ -85,3 +85,51 @@ private:
     PROCESS_INFORMATION m_process{};
     HWND m_window = nullptr;
 };
+
+// For the probes: some 200 windows of one other process crowd the desktop, with one that
+// never answers when `stalled`, as a user's desktop is. Ended with the object.
+class CrowdProcess {
+public:
+    explicit CrowdProcess(bool stalled = false)
+    {
+        std::string commandLine = std::string("\"") + QEW_SAMPLE_PLAYER_EXE + "\" --interval 0 --crowd 200 ";
+        if (stalled)
+            commandLine += "--stalled ";
+        commandLine += "-- QewCrowded Crowded";
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                            &m_process)) {
+            ADD_FAILURE() << "cannot start " << commandLine << ": " << GetLastError();
+            return;
+        }
+        auto ready = [&] {
+            return FindWindowA("QewCrowd", "Crowd window 200") && (!stalled || FindWindowA("QewStalled", nullptr));
+        };
+        for (int i = 0; i < 1000 && !ready(); ++i)
+            Sleep(10);
+    }
+    ~CrowdProcess()
+    {
+        if (!m_process.hProcess)
+            return;
+        TerminateProcess(m_process.hProcess, 0);
+        WaitForSingleObject(m_process.hProcess, 5000);
+        CloseHandle(m_process.hThread);
+        CloseHandle(m_process.hProcess);
+    }
+    CrowdProcess(const CrowdProcess&) = delete;
+    CrowdProcess& operator=(const CrowdProcess&) = delete;
+
+private:
+    PROCESS_INFORMATION m_process{};
+};
+
+// This process's CPU time so far, kernel and user, in milliseconds.
+inline double ProcessCpuMilliseconds()
+{
+    FILETIME created, ended, kernel, user;
+    GetProcessTimes(GetCurrentProcess(), &created, &ended, &kernel, &user);
+    const auto ticks = [](const FILETIME& t) { return (static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime; };
+    return static_cast<double>(ticks(kernel) + ticks(user)) / 1e4;
+}

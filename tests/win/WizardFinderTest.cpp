@@ -326,16 +326,7 @@ TEST_F(Step1, AWindowWhoseProcessCannotBeOpenedIsListedWithoutProgram)
 // to the note.
 TEST_F(Step1, ProbeRefreshCost)
 {
-    std::string commandLine =
-        std::string("\"") + QEW_SAMPLE_PLAYER_EXE + "\" --interval 0 --crowd 200 --stalled -- QewCrowded Crowded";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION crowd{};
-    ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                               &crowd));
-    for (int i = 0; i < 1000 && !(FindWindowA("QewCrowd", "Crowd window 200") && FindWindowA("QewStalled", nullptr));
-         ++i)
-        Sleep(10);
+    const CrowdProcess crowd(true);
     const auto timed = [](const std::function<void()>& work) {
         const ULONGLONG start = GetTickCount64();
         work();
@@ -354,10 +345,6 @@ TEST_F(Step1, ProbeRefreshCost)
                 perRefresh, static_cast<double>(typed) / 14, cleared);
     EXPECT_GE(RowOfClass("QewStalled"), 0);
 
-    TerminateProcess(crowd.hProcess, 0);
-    WaitForSingleObject(crowd.hProcess, 5000);
-    CloseHandle(crowd.hThread);
-    CloseHandle(crowd.hProcess);
 }
 
 } // namespace

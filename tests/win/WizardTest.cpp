@@ -395,43 +395,27 @@ TEST_F(Wizard, ATitleWithLineBreaksIsListedOnceOnOneLine)
 // Run by hand with --gtest_filter=Wizard.ProbeCaptureTickCost; the test command leaves it out.
 TEST_F(Wizard, ProbeCaptureTickCost)
 {
-    std::string commandLine = std::string("\"") + QEW_SAMPLE_PLAYER_EXE + "\" --interval 0 --crowd 200 -- QewCrowded Crowded";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION crowd{};
-    ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &crowd));
+    const CrowdProcess crowd;
     const auto countWindows = [] {
         int count = 0;
         EnumWindows([](HWND, LPARAM n) -> BOOL { return ++*reinterpret_cast<int*>(n), TRUE; }, reinterpret_cast<LPARAM>(&count));
         return count;
     };
-    for (int i = 0; i < 1000 && !FindWindowA("QewCrowd", "Crowd window 200"); ++i)
-        Sleep(10);
     SamplePlayerProcess player("QewProbe", "Probe title");
     OpenAndChoose("QewProbe");
     ASSERT_EQ(PageIndex(), 1);
 
-    const auto cpu = [] {
-        FILETIME created, ended, kernel, user;
-        GetProcessTimes(GetCurrentProcess(), &created, &ended, &kernel, &user);
-        const auto ticks = [](const FILETIME& t) { return (static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime; };
-        return (ticks(kernel) + ticks(user)) / 1e4; // milliseconds
-    };
     constexpr int kTicks = 500;
     const ULONGLONG wallStart = GetTickCount64();
-    const double cpuStart = cpu();
+    const double cpuStart = ProcessCpuMilliseconds();
     for (int i = 0; i < kTicks; ++i)
         SendMessageA(Page(), WM_TIMER, CCi_wiz_getwndtlt::kCaptureTimer, 0);
-    const double cpuPerTick = (cpu() - cpuStart) / kTicks;
+    const double cpuPerTick = (ProcessCpuMilliseconds() - cpuStart) / kTicks;
     const double wallPerTick = static_cast<double>(GetTickCount64() - wallStart) / kTicks;
     std::printf("top-level windows: %d; per capture tick: %.2f ms of this process's CPU, %.2f ms wall\n",
                 countWindows(), cpuPerTick, wallPerTick);
     EXPECT_EQ(CapturedText(), "Probe title\r\n");
 
-    TerminateProcess(crowd.hProcess, 0);
-    WaitForSingleObject(crowd.hProcess, 5000);
-    CloseHandle(crowd.hThread);
-    CloseHandle(crowd.hProcess);
 }
 
 TEST_F(Wizard, OnlyTheTitleFromStepOneGivesExactlyOneEntry)
