@@ -33,7 +33,7 @@ std::vector<Family> GroupByStrongSeparators(const std::vector<Member>& members)
 namespace {
 
 // The longest common subsequence of two short lists of separator texts, as pairs of
-// positions.
+// positions; of equally long ones, the earliest matches.
 std::vector<std::pair<int, int>> CommonSeparators(const std::vector<std::string_view>& a,
                                                   const std::vector<std::string_view>& b)
 {
@@ -54,6 +54,19 @@ std::vector<std::pair<int, int>> CommonSeparators(const std::vector<std::string_
             ++j;
         }
     }
+    return pairs;
+}
+
+// The same, of equally long ones the latest matches.
+std::vector<std::pair<int, int>> LatestPairs(std::vector<std::string_view> a, std::vector<std::string_view> b)
+{
+    std::reverse(a.begin(), a.end());
+    std::reverse(b.begin(), b.end());
+    std::vector<std::pair<int, int>> pairs = CommonSeparators(a, b);
+    const int n = static_cast<int>(a.size()), m = static_cast<int>(b.size());
+    for (auto& [i, j] : pairs)
+        i = n - 1 - i, j = m - 1 - j;
+    std::reverse(pairs.begin(), pairs.end());
     return pairs;
 }
 
@@ -115,10 +128,15 @@ public:
             return false;
         const Member joined = Resplit(candidate, pairs, true);
         if (pairs.size() == m_common.size()) {
-            if (Clashes(joined))
-                return false;
-            Add(joined);
-            return true;
+            // The earliest separators that match, else the latest: "Clip - YouTube" and
+            // "Ann - Song - YouTube" line up at their ends.
+            for (const Member& aligned : {joined, Resplit(candidate, LatestPairs(m_common, seps), true)}) {
+                if (!Clashes(aligned)) {
+                    Add(aligned);
+                    return true;
+                }
+            }
+            return false;
         }
         if (work >= kShrinkWork)
             return false;

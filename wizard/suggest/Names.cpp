@@ -1,6 +1,7 @@
 #include "wizard/suggest/Names.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 
 #include "platform/ParseError.h"
@@ -39,6 +40,77 @@ bool IsPlayerName(std::string_view text, const stSuggestHints& hints)
 }
 
 namespace {
+
+// What the wizard knows of well-known players and sites, as their titles show it. Names are
+// matched whole, ignoring case, against a part of the titles that every member has, and
+// against the program's file name without ".exe".
+//
+// They put the song before the artist:
+// - "Song - Artist - YouTube Music": the tab title that YouTube Music extensions and
+//   now-playing scripts split (song first, artist second);
+// - "Track - Artist - Deezer": Deezer's page and desktop title, as Deezer presence
+//   readers split it;
+// - "Title - Artist", program TIDAL.exe: jonas-kaufmann/NowPlaying-for-TIDAL,
+//   TidalListener.cs (GetSongAndArtist splits the window title at its first "-");
+// - "Song - Artist - Google Play Music": raidzero/dotfiles polybar/songname.sh and
+//   apottr/my-ubersicht-widgets music.coffee, which both swap the two.
+constexpr std::array<std::string_view, 4> kTitleFirst = {"YouTube Music", "Deezer", "TIDAL", "Google Play Music"};
+
+// Their page titles are whatever the uploader wrote, dashes and all ("Video titles on
+// YouTube follow no strict format": lttkgp/youtube_title_parse), so all before " - YouTube"
+// is the title; the suffixes are those of a media detector's list (" - YouTube",
+// " - Twitch").
+constexpr std::array<std::string_view, 2> kVideoSites = {"YouTube", "Twitch"};
+
+// What players write before a colon to say that something plays ("Now playing: ..."), in
+// the common languages, lower case, each in the code page its language is written in. The
+// label is the whole part or its end after a blank ("Currently playing"). A Japanese Qt
+// player's status line "再生中: %1" is one such.
+constexpr std::array<std::string_view, 18> kNowPlaying = {
+    "playing",          // English: "Now playing", "Playing", "Currently playing"
+    "listening to",     //
+    "wiedergabe",       // German: "Wiedergabe", "Aktuelle Wiedergabe"
+    "jetzt l\xe4uft",   // German: "Jetzt läuft" (1252)
+    "lecture",          // French: "En cours de lecture", "Lecture"
+    "lecture en cours", //
+    "reproduciendo",    // Spanish
+    "sonando",          // Spanish: "Sonando"
+    "in riproduzione",  // Italian
+    "reproduzindo",     // Portuguese
+    "tocando",          // Portuguese (Brazil)
+    "afspelen",         // Dutch: "Nu afspelen"
+    "odtwarzanie",      // Polish
+    "spelas nu",        // Swedish
+    "\x8d\xc4\x90\xb6\x92\x86",                 // Japanese "再生中" (932)
+    "\xd5\xfd\xd4\xda\xb2\xa5\xb7\xc5",         // Chinese "正在播放" (936)
+    "\xa5\xbf\xa6\x62\xbc\xbd\xa9\xf1",         // Chinese "正在播放" (950)
+    "\xc0\xe7\xbb\xfd \xc1\xdf",                 // Korean "재생 중" (949)
+};
+
+std::string Lower(std::string_view text)
+{
+    std::string lower(text);
+    for (char& c : lower)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return lower;
+}
+
+template <std::size_t N>
+bool IsOneOf(std::string_view text, const std::array<std::string_view, N>& names)
+{
+    const std::string lower = Lower(text);
+    return std::any_of(names.begin(), names.end(), [&lower](std::string_view name) { return Lower(name) == lower; });
+}
+
+// A blank never is a trail byte, so a label after one begins a character.
+bool IsNowPlayingLabel(std::string_view text)
+{
+    const std::string lower = Lower(text);
+    return std::any_of(kNowPlaying.begin(), kNowPlaying.end(), [&lower](std::string_view label) {
+        return lower == label || (lower.ends_with(label) && lower[lower.size() - label.size() - 1] == ' ');
+    });
+}
 
 bool AllOf(const std::vector<std::string_view>& values, bool (*test)(std::string_view))
 {
@@ -163,9 +235,13 @@ public:
         NameUrls();
         NameCounts();
         NameLeadingNumber();
+        NameVideoTitle();
         NameYear();
         NameStation();
-        NameArtistAndTitle();
+        if (TitleFirst())
+            NameTitleThenArtist();
+        else
+            NameArtistAndTitle();
         NameTheRest();
     }
 
@@ -173,15 +249,35 @@ private:
     int Parts() const { return static_cast<int>(m_plan.parts.size()); }
     PartPlan& Part(int j) { return m_plan.parts[static_cast<std::size_t>(j)]; }
     const Separator& Sep(int j) const { return m_plan.separators[static_cast<std::size_t>(j)]; }
-    // The part's one slot, when it has one and no name yet.
+    // The part's one slot, when it has one and no name yet and is not read by the Title.
     Slot* Free(int j)
     {
         PartPlan& part = Part(j);
-        return part.slots.size() == 1 && part.slots[0].name.empty() ? &part.slots[0] : nullptr;
+        return part.slots.size() == 1 && part.slots[0].name.empty() && !part.inTitle ? &part.slots[0] : nullptr;
     }
     bool Empty(int j) { return Part(j).Constant() && Part(j).slots[0].constant.empty(); }
     bool Bracketed(int j) const { return j > 0 && j + 1 < Parts() && Sep(j - 1).opens && Sep(j).closes; }
     bool PlayerName(int j) { return Part(j).Constant() && IsPlayerName(Part(j).slots[0].constant, m_hints); }
+    // The player's own words, never a tag: its name, or a label such as "Now playing".
+    bool PlayersWords(int j) { return PlayerName(j) || (Part(j).Constant() && IsNowPlayingLabel(Part(j).slots[0].constant)); }
+    // A part that every member has and that names one of the sites or players of the list.
+    template <std::size_t N>
+    bool Names(int j, const std::array<std::string_view, N>& names)
+    {
+        return Part(j).Constant() && IsOneOf(Part(j).slots[0].constant, names);
+    }
+    bool TitleFirst()
+    {
+        std::string_view program = m_hints.programFile;
+        if (program.size() > 4 && Lower(program.substr(program.size() - 4)) == ".exe")
+            program.remove_suffix(4);
+        if (!program.empty() && IsOneOf(program, kTitleFirst))
+            return true;
+        for (int j = 0; j < Parts(); ++j)
+            if (Names(j, kTitleFirst))
+                return true;
+        return false;
+    }
     // The first part after nothing but empty constant text.
     int Lead()
     {
@@ -266,9 +362,59 @@ private:
         const bool colon = lead == 0 && Parts() > 1 && m_plan.separatorTexts[0].find(':') != std::string::npos &&
                            m_plan.separatorTexts[0].find_first_not_of(": ") == std::string::npos;
         Slot* slot = Free(lead);
-        if (!slot || !(bracket || colon) || !DashAfter(lead) || PlayerName(lead) || !AllOf(slot->wholes, HasLetter))
+        if (!slot || !(bracket || colon) || !DashAfter(lead) || PlayersWords(lead) || !AllOf(slot->wholes, HasLetter))
             return;
         Force(*slot, "Station");
+    }
+
+    // On a video site all before the site's name is the video's title, whatever dashes or
+    // brackets it holds: the Title reads on over those parts.
+    void NameVideoTitle()
+    {
+        for (int s = 1; s < Parts(); ++s) {
+            if (!Sep(s - 1).dash || !Names(s, kVideoSites))
+                continue;
+            int first = s;
+            bool varying = false;
+            while (first > 0 && Free(first - 1)) {
+                --first;
+                varying = varying || Part(first).Varying();
+            }
+            if (!varying)
+                return;
+            Force(*Free(first), "Title");
+            m_title = true;
+            for (int j = first + 1; j < s; ++j)
+                Part(j).inTitle = true;
+            return;
+        }
+    }
+
+    // Players known to show the song first ("Song - Artist - YouTube Music"): the first
+    // varying name before a dash is the Title, the name after the dash the Artist, a constant
+    // one too unless it is the player's own.
+    void NameTitleThenArtist()
+    {
+        if (m_title)
+            return;
+        for (int k = 1; k < Parts(); ++k) {
+            // "Song (Live) - Artist": the brackets are the song's.
+            const int t = k >= 3 && Empty(k - 1) && ReadsOn(k - 3) ? k - 3 : k - 1;
+            Slot* title = Free(t);
+            Slot* artist = Free(k);
+            if (!Sep(k - 1).dash || !title || !title->varying || !artist)
+                continue;
+            if (!artist->varying && (artist->constant.empty() || PlayersWords(k) || Names(k, kTitleFirst)))
+                continue;
+            title->name = "Title";
+            m_title = true;
+            TakeIntoTitle(t);
+            if (artist->varying)
+                artist->name = "Artist";
+            else
+                Force(*artist, "Artist");
+            return;
+        }
     }
 
     // Artist and Title around a dash between blanks with a varying part after it. A
@@ -277,6 +423,8 @@ private:
     // player's name; a constant artist is a tag too.
     void NameArtistAndTitle()
     {
+        if (m_title)
+            return;
         std::vector<std::pair<int, int>> dashes;
         for (int k = 1; k < Parts(); ++k) {
             if (!Sep(k - 1).dash)
@@ -313,23 +461,28 @@ private:
         Slot* artist = Free(a);
         if (artist && artist->varying)
             artist->name = "Artist";
-        else if (artist && !artist->constant.empty() && !PlayerName(a))
+        else if (artist && !artist->constant.empty() && !PlayersWords(a))
             Force(*artist, "Artist");
     }
 
     // A part in round brackets straight after the Title that varies and has words is the
     // title's own ("Hello (Live 1977)"); one that stays the same is the player's ("(Paused)"),
     // and square brackets hold the player's extras ("[MP3 320kbps]").
-    void TakeIntoTitle(int t)
+    bool ReadsOn(int t)
     {
         const int j = t + 1;
-        if (j + 1 >= Parts() || m_plan.separatorTexts[static_cast<std::size_t>(t)] != " (")
-            return;
+        if (t < 0 || j + 1 >= Parts() || m_plan.separatorTexts[static_cast<std::size_t>(t)] != " (")
+            return false;
         const bool bracket = Bracketed(j) && Empty(j + 1);
         Slot* slot = bracket ? Free(j) : nullptr;
-        if (!slot || !slot->varying || !AllOf(slot->wholes, HasLetter) || !Part(t).slots[0].after.empty())
+        return slot && slot->varying && AllOf(slot->wholes, HasLetter) && Part(t).slots[0].after.empty();
+    }
+    void TakeIntoTitle(int t)
+    {
+        if (!ReadsOn(t))
             return;
-        Part(j).inTitle = true;
+        Part(t + 1).inTitle = true;
+        Part(t + 2).inTitle = true;
     }
 
     void NameTheRest()
@@ -383,8 +536,8 @@ std::string Render(const FamilyPlan& plan)
     bool constant = false;
     for (std::size_t j = 0; j < plan.parts.size(); ++j) {
         const PartPlan& part = plan.parts[j];
-        // The Title reads on over the brackets and what they hold.
-        if (part.inTitle || (j > 0 && plan.parts[j - 1].inTitle))
+        // The Title reads on over the part and the separator before it.
+        if (part.inTitle)
             continue;
         if (j > 0) {
             text += plan.separatorTexts[j - 1];

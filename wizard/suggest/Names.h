@@ -31,7 +31,7 @@ struct Slot {
 struct PartPlan {
     std::vector<Slot> slots;
     std::vector<std::string> joints; // the dividing separators between the slots
-    bool inTitle = false;            // a bracketed part read as the end of the Title before it
+    bool inTitle = false;            // read, with the separator before it, by the Title before it
 
     bool Varying() const;
     bool Constant() const; // one unnamed slot whose text every member has
