@@ -33,14 +33,14 @@ BOOL CManualEditingDlg::OnInitDialog()
 
 void CManualEditingDlg::ShowText(const std::string& text)
 {
-    stNulMarks marked = MarkNuls(text, Utf16ToAnsi, IsAnsiLeadByte);
+    stNulMarks marked = MarkNuls(text, Utf16ToAnsi, AnsiCodePage());
     m_strNulMark = std::move(marked.mark);
     m_editRules.SetText(marked.text);
 }
 
 bool CManualEditingDlg::SelectNulMark(const std::string& text)
 {
-    const std::size_t at = FindCharacter(text, m_strNulMark, IsAnsiLeadByte);
+    const std::size_t at = FindCharacter(text, m_strNulMark, AnsiCodePage());
     if (at == std::string::npos)
         return false;
     Select(static_cast<int>(at), static_cast<int>(at + m_strNulMark.size()));
@@ -76,7 +76,7 @@ void CManualEditingDlg::OnOK()
     WaitCursor wait;
     const std::string text = m_editRules.GetText();
     // A mark is refused where the NUL would be: the reader takes any character in a comment.
-    if (!m_strNulMark.empty() && FindCharacter(text, m_strNulMark, IsAnsiLeadByte) != std::string::npos) {
+    if (!m_strNulMark.empty() && FindCharacter(text, m_strNulMark, AnsiCodePage()) != std::string::npos) {
         ErrorBox(FormatResText(IDS_TEXT_HOLDS_NUL, m_strNulMark.c_str()), Hwnd());
         SelectNulMark(text);
         return;

@@ -48,6 +48,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     stSuggestHints hints;
     if (data[0] & 2)
         hints = {"Winamp v1.x", "winamp.exe"};
+    else if (data[0] & 4)
+        hints = {"Chrome_WidgetWin_1", "TIDAL.exe"};
     std::vector<std::string> titles;
     std::string line;
     for (size_t i = 1; i < size && titles.size() < 200; ++i) {

@@ -49,7 +49,3 @@ stCodePage DoubleByteCodePage(std::initializer_list<stByteRange> leadBytes)
     return page;
 }
 
-bool IsAnsiLeadByte(unsigned char byte)
-{
-    return AnsiCodePage().IsLeadByte(byte);
-}

@@ -36,11 +36,6 @@ stCodePage DoubleByteCodePage(std::initializer_list<stByteRange> leadBytes);
 // The process's ANSI code page, asked of the system once; elsewhere than on Windows, 1252.
 const stCodePage& AnsiCodePage();
 
-// Whether a byte begins a double-byte character, for code that needs only that; a null
-// predicate means that no byte does. IsAnsiLeadByte asks AnsiCodePage().
-using LeadBytePredicate = bool (*)(unsigned char byte);
-bool IsAnsiLeadByte(unsigned char byte);
-
 // The character a byte of code page 1252 stands for; the five unassigned bytes stand for the
 // control characters of the same number, as Windows converts them.
 char32_t WesternCharacter(unsigned char byte);

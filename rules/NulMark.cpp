@@ -6,24 +6,24 @@ namespace {
 // has it, then signs that titles rarely hold, then ASCII, which every code page holds.
 constexpr char16_t kCandidates[] = {u'\u2400', u'\u00A4', u'\u25A1', u'\u00B7', u'~', u'^', u'`'};
 
-std::size_t CharacterLength(std::string_view text, std::size_t i, LeadBytePredicate isLead)
+std::size_t CharacterLength(std::string_view text, std::size_t i, const stCodePage& codePage)
 {
-    return isLead && isLead(static_cast<unsigned char>(text[i])) && i + 1 < text.size() ? 2 : 1;
+    return codePage.IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size() ? 2 : 1;
 }
 
 } // namespace
 
-std::size_t FindCharacter(std::string_view text, std::string_view character, LeadBytePredicate isLead)
+std::size_t FindCharacter(std::string_view text, std::string_view character, const stCodePage& codePage)
 {
     if (character.empty())
         return std::string_view::npos;
-    for (std::size_t i = 0; i < text.size(); i += CharacterLength(text, i, isLead))
+    for (std::size_t i = 0; i < text.size(); i += CharacterLength(text, i, codePage))
         if (text.compare(i, character.size(), character) == 0)
             return i;
     return std::string_view::npos;
 }
 
-stNulMarks MarkNuls(std::string_view text, const AnsiEncoder& toAnsi, LeadBytePredicate isLead)
+stNulMarks MarkNuls(std::string_view text, const AnsiEncoder& toAnsi, const stCodePage& codePage)
 {
     stNulMarks marked;
     if (text.find('\0') == std::string_view::npos) {
@@ -40,7 +40,7 @@ stNulMarks MarkNuls(std::string_view text, const AnsiEncoder& toAnsi, LeadBytePr
             continue;
         if (fallback.empty())
             fallback = bytes;
-        if (FindCharacter(text, bytes, isLead) == std::string_view::npos) {
+        if (FindCharacter(text, bytes, codePage) == std::string_view::npos) {
             marked.mark = bytes;
             break;
         }

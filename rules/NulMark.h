@@ -15,8 +15,8 @@ struct stNulMarks {
     std::size_t first = std::string::npos; // where the first mark stands in text
 };
 
-stNulMarks MarkNuls(std::string_view text, const AnsiEncoder& toAnsi, LeadBytePredicate isLead);
+stNulMarks MarkNuls(std::string_view text, const AnsiEncoder& toAnsi, const stCodePage& codePage);
 
 // Where the character first stands in the text as a whole character (not as the trail byte
 // of one and the lead byte of the next); npos when nowhere.
-std::size_t FindCharacter(std::string_view text, std::string_view character, LeadBytePredicate isLead);
+std::size_t FindCharacter(std::string_view text, std::string_view character, const stCodePage& codePage);

@@ -43,7 +43,7 @@ const CaseFold& AnsiCaseFold()
         CaseFold table{};
         for (std::size_t i = 0; i < table.size(); ++i) {
             char byte = static_cast<char>(i);
-            if (i != 0 && !IsAnsiLeadByte(static_cast<unsigned char>(i)))
+            if (i != 0 && !AnsiCodePage().IsLeadByte(static_cast<unsigned char>(i)))
                 CharLowerBuffA(&byte, 1);
             table[i] = static_cast<unsigned char>(byte);
         }
@@ -85,7 +85,7 @@ std::string ProgramOfProcess(DWORD processId)
             break;
     }
     CloseHandle(process);
-    return ProgramFileName(path, IsAnsiLeadByte);
+    return ProgramFileName(path, AnsiCodePage());
 }
 
 // Gathers the rows' programs and pictures during one refresh: a process is opened once,
@@ -307,7 +307,7 @@ void CCi_wiz_selwnd::ShowRows(HWND keep)
     for (const stWndInfo& info : m_arrWindows) {
         if (!info.visible && !m_pWizard->m_bShowInvisible)
             continue;
-        if (!MatchesFilter(info, filter, AnsiCaseFold(), IsAnsiLeadByte))
+        if (!MatchesFilter(info, filter, AnsiCaseFold(), AnsiCodePage()))
             continue;
         const int row = m_listWindows.InsertItem(m_listWindows.GetItemCount(), info.title, info.icon);
         if (row < 0)
@@ -327,7 +327,7 @@ void CCi_wiz_selwnd::ShowRows(HWND keep)
 void CCi_wiz_selwnd::ApplyFilter()
 {
     const std::string filter = m_editFilter.GetText();
-    if (!ContainsIgnoringCase(filter, m_strShownFilter, AnsiCaseFold(), IsAnsiLeadByte)) {
+    if (!ContainsIgnoringCase(filter, m_strShownFilter, AnsiCaseFold(), AnsiCodePage())) {
         ShowRows(SelectedWindow());
         SortList(false);
         UpdateButtons();
@@ -342,7 +342,7 @@ void CCi_wiz_selwnd::ApplyFilter()
         RedrawOff quiet(m_listWindows.Hwnd());
         for (int row = m_listWindows.GetItemCount() - 1; row >= 0; --row) {
             const auto found = byWindow.find(static_cast<std::uintptr_t>(m_listWindows.GetItemData(row)));
-            if (found == byWindow.end() || !MatchesFilter(*found->second, filter, AnsiCaseFold(), IsAnsiLeadByte))
+            if (found == byWindow.end() || !MatchesFilter(*found->second, filter, AnsiCaseFold(), AnsiCodePage()))
                 m_listWindows.DeleteItem(row);
         }
     }

@@ -14,26 +14,26 @@ constexpr std::array<std::string_view, 4> kExcludedClasses = {
 
 constexpr std::size_t kShortNameLength = 50;
 
-bool IsLead(LeadBytePredicate isLeadByte, char byte)
+bool IsLead(const stCodePage& codePage, char byte)
 {
-    return isLeadByte && isLeadByte(static_cast<unsigned char>(byte));
+    return codePage.IsLeadByte(static_cast<unsigned char>(byte));
 }
 
 // Whether `part` matches `text` from `at` on, character by character.
 bool MatchesAt(std::string_view text, std::size_t at, std::string_view part, const CaseFold& fold,
-               LeadBytePredicate isLeadByte)
+               const stCodePage& codePage)
 {
     std::size_t i = 0;
     while (i < part.size()) {
         if (at + i >= text.size())
             return false;
-        if (IsLead(isLeadByte, text[at + i])) {
+        if (IsLead(codePage, text[at + i])) {
             if (i + 1 >= part.size() || at + i + 1 >= text.size() || text.compare(at + i, 2, part.substr(i, 2)) != 0)
                 return false;
             i += 2;
             continue;
         }
-        if (IsLead(isLeadByte, part[i]) ||
+        if (IsLead(codePage, part[i]) ||
             fold[static_cast<unsigned char>(text[at + i])] != fold[static_cast<unsigned char>(part[i])])
             return false;
         ++i;
@@ -55,11 +55,11 @@ std::string ShortPlayerName(const std::string& name)
     return name.substr(0, kShortNameLength) + "...";
 }
 
-std::string ProgramFileName(const std::string& path, LeadBytePredicate isLeadByte)
+std::string ProgramFileName(const std::string& path, const stCodePage& codePage)
 {
     std::size_t start = 0;
     for (std::size_t i = 0; i < path.size(); ++i) {
-        if (IsLead(isLeadByte, path[i]))
+        if (IsLead(codePage, path[i]))
             ++i;
         else if (path[i] == '\\' || path[i] == '/' || path[i] == ':')
             start = i + 1;
@@ -76,22 +76,22 @@ CaseFold AsciiCaseFold()
 }
 
 bool ContainsIgnoringCase(std::string_view text, std::string_view part, const CaseFold& fold,
-                          LeadBytePredicate isLeadByte)
+                          const stCodePage& codePage)
 {
     if (part.empty())
         return true;
-    for (std::size_t at = 0; at < text.size(); at += IsLead(isLeadByte, text[at]) ? 2 : 1)
-        if (MatchesAt(text, at, part, fold, isLeadByte))
+    for (std::size_t at = 0; at < text.size(); at += IsLead(codePage, text[at]) ? 2 : 1)
+        if (MatchesAt(text, at, part, fold, codePage))
             return true;
     return false;
 }
 
 bool MatchesFilter(const stWndInfo& row, std::string_view filter, const CaseFold& fold,
-                   LeadBytePredicate isLeadByte)
+                   const stCodePage& codePage)
 {
-    return ContainsIgnoringCase(row.title, filter, fold, isLeadByte) ||
-           ContainsIgnoringCase(row.wndClass, filter, fold, isLeadByte) ||
-           ContainsIgnoringCase(row.program, filter, fold, isLeadByte);
+    return ContainsIgnoringCase(row.title, filter, fold, codePage) ||
+           ContainsIgnoringCase(row.wndClass, filter, fold, codePage) ||
+           ContainsIgnoringCase(row.program, filter, fold, codePage);
 }
 
 bool FinderTakes(const stPointedWindow& root, std::uintptr_t desktop, unsigned long ownProcess)

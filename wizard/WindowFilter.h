@@ -28,7 +28,7 @@ std::string ShortPlayerName(const std::string& name);
 
 // The file name at the end of a program's full path ("C:\Program Files\VLC\vlc.exe" gives
 // "vlc.exe"). A trail byte that looks like a backslash separates nothing.
-std::string ProgramFileName(const std::string& path, LeadBytePredicate isLeadByte);
+std::string ProgramFileName(const std::string& path, const stCodePage& codePage);
 
 // Each byte's lower-case form for the bytes that stand alone in the code page.
 using CaseFold = std::array<unsigned char, 256>;
@@ -37,12 +37,12 @@ CaseFold AsciiCaseFold();
 // Whether `text` contains `part`, ignoring case. A double-byte character matches only
 // itself, whole, and a match never begins on its trail byte.
 bool ContainsIgnoringCase(std::string_view text, std::string_view part, const CaseFold& fold,
-                          LeadBytePredicate isLeadByte);
+                          const stCodePage& codePage);
 
 // The filter box keeps the rows whose title, class or program contains its text; an empty
 // box keeps them all.
 bool MatchesFilter(const stWndInfo& row, std::string_view filter, const CaseFold& fold,
-                   LeadBytePredicate isLeadByte);
+                   const stCodePage& codePage);
 
 // What the finder knows of the top-level window under the cursor.
 struct stPointedWindow {

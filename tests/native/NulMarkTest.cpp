@@ -26,10 +26,8 @@ bool ToUtf8(std::u16string_view text, std::string& out)
     out = text[0] == u'\u2400' ? "\xE2\x90\x80" : std::string(text.begin(), text.end());
     return true;
 }
-bool IsLead81(unsigned char byte)
-{
-    return byte == 0x81;
-}
+const stCodePage kLead81 = DoubleByteCodePage({{0x81, 0x81}});
+const stCodePage kSingleByte{};
 
 TEST(NulMark, EachNulIsShownAsACharacterTheTextDoesNotHold)
 {
@@ -37,38 +35,38 @@ TEST(NulMark, EachNulIsShownAsACharacterTheTextDoesNotHold)
         const char* name;
         std::string text;
         AnsiEncoder encoder;
-        LeadBytePredicate isLead;
+        const stCodePage* codePage;
         std::string shown, mark;
         std::size_t first;
     };
     const std::vector<Case> cases = {
-        {"no NUL: nothing to mark", "; a\xA4 b", ToSingleByte, nullptr, "; a\xA4 b", "", std::string::npos},
-        {"the symbol for NUL where the code page has it", std::string("a\0b", 3), ToUtf8, nullptr,
+        {"no NUL: nothing to mark", "; a\xA4 b", ToSingleByte, &kSingleByte, "; a\xA4 b", "", std::string::npos},
+        {"the symbol for NUL where the code page has it", std::string("a\0b", 3), ToUtf8, &kSingleByte,
          "a\xE2\x90\x80" "b", "\xE2\x90\x80", 1},
-        {"else the currency sign", std::string("; x\0y\0", 6), ToSingleByte, nullptr, "; x\xA4y\xA4", "\xA4", 3},
-        {"not one the text holds", std::string("\xA4\0", 2), ToSingleByte, nullptr, "\xA4\xB7", "\xB7", 1},
-        {"a double-byte mark", std::string("\0;", 2), ToDoubleByte, IsLead81, "\x81\xA0;", "\x81\xA0", 0},
+        {"else the currency sign", std::string("; x\0y\0", 6), ToSingleByte, &kSingleByte, "; x\xA4y\xA4", "\xA4", 3},
+        {"not one the text holds", std::string("\xA4\0", 2), ToSingleByte, &kSingleByte, "\xA4\xB7", "\xB7", 1},
+        {"a double-byte mark", std::string("\0;", 2), ToDoubleByte, &kLead81, "\x81\xA0;", "\x81\xA0", 0},
         // The bytes of the square, but as the trail of one character and the lead of the next.
-        {"a look-alike across two characters", std::string("\x81\x81\xA0\0", 4), ToDoubleByte, IsLead81,
+        {"a look-alike across two characters", std::string("\x81\x81\xA0\0", 4), ToDoubleByte, &kLead81,
          "\x81\x81\xA0\x81\xA0", "\x81\xA0", 3},
-        {"the first ASCII sign the text lacks", std::string("\x81\xA0~\0", 4), ToDoubleByte, IsLead81, "\x81\xA0~^",
+        {"the first ASCII sign the text lacks", std::string("\x81\xA0~\0", 4), ToDoubleByte, &kLead81, "\x81\xA0~^",
          "^", 3},
-        {"every one held already: the first, strictly", std::string("\xA4\xB7~^`\0", 6), ToSingleByte, nullptr,
+        {"every one held already: the first, strictly", std::string("\xA4\xB7~^`\0", 6), ToSingleByte, &kSingleByte,
          "\xA4\xB7~^`\xA4", "\xA4", 5},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const stNulMarks marked = MarkNuls(c.text, c.encoder, c.isLead);
+        const stNulMarks marked = MarkNuls(c.text, c.encoder, *c.codePage);
         EXPECT_EQ(marked.text, c.shown);
         EXPECT_EQ(marked.mark, c.mark);
         EXPECT_EQ(marked.first, c.first);
         // What the editor looks for finds the first NUL, and no character of the text's own.
-        if (!c.mark.empty() && FindCharacter(c.text, c.mark, c.isLead) == std::string::npos) {
-            EXPECT_EQ(FindCharacter(marked.text, marked.mark, c.isLead), c.first);
+        if (!c.mark.empty() && FindCharacter(c.text, c.mark, *c.codePage) == std::string::npos) {
+            EXPECT_EQ(FindCharacter(marked.text, marked.mark, *c.codePage), c.first);
         }
     }
-    EXPECT_EQ(FindCharacter("\x81\x81\xA0", "\x81\xA0", IsLead81), std::string::npos);
-    EXPECT_EQ(FindCharacter("\x81\x81\xA0", "\x81\xA0", nullptr), 1u) << "a single-byte code page has no pairs";
+    EXPECT_EQ(FindCharacter("\x81\x81\xA0", "\x81\xA0", kLead81), std::string::npos);
+    EXPECT_EQ(FindCharacter("\x81\x81\xA0", "\x81\xA0", kSingleByte), 1u) << "a single-byte code page has no pairs";
 }
 
 } // namespace

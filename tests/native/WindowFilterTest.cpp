@@ -9,31 +9,29 @@
 
 namespace {
 
-bool IsShiftJisLeadByte(unsigned char b)
-{
-    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
-}
+const stCodePage kShiftJis = DoubleByteCodePage({{0x81, 0x9F}, {0xE0, 0xFC}});
+const stCodePage kSingleByte{};
 
 TEST(ProgramFileName, TakesWhatFollowsTheLastSeparatorButNeverATrailByte)
 {
     struct Case {
         const char* path;
-        LeadBytePredicate lead;
+        const stCodePage* codePage;
         const char* name;
     };
     const Case cases[] = {
-        {"C:\\Program Files\\VideoLAN\\VLC\\vlc.exe", nullptr, "vlc.exe"},
-        {"Z:/opt/player/foobar2000.exe", nullptr, "foobar2000.exe"},
-        {"C:winamp.exe", nullptr, "winamp.exe"},
-        {"winamp.exe", nullptr, "winamp.exe"},
-        {"C:\\Players\\", nullptr, ""},
-        {"", nullptr, ""},
+        {"C:\\Program Files\\VideoLAN\\VLC\\vlc.exe", &kSingleByte, "vlc.exe"},
+        {"Z:/opt/player/foobar2000.exe", &kSingleByte, "foobar2000.exe"},
+        {"C:winamp.exe", &kSingleByte, "winamp.exe"},
+        {"winamp.exe", &kSingleByte, "winamp.exe"},
+        {"C:\\Players\\", &kSingleByte, ""},
+        {"", &kSingleByte, ""},
         // 0x95 0x5C is one character in code page 932, its second byte no backslash.
-        {"C:\\Tools\\\x95\x5C.exe", IsShiftJisLeadByte, "\x95\x5C.exe"},
-        {"C:\\Tools\\\x95\x5C.exe", nullptr, ".exe"},
+        {"C:\\Tools\\\x95\x5C.exe", &kShiftJis, "\x95\x5C.exe"},
+        {"C:\\Tools\\\x95\x5C.exe", &kSingleByte, ".exe"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(ProgramFileName(c.path, c.lead), c.name) << c.path;
+        EXPECT_EQ(ProgramFileName(c.path, *c.codePage), c.name) << c.path;
 }
 
 TEST(ContainsIgnoringCase, FoldsSingleBytesAndMatchesDoubleByteCharactersWhole)
@@ -42,25 +40,25 @@ TEST(ContainsIgnoringCase, FoldsSingleBytesAndMatchesDoubleByteCharactersWhole)
     latin[0xC9] = 0xE9; // É, as code page 1252 folds it
     struct Case {
         std::string text, part;
-        LeadBytePredicate lead;
+        const stCodePage* codePage;
         bool found;
     };
     const Case cases[] = {
-        {"Winamp 5.9", "WINAMP", nullptr, true},
-        {"vlc.exe", "LC.E", nullptr, true},
-        {"vlc.exe", "vlc.exe.", nullptr, false},
-        {"abc", "", nullptr, true},
-        {"", "", nullptr, true},
-        {"", "a", nullptr, false},
-        {"CAF\xC9", "caf\xE9", nullptr, true},
-        {"x\x82\x60y", "\x82\x60Y", IsShiftJisLeadByte, true},
-        {"\x82\x60", "\x60", IsShiftJisLeadByte, false}, // no match from the trail byte
-        {"\x82\x60", "\x82", IsShiftJisLeadByte, false}, // nor with half a character
-        {"\x82\x41", "\x82\x61", IsShiftJisLeadByte, false}, // a trail byte is not folded
-        {"\x95\x5C" "A", "a", IsShiftJisLeadByte, true},
+        {"Winamp 5.9", "WINAMP", &kSingleByte, true},
+        {"vlc.exe", "LC.E", &kSingleByte, true},
+        {"vlc.exe", "vlc.exe.", &kSingleByte, false},
+        {"abc", "", &kSingleByte, true},
+        {"", "", &kSingleByte, true},
+        {"", "a", &kSingleByte, false},
+        {"CAF\xC9", "caf\xE9", &kSingleByte, true},
+        {"x\x82\x60y", "\x82\x60Y", &kShiftJis, true},
+        {"\x82\x60", "\x60", &kShiftJis, false}, // no match from the trail byte
+        {"\x82\x60", "\x82", &kShiftJis, false}, // nor with half a character
+        {"\x82\x41", "\x82\x61", &kShiftJis, false}, // a trail byte is not folded
+        {"\x95\x5C" "A", "a", &kShiftJis, true},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(ContainsIgnoringCase(c.text, c.part, latin, c.lead), c.found) << c.text << " / " << c.part;
+        EXPECT_EQ(ContainsIgnoringCase(c.text, c.part, latin, *c.codePage), c.found) << c.text << " / " << c.part;
 }
 
 TEST(MatchesFilter, KeepsRowsWhoseTitleClassOrProgramContainsTheText)
@@ -81,8 +79,8 @@ TEST(MatchesFilter, KeepsRowsWhoseTitleClassOrProgramContainsTheText)
         {"MP.EX", true, false},    {"vlc", false, false},       {"Winamp v1.x - ", false, false},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(MatchesFilter(row, c.filter, fold, nullptr), c.row) << c.filter;
-        EXPECT_EQ(MatchesFilter(unopened, c.filter, fold, nullptr), c.unopened) << c.filter;
+        EXPECT_EQ(MatchesFilter(row, c.filter, fold, kSingleByte), c.row) << c.filter;
+        EXPECT_EQ(MatchesFilter(unopened, c.filter, fold, kSingleByte), c.unopened) << c.filter;
     }
 }
 
