@@ -1,6 +1,6 @@
 // Proposed templates for 1,000 captured titles: a player's usual mix of shapes, titles that
-// share no shape because each value carries brackets of its own, and titles that stand alone
-// beside many families.
+// share no shape because each value carries brackets of its own, titles that stand alone
+// beside many families, and a video site's titles with dashes and brackets of their own.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -58,6 +58,25 @@ std::vector<std::string> LoneTitles(int count)
     return titles;
 }
 
+// The uploaders' own dashes and brackets in every number, so that most titles line up with
+// the others only at their ends.
+std::vector<std::string> VideoTitles(int count)
+{
+    std::vector<std::string> titles;
+    for (int i = 0; i < count; ++i) {
+        std::string title = i % 3 ? "" : "(" + std::to_string(i % 9 + 1) + ") ";
+        title += "Video " + std::to_string(i);
+        for (int dash = 0; dash < i % 4; ++dash)
+            title += " - Part " + std::to_string(dash);
+        if (i % 5 == 0)
+            title += " (Official Video)";
+        if (i % 7 == 0)
+            title += " [4K]";
+        titles.push_back(title + " - YouTube - Google Chrome");
+    }
+    return titles;
+}
+
 void BM_SuggestTemplates(benchmark::State& state)
 {
     const std::vector<std::string> titles = MixedTitles(static_cast<int>(state.range(0)));
@@ -79,8 +98,16 @@ void BM_SuggestTemplatesLoneTitles(benchmark::State& state)
         benchmark::DoNotOptimize(SuggestTemplates(titles));
 }
 
+void BM_SuggestTemplatesVideoTitles(benchmark::State& state)
+{
+    const std::vector<std::string> titles = VideoTitles(static_cast<int>(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(SuggestTemplates(titles));
+}
+
 } // namespace
 
 BENCHMARK(BM_SuggestTemplates)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SuggestTemplatesNoSharedShape)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SuggestTemplatesLoneTitles)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SuggestTemplatesVideoTitles)->Arg(1000)->Unit(benchmark::kMillisecond);

@@ -109,8 +109,11 @@ private:
         }
         if (best.empty())
             return;
+        // What it does not share varies, but an empty part stays the empty text between two
+        // separators.
         std::vector<bool> varying(best.size());
-        std::transform(best.begin(), best.end(), varying.begin(), [](bool shared) { return !shared; });
+        for (std::size_t j = 0; j < best.size(); ++j)
+            varying[j] = !best[j] && !lone.PartText(static_cast<int>(j)).empty();
         const Family alone = {lone};
         AddTemplates(FamilyTemplates(alone, NameFamily(alone, m_hints, varying)));
     }

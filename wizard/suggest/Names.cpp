@@ -195,13 +195,13 @@ PartPlan PlanPart(const Family& members, int j, bool varying)
         return m.PartText(j) == text0;
     });
     const int seps = first.LastSep(j) - first.FirstSep(j);
-    if ((same && !varying) || !Aligned(members, j) || varying) {
+    if ((same && !varying) || !Aligned(members, j)) {
         Slot slot;
         slot.constant.assign(text0);
         for (const Member& m : members)
             slot.wholes.push_back(m.PartText(j));
         slot.values = slot.wholes;
-        slot.varying = !same || varying;
+        slot.varying = !same;
         plan.slots.push_back(std::move(slot));
         return plan;
     }
@@ -213,6 +213,15 @@ PartPlan PlanPart(const Family& members, int j, bool varying)
         if (k < seps)
             plan.joints.emplace_back(first.SepText(first.FirstSep(j) + k));
         from = k + 1;
+    }
+    // A part that varies although one member cannot show it: each stretch is a value whole.
+    if (varying) {
+        for (Slot& slot : plan.slots) {
+            slot.varying = true;
+            slot.before.clear();
+            slot.after.clear();
+            slot.values = slot.wholes;
+        }
     }
     return plan;
 }
