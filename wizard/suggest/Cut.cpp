@@ -23,7 +23,43 @@ std::size_t UrlEnd(std::string_view title, std::size_t from)
     return end == std::string_view::npos ? title.size() : end;
 }
 
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// A colon inside a time: one to three digits before it, two after, within the time.
+bool InTime(std::string_view title, std::size_t colon)
+{
+    std::size_t start = colon;
+    while (start > 0 && (IsDigit(title[start - 1]) || title[start - 1] == ':'))
+        --start;
+    const std::size_t length = TimeLength(title.substr(start));
+    return length > colon - start && (start == 0 || !HasLetter(title.substr(start - 1, 1)));
+}
+
 } // namespace
+
+std::size_t TimeLength(std::string_view text)
+{
+    std::size_t i = 0;
+    while (i < text.size() && i < 4 && IsDigit(text[i]))
+        ++i;
+    if (i == 0 || i > 3)
+        return 0;
+    int groups = 0;
+    while (groups < 2 && i + 2 < text.size() && text[i] == ':' && IsDigit(text[i + 1]) && IsDigit(text[i + 2])) {
+        i += 3;
+        ++groups;
+    }
+    const bool ends = i == text.size() || (!IsDigit(text[i]) && text[i] != ':' && !HasLetter(text.substr(i, 1)));
+    return groups > 0 && ends ? i : 0;
+}
+
+bool IsTime(std::string_view text)
+{
+    return !text.empty() && TimeLength(text) == text.size();
+}
 
 std::string_view Text(const std::string& title, Span span)
 {
@@ -113,7 +149,13 @@ Cut Cutter::operator()(const std::string& title) const
             mark = mark || m_kind[c] == Kind::Mark;
             ++end;
         }
-        if (mark) {
+        // Blanks alone before a time part it from the name it follows ("Song 00:03:29").
+        const bool beforeTime = !mark && i > 0 && TimeLength(std::string_view(title).substr(static_cast<std::size_t>(end))) > 0;
+        if (beforeTime) {
+            cut.fields.push_back({fieldStart, i - fieldStart});
+            cut.separators.push_back({{i, end - i}, false});
+            fieldStart = end;
+        } else if (mark) {
             // ") - " is two separators, ")" and " - ", and " - [" is " - " and "[", so that
             // they line up with the titles that have one without the other.
             int from = i;
@@ -143,11 +185,13 @@ Cut Cutter::operator()(const std::string& title) const
     for (std::size_t s = 0; s < cut.separators.size(); ++s) {
         Separator& sep = cut.separators[s];
         const std::string_view text = Text(title, sep.span);
-        const bool bracket = std::any_of(text.begin(), text.end(), [this](char c) {
+        const bool timeColon = text == ":" && InTime(title, static_cast<std::size_t>(sep.span.pos));
+        const bool bracket = std::any_of(text.begin(), text.end(), [this, timeColon](char c) {
             const auto b = static_cast<unsigned char>(c);
-            return m_opening[b] || m_closing[b] || c == '|' || c == ':';
+            return m_opening[b] || m_closing[b] || c == '|' || (c == ':' && !timeColon);
         });
-        sep.strong = bracket || (text.size() >= 3 && text.front() == ' ' && text.back() == ' ');
+        const bool blanks = text.find_first_not_of(' ') == std::string_view::npos;
+        sep.strong = bracket || (!blanks && text.size() >= 3 && text.front() == ' ' && text.back() == ' ');
         sep.dash = IsDash(text);
         sep.opens = m_opening[static_cast<unsigned char>(text.back())];
         sep.closes = m_closing[static_cast<unsigned char>(text.front())];

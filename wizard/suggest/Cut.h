@@ -4,7 +4,8 @@
 // A separator is a run of punctuation and blanks with at least one punctuation mark in it;
 // blanks alone only part words. Strong separators (brackets, colons, bars, anything standing
 // between blanks such as " - ", and the one after a leading number) cut a title into parts;
-// the weak ones (".", "/", ",") only cut a part into fields.
+// the weak ones (".", "/", ",") only cut a part into fields. A time's colons are weak, and
+// so is the blank before a time, so that it stands apart from the name it follows.
 //
 // Double-byte characters are taken whole: a lead byte and the byte after it are a word
 // character whatever that second byte is, so no constant text begins or ends inside one.
@@ -48,6 +49,10 @@ bool IsYear(std::string_view text);
 bool HasBracket(std::string_view text); // a template bracket, which is never constant text
 bool HasLetter(std::string_view text);
 bool IsUrl(std::string_view text); // begins with a scheme and "://", or with "www."
+// A time of play ("3:07", "1:02:03"): one value, whose colons separate nothing.
+bool IsTime(std::string_view text);
+// The length of the time that opens the text, 0 when none does.
+std::size_t TimeLength(std::string_view text);
 
 class Cutter {
 public:

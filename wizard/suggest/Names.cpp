@@ -140,11 +140,27 @@ std::string_view Stretch(const Member& m, int j, int from, int to)
     return Text(*m.title, {a.pos, b.pos + b.len - a.pos});
 }
 
+// A time follows the blanks that are the k-th separator of part j in every member, and it
+// opens with the same field in all: interpretation takes the first occurrence of the text
+// after the name before it, so " 00:" parts them where a blank alone would not.
+bool TimeFollows(const Family& members, int j, int k)
+{
+    const Member& first = members.front();
+    const std::string_view lead = first.FieldText(first.FirstSep(j) + k + 1);
+    return std::all_of(members.begin(), members.end(), [&](const Member& m) {
+        const Span field = m.cut->fields[static_cast<std::size_t>(m.FirstSep(j) + k + 1)];
+        return m.FieldText(m.FirstSep(j) + k + 1) == lead &&
+               TimeLength(std::string_view(*m.title).substr(static_cast<std::size_t>(field.pos))) > 0;
+    });
+}
+
 // A number follows the k-th separator of part j in every member, and the separator holds a
-// '#' or a '/': "#03", "3/12".
+// '#' or a '/': "#03", "3/12"; or a time follows a blank.
 bool Divides(const Family& members, int j, int k)
 {
     const std::string_view sep = members.front().SepText(members.front().FirstSep(j) + k);
+    if (sep.find_first_not_of(' ') == std::string_view::npos)
+        return TimeFollows(members, j, k);
     if (sep.find_first_of("#/") == std::string_view::npos)
         return false;
     return std::all_of(members.begin(), members.end(),
@@ -242,6 +258,7 @@ public:
     void Name()
     {
         NameUrls();
+        NameTimes();
         NameCounts();
         NameLeadingNumber();
         NameVideoTitle();
@@ -258,11 +275,14 @@ private:
     int Parts() const { return static_cast<int>(m_plan.parts.size()); }
     PartPlan& Part(int j) { return m_plan.parts[static_cast<std::size_t>(j)]; }
     const Separator& Sep(int j) const { return m_plan.separators[static_cast<std::size_t>(j)]; }
-    // The part's one slot, when it has one and no name yet and is not read by the Title.
+    // The part's one slot, when it has no name yet and the part is not read by the Title; a
+    // name followed by times counts as one slot ("Song 00:<Unused>").
     Slot* Free(int j)
     {
         PartPlan& part = Part(j);
-        return part.slots.size() == 1 && part.slots[0].name.empty() && !part.inTitle ? &part.slots[0] : nullptr;
+        const bool times = std::all_of(part.slots.begin() + 1, part.slots.end(),
+                                       [](const Slot& s) { return AllOf(s.wholes, IsTime); });
+        return times && part.slots[0].name.empty() && !part.inTitle ? &part.slots[0] : nullptr;
     }
     bool Empty(int j) { return Part(j).Constant() && Part(j).slots[0].constant.empty(); }
     bool Bracketed(int j) const { return j > 0 && j + 1 < Parts() && Sep(j - 1).opens && Sep(j).closes; }
@@ -314,6 +334,20 @@ private:
             for (Slot& slot : part.slots)
                 if (AllOf(slot.wholes, IsUrl))
                     Force(slot, "URL");
+    }
+
+    // A time of play is no tag; a constant one ("0:00" before the playlist moves) is a
+    // parameter too, so that the template reads the next.
+    void NameTimes()
+    {
+        for (PartPlan& part : m_plan.parts)
+            for (Slot& slot : part.slots)
+                if (slot.name.empty() && AllOf(slot.wholes, IsTime)) {
+                    if (slot.varying)
+                        slot.name = "Unused";
+                    else
+                        Force(slot, "Unused");
+                }
     }
 
     // "<Track>/<Unused>" and "<Album> #<Track>" inside one part.
