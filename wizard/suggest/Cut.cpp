@@ -38,6 +38,15 @@ bool InTime(std::string_view title, std::size_t colon)
     return length > colon - start && (start == 0 || !HasLetter(title.substr(start - 1, 1)));
 }
 
+// A number after a '#', or after a number and a '/': a track and its count, which a blank
+// parts from the name after them.
+bool EndsCount(const std::string& title, Span number, Span mark, Span before)
+{
+    const std::string_view text = Text(title, mark);
+    return AllDigits(Text(title, number)) &&
+           (text.ends_with('#') || (text.ends_with('/') && AllDigits(Text(title, before))));
+}
+
 } // namespace
 
 std::size_t TimeLength(std::string_view text)
@@ -107,6 +116,7 @@ Cutter::Cutter(const stCodePage& codePage)
         m_opening[b] = c == '(' || c == '[' || c == '{' || codePage.opening[b];
         m_closing[b] = c == ')' || c == ']' || c == '}' || codePage.closing[b];
         m_dash[b] = c == '-' || codePage.dashes[b];
+        m_quote[b] = c == '"' || codePage.quotes[b];
         const bool mark =
             kMarks.find(c) != kMarks.npos || m_opening[b] || m_closing[b] || m_dash[b] || codePage.quotes[b];
         m_kind[b] = m_lead[b] ? Kind::Word : c == ' ' ? Kind::Blank : mark ? Kind::Mark : Kind::Word;
@@ -149,9 +159,12 @@ Cut Cutter::operator()(const std::string& title) const
             mark = mark || m_kind[c] == Kind::Mark;
             ++end;
         }
-        // Blanks alone before a time part it from the name it follows ("Song 00:03:29").
-        const bool beforeTime = !mark && i > 0 && TimeLength(std::string_view(title).substr(static_cast<std::size_t>(end))) > 0;
-        if (beforeTime) {
+        // Blanks alone before a time part it from the name it follows ("Song 00:03:29"), and
+        // after a track number from the name that follows ("#03 Song", "3/12 Song").
+        const bool beforeTime = i > 0 && TimeLength(std::string_view(title).substr(static_cast<std::size_t>(end))) > 0;
+        const bool afterCount = !cut.separators.empty() &&
+                                EndsCount(title, {fieldStart, i - fieldStart}, cut.separators.back().span, cut.fields.back());
+        if (!mark && (beforeTime || afterCount)) {
             cut.fields.push_back({fieldStart, i - fieldStart});
             cut.separators.push_back({{i, end - i}, false});
             fieldStart = end;
@@ -163,10 +176,13 @@ Cut Cutter::operator()(const std::string& title) const
                 const auto c = static_cast<unsigned char>(title[static_cast<std::size_t>(k)]);
                 const bool markBefore = MarkIn(title, from, k);
                 const bool markAfter = MarkIn(title, k + 1, end);
+                // A quote opens before a word and closes after one, as a bracket does.
+                const bool opening = m_opening[c] || (m_quote[c] && k + 1 == end && end < n && k > i);
+                const bool closing = m_closing[c] || (m_quote[c] && k == i && i > 0 && k + 1 < end);
                 int cutAt = -1;
-                if (m_opening[c] && markBefore)
+                if (opening && markBefore)
                     cutAt = k;
-                else if (m_closing[c] && markAfter)
+                else if (closing && markAfter)
                     cutAt = k + 1;
                 if (cutAt > from) {
                     cut.fields.push_back({fieldStart, from - fieldStart});
@@ -191,10 +207,12 @@ Cut Cutter::operator()(const std::string& title) const
             return m_opening[b] || m_closing[b] || c == '|' || (c == ':' && !timeColon);
         });
         const bool blanks = text.find_first_not_of(' ') == std::string_view::npos;
-        sep.strong = bracket || (!blanks && text.size() >= 3 && text.front() == ' ' && text.back() == ' ');
+        sep.strong = bracket || (!blanks && text.size() >= 3 && text.front() == ' ' && text.back() == ' ') ||
+                     (blanks && s > 0 && EndsCount(title, cut.fields[s], cut.separators[s - 1].span, cut.fields[s - 1]));
         sep.dash = IsDash(text);
-        sep.opens = m_opening[static_cast<unsigned char>(text.back())];
-        sep.closes = m_closing[static_cast<unsigned char>(text.front())];
+        sep.opens = Opens(text, cut.fields[s], cut.fields[s + 1]);
+        sep.closes = Closes(text, cut.fields[s], cut.fields[s + 1]);
+        sep.strong = sep.strong || sep.opens || sep.closes;
         // A leading number followed by a separator that ends in a blank is a track number.
         if (s == 0 && cut.fields[0].pos == 0 && AllDigits(Text(title, cut.fields[0])) && text.back() == ' ')
             sep.strong = true;
@@ -215,6 +233,20 @@ bool Cutter::SplitsCharacter(const std::string& title, const std::vector<CTpPara
     return std::any_of(values.begin(), values.end(), [&starts](const CTpParameter& v) {
         return !starts[static_cast<std::size_t>(v.m_nPos)] || !starts[static_cast<std::size_t>(v.m_nPos + v.m_nLen)];
     });
+}
+
+// A quote at the end of a separator opens when a word follows and none comes straight
+// before; at its start it closes the other way round: `Ann - "Album": #3`, `Song "Live"`.
+bool Cutter::Opens(std::string_view separator, Span before, Span next) const
+{
+    const auto b = static_cast<unsigned char>(separator.back());
+    return m_opening[b] || (m_quote[b] && next.len > 0 && (separator.size() > 1 || before.len == 0));
+}
+
+bool Cutter::Closes(std::string_view separator, Span before, Span next) const
+{
+    const auto b = static_cast<unsigned char>(separator.front());
+    return m_closing[b] || (m_quote[b] && before.len > 0 && (separator.size() > 1 || next.len == 0));
 }
 
 bool Cutter::MarkIn(const std::string& title, int from, int to) const

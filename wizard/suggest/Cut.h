@@ -68,12 +68,15 @@ private:
 
     bool MarkIn(const std::string& title, int from, int to) const;
     bool IsDash(std::string_view separator) const;
+    bool Opens(std::string_view separator, Span before, Span next) const;
+    bool Closes(std::string_view separator, Span before, Span next) const;
 
     std::array<bool, 256> m_lead{};
     std::array<Kind, 256> m_kind{};
     std::array<bool, 256> m_opening{};
     std::array<bool, 256> m_closing{};
     std::array<bool, 256> m_dash{};
+    std::array<bool, 256> m_quote{};
 };
 
 } // namespace suggest

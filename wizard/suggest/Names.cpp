@@ -284,6 +284,12 @@ private:
                                        [](const Slot& s) { return AllOf(s.wholes, IsTime); });
         return times && part.slots[0].name.empty() && !part.inTitle ? &part.slots[0] : nullptr;
     }
+    // Tags already, with no name left free in it: "#<Track>/<Unused>".
+    bool Named(int j)
+    {
+        const std::vector<Slot>& slots = Part(j).slots;
+        return !Free(j) && std::any_of(slots.begin(), slots.end(), [](const Slot& s) { return !s.name.empty(); });
+    }
     bool Empty(int j) { return Part(j).Constant() && Part(j).slots[0].constant.empty(); }
     bool Bracketed(int j) const { return j > 0 && j + 1 < Parts() && Sep(j - 1).opens && Sep(j).closes; }
     bool PlayerName(int j) { return Part(j).Constant() && IsPlayerName(Part(j).slots[0].constant, m_hints); }
@@ -350,25 +356,54 @@ private:
                 }
     }
 
-    // "<Track>/<Unused>" and "<Album> #<Track>" inside one part.
+    // "<Track>/<Unused>" and "#<Track>" inside one part or after a '#' that ends the
+    // separator before it (`"Album": #03/12`), and the album before the '#'.
     void NameCounts()
     {
-        for (PartPlan& part : m_plan.parts) {
+        for (int j = 0; j < Parts(); ++j) {
+            PartPlan& part = Part(j);
             for (std::size_t k = 0; k < part.joints.size(); ++k) {
                 Slot& before = part.slots[k];
                 Slot& after = part.slots[k + 1];
-                if (!before.name.empty() || !after.name.empty())
+                if (!after.name.empty() || (!before.name.empty() && before.name != "Track"))
                     continue;
                 if (part.joints[k].find('/') != std::string::npos && AllOf(before.wholes, AllDigits)) {
-                    NameTrack(before);
+                    if (before.name.empty())
+                        NameTrack(before);
                     Force(after, "Unused");
-                } else if (part.joints[k].find('#') != std::string::npos) {
+                } else if (before.name.empty() && part.joints[k].find('#') != std::string::npos) {
                     NameTrack(after);
-                    if (AllOf(before.wholes, HasLetter))
-                        Force(before, "Album");
+                    NameAlbum(j, &before);
                 }
             }
+            Slot& first = part.slots[0];
+            if (j > 0 && m_plan.separatorTexts[static_cast<std::size_t>(j - 1)].ends_with('#') &&
+                AllOf(first.wholes, AllDigits)) {
+                if (first.name.empty())
+                    NameTrack(first);
+                NameAlbum(j, nullptr);
+            }
         }
+    }
+
+    // The album before "#<Track>" in part j: the name before the '#' in brackets of its own
+    // ("[Sea Songs #03]"), else the nearest name in brackets or quotes before the part
+    // (`"The Wall": Disc 1 #03`), else the name before the '#'.
+    void NameAlbum(int j, Slot* before)
+    {
+        const bool named = before && AllOf(before->wholes, HasLetter);
+        if (named && Bracketed(j)) {
+            Force(*before, "Album");
+            return;
+        }
+        int a = j - 1;
+        while (a > 0 && Empty(a))
+            --a;
+        Slot* album = a >= 0 && Bracketed(a) ? Free(a) : nullptr;
+        if (album && AllOf(album->wholes, HasLetter))
+            Force(*album, "Album");
+        else if (named)
+            Force(*before, "Album");
     }
 
     // A number that leads the title is the track, but a count in brackets before it ("(14)
@@ -472,10 +507,10 @@ private:
         for (int k = 1; k < Parts(); ++k) {
             if (!Sep(k - 1).dash)
                 continue;
+            // Past empty parts and the extras in brackets or quotes, and past parts already
+            // named, such as an album and a track number (`Ann - "Album": #3/9 Song`).
             int t = k;
-            if (t + 1 < Parts() && Empty(t))
-                ++t;
-            if (Bracketed(t))
+            while (t + 1 < Parts() && (Empty(t) || Bracketed(t) || Named(t)))
                 ++t;
             const Slot* title = Free(t);
             if (title && title->varying)
