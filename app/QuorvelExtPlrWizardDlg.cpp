@@ -360,7 +360,7 @@ void CQuorvelExtPlrWizardDlg::SaveAs()
     stErrorInfo error;
     // It opens beside the rules file, not in whatever folder the process started in.
     const std::string folder =
-        m_strRulesPath.substr(0, m_strRulesPath.size() - ProgramFileName(m_strRulesPath, IsAnsiLeadByte).size());
+        m_strRulesPath.substr(0, m_strRulesPath.size() - ProgramFileName(m_strRulesPath, AnsiCodePage()).size());
     const std::optional<std::string> path =
         AppSaveAs({Hwnd(), "Players.txt", LoadResString(IDS_SAVE_AS_FILTER), folder}, error);
     if (!path) {
