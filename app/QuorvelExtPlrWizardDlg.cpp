@@ -8,9 +8,11 @@
 #include "framework/MessageBox.h"
 #include "framework/ResString.h"
 #include "framework/SaveAsDialog.h"
+#include "platform/AnsiText.h"
 #include "res/resource.h"
 #include "rules/AllPlayersInfo.h"
 #include "wizard/Ci_wizard.h"
+#include "wizard/WindowFilter.h"
 
 namespace {
 // Sent to itself once shown, so that the manual editor opens over the main window.
@@ -356,8 +358,11 @@ void CQuorvelExtPlrWizardDlg::OfferRepairBeforeSave()
 void CQuorvelExtPlrWizardDlg::SaveAs()
 {
     stErrorInfo error;
+    // It opens beside the rules file, not in whatever folder the process started in.
+    const std::string folder =
+        m_strRulesPath.substr(0, m_strRulesPath.size() - ProgramFileName(m_strRulesPath, AnsiCodePage()).size());
     const std::optional<std::string> path =
-        AppSaveAs({Hwnd(), "Players.txt", LoadResString(IDS_SAVE_AS_FILTER)}, error);
+        AppSaveAs({Hwnd(), "Players.txt", LoadResString(IDS_SAVE_AS_FILTER), folder}, error);
     if (!path) {
         ShowErrorInfo(&error, Hwnd());
         return;

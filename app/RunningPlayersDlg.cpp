@@ -68,8 +68,10 @@ void CRunningPlayersDlg::OnTimer(UINT_PTR id)
 void CRunningPlayersDlg::Tick()
 {
     const bool showAll = m_checkShowAll.IsChecked();
-    m_windows.EnumerateAll(GetCurrentProcessId(),
-                           [&](const std::string& wndClass) { return m_view.WantsWindow(wndClass, showAll); });
+    if (const auto classes = m_view.WantedClasses(showAll))
+        m_windows.EnumerateClasses(GetCurrentProcessId(), *classes);
+    else
+        m_windows.EnumerateAll(GetCurrentProcessId());
     std::vector<stDesktopWindow> windows;
     windows.reserve(m_windows.Windows().size());
     for (int i = 0; i < m_windows.Count(); ++i)

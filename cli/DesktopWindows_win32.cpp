@@ -10,7 +10,7 @@ bool HasDesktopWindows()
 std::vector<stDesktopWindow> DesktopWindows()
 {
     EnumWnd walk;
-    walk.EnumerateAll(GetCurrentProcessId(), [](const std::string&) { return true; });
+    walk.EnumerateAll(GetCurrentProcessId());
     std::vector<stDesktopWindow> windows;
     for (int i = 0; i < walk.Count(); ++i)
         windows.push_back({reinterpret_cast<std::uintptr_t>(walk.Windows()[static_cast<std::size_t>(i)]),

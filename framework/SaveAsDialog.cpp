@@ -40,6 +40,8 @@ std::optional<std::string> AppSaveAs(const SaveAsRequest& request, stErrorInfo& 
     dialog.lpstrFile = file.data();
     dialog.nMaxFile = static_cast<DWORD>(file.size());
     dialog.lpstrDefExt = "txt";
+    if (!request.folder.empty())
+        dialog.lpstrInitialDir = request.folder.c_str();
     dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
     if (GetSaveFileNameA(&dialog))
         return std::string(file.data());

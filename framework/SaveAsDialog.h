@@ -14,6 +14,7 @@ struct SaveAsRequest {
     HWND owner;
     std::string fileName; // proposed in the dialog
     std::string filter;   // file types, "|" after the name and after the pattern of each
+    std::string folder;   // where the dialog opens; empty leaves it to the system
 };
 
 // The chosen path, or nothing when the user cancelled.

@@ -1,5 +1,6 @@
 #include "rules/RunningPlayers.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "platform/FormatText.h"
@@ -108,9 +109,17 @@ std::vector<std::string> CRunningPlayers::RowTexts(int row, const std::string& u
     return texts;
 }
 
-bool CRunningPlayers::WantsWindow(const std::string& wndClass, bool showAll) const
+std::optional<std::vector<std::string>> CRunningPlayers::WantedClasses(bool showAll) const
 {
-    return showAll || m_lookup.ReadsAnyClass() || m_lookup.FirstSectionOf(wndClass) >= 0;
+    if (showAll || m_lookup.ReadsAnyClass())
+        return std::nullopt;
+    std::vector<std::string> classes;
+    for (int i = 0; i < m_players.GetPlayerCount(); ++i) {
+        const std::string& wndClass = m_players.GetPlayer(i)->m_strWndClass;
+        if (std::find(classes.begin(), classes.end(), wndClass) == classes.end())
+            classes.push_back(wndClass);
+    }
+    return classes;
 }
 
 const std::vector<std::string>& CRunningPlayers::SeenTitles(int player) const

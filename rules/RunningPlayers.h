@@ -5,6 +5,7 @@
 // class that no section names, while the rows are kept.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -58,8 +59,9 @@ public:
     // Player, Window class, Title, Template, Template text, Tags.
     std::vector<std::string> RowTexts(int row, const std::string& unrecognized) const;
 
-    // Whether a window of the class can be a row: other windows need not be asked anything.
-    bool WantsWindow(const std::string& wndClass, bool showAll) const;
+    // The classes whose windows can be rows, each once in file order, or nothing when a window
+    // of any class can be: the other windows need not be asked anything.
+    std::optional<std::vector<std::string>> WantedClasses(bool showAll) const;
 
     // In the order first seen; empty titles are not kept.
     const std::vector<std::string>& SeenTitles(int player) const;

@@ -14,6 +14,13 @@ std::string ReadText(int (WINAPI* read)(HWND, LPSTR, int), HWND hwnd, int maxCha
     return text;
 }
 
+// For a top-level window this is IsWindowVisible, whose parent is the desktop; Wine asks
+// its server once for the style but twice for IsWindowVisible, once per tick and window.
+bool IsShown(HWND hwnd)
+{
+    return (GetWindowLongA(hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
 } // namespace
 
 int EnumWnd::Enumerate(DWORD skipProcessId, const std::string& windowClass, bool visibleOnly, bool includeEmptyTitles)
@@ -53,7 +60,7 @@ BOOL CALLBACK EnumWnd::Visit(HWND hwnd, LPARAM self)
 
 void EnumWnd::Consider(HWND hwnd)
 {
-    if (m_visibleOnly && !IsWindowVisible(hwnd))
+    if (m_visibleOnly && !IsShown(hwnd))
         return;
     if (!m_class.empty() && ReadText(GetClassNameA, hwnd, kClassChars) != m_class)
         return;
@@ -68,38 +75,69 @@ void EnumWnd::Consider(HWND hwnd)
     m_windows.push_back(hwnd);
 }
 
-int EnumWnd::EnumerateAll(DWORD skipProcessId, const std::function<bool(const std::string&)>& wanted)
+int EnumWnd::EnumerateAll(DWORD skipProcessId)
+{
+    StartWalk(skipProcessId);
+    const BOOL walked = EnumWindows(VisitAll, reinterpret_cast<LPARAM>(this));
+    EndWalk();
+    return walked ? Count() : 0;
+}
+
+int EnumWnd::EnumerateClasses(DWORD skipProcessId, const std::vector<std::string>& classes)
+{
+    StartWalk(skipProcessId);
+    // The system picks each class's windows, as in Enumerate: a walk over every window costs
+    // a round trip per window under Wine, and most of a desktop's are of no section's class.
+    for (const std::string& wndClass : classes)
+        for (HWND hwnd = nullptr; (hwnd = FindWindowExA(nullptr, hwnd, wndClass.c_str(), nullptr)) != nullptr;)
+            ConsiderAny(hwnd, &wndClass);
+    EndWalk();
+    return Count();
+}
+
+void EnumWnd::StartWalk(DWORD skipProcessId)
 {
     m_titles.clear();
     m_windows.clear();
     m_classes.clear();
     m_skipProcessId = skipProcessId;
-    m_wanted = &wanted;
     m_walked.clear();
-    const BOOL walked = EnumWindows(VisitAll, reinterpret_cast<LPARAM>(this));
-    m_wanted = nullptr;
+}
+
+void EnumWnd::EndWalk()
+{
     // Only the windows that still exist are remembered: a handle may come back for another.
     std::swap(m_known, m_walked);
-    return walked ? Count() : 0;
 }
 
 BOOL CALLBACK EnumWnd::VisitAll(HWND hwnd, LPARAM self)
 {
-    reinterpret_cast<EnumWnd*>(self)->ConsiderAny(hwnd);
+    reinterpret_cast<EnumWnd*>(self)->ConsiderAny(hwnd, nullptr);
     return TRUE;
 }
 
-void EnumWnd::ConsiderAny(HWND hwnd)
+EnumWnd::stKnownWindow& EnumWnd::Know(HWND hwnd)
 {
-    auto known = m_known.find(hwnd);
-    stKnownWindow& window = m_walked[hwnd];
-    if (known != m_known.end()) {
-        window = std::move(known->second);
+    // A class that differs only in case finds a window again.
+    const auto [walked, first] = m_walked.try_emplace(hwnd);
+    if (!first)
+        return walked->second;
+    if (const auto known = m_known.find(hwnd); known != m_known.end()) {
+        walked->second = std::move(known->second);
     } else {
-        window.wndClass = ReadText(GetClassNameA, hwnd, kClassChars);
-        GetWindowThreadProcessId(hwnd, &window.processId);
+        walked->second.wndClass = ReadText(GetClassNameA, hwnd, kClassChars);
+        GetWindowThreadProcessId(hwnd, &walked->second.processId);
     }
-    if (window.processId == m_skipProcessId || !(*m_wanted)(window.wndClass) || !IsWindowVisible(hwnd))
+    return walked->second;
+}
+
+void EnumWnd::ConsiderAny(HWND hwnd, const std::string* onlyClass)
+{
+    const stKnownWindow& window = Know(hwnd);
+    if (window.processId == m_skipProcessId)
+        return;
+    // FindWindowEx ignores case; a section's class does not.
+    if ((onlyClass && window.wndClass != *onlyClass) || !IsShown(hwnd))
         return;
     m_titles.push_back(ReadText(GetWindowTextA, hwnd, kTitleChars));
     m_windows.push_back(hwnd);

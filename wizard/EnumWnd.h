@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -15,24 +14,30 @@ public:
     // Returns the number of titles found, 0 when EnumWindows failed.
     int Enumerate(DWORD skipProcessId, const std::string& windowClass, bool visibleOnly, bool includeEmptyTitles);
 
-    // The visible windows of other processes whose class `wanted` takes, with their classes,
-    // in one walk of every window; empty titles included. A window's class and process do
-    // not change while it lives: each is asked once in the object's life, and the other
-    // windows are asked nothing more, which a walk every tick over a crowded desktop needs.
-    int EnumerateAll(DWORD skipProcessId, const std::function<bool(const std::string&)>& wanted);
+    // The visible windows of other processes, with their classes, in one walk of every
+    // window; empty titles included. A window's class and process do not change while it
+    // lives: each is asked once in the object's life, which a walk every tick over a crowded
+    // desktop needs.
+    int EnumerateAll(DWORD skipProcessId);
+    // The same for the windows of the classes named, class by class in that order; the
+    // windows of other classes are asked nothing.
+    int EnumerateClasses(DWORD skipProcessId, const std::vector<std::string>& classes);
 
     int Count() const { return static_cast<int>(m_titles.size()); }
     // An index out of range gives an empty title.
     std::string Title(int index) const;
     const std::vector<HWND>& Windows() const { return m_windows; }
-    // Filled by EnumerateAll only.
+    // Filled by EnumerateAll and EnumerateClasses only.
     const std::vector<std::string>& Classes() const { return m_classes; }
 
 private:
     static BOOL CALLBACK Visit(HWND hwnd, LPARAM self);
     void Consider(HWND hwnd);
     static BOOL CALLBACK VisitAll(HWND hwnd, LPARAM self);
-    void ConsiderAny(HWND hwnd);
+    // `onlyClass` null: any class.
+    void ConsiderAny(HWND hwnd, const std::string* onlyClass);
+    void StartWalk(DWORD skipProcessId);
+    void EndWalk();
 
     struct stKnownWindow {
         std::string wndClass;
@@ -46,7 +51,8 @@ private:
     std::vector<std::string> m_titles;
     std::vector<HWND> m_windows;
     std::vector<std::string> m_classes;
-    const std::function<bool(const std::string&)>* m_wanted = nullptr;
     std::unordered_map<HWND, stKnownWindow> m_known; // the windows of the last walk
     std::unordered_map<HWND, stKnownWindow> m_walked;
+
+    stKnownWindow& Know(HWND hwnd);
 };

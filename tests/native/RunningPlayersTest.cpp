@@ -119,16 +119,20 @@ TEST_F(RunningPlayers, TitlesSeenAreKeptPerSectionAndPerUnnamedClassOnceEach)
 
 TEST(RunningPlayersWindows, OnlyWhatASectionCanReadIsWanted)
 {
+    using Classes = std::optional<std::vector<std::string>>;
     CAllPlayersInfo named;
-    ASSERT_EQ(named.ParseText(CrLfLines({"[A]", "CLASSNAME=\"AWnd\"", "FORMAT=\"<Title>\""})), 0);
+    ASSERT_EQ(named.ParseText(CrLfLines({"[A]", "CLASSNAME=\"AWnd\"", "FORMAT=\"<Title>\"", "[B]", "CLASSNAME=\"BWnd\"",
+                                         "FORMAT=\"<Title>\"", "[A2]", "CLASSNAME=\"AWnd\"", "FORMAT=\"<Artist>\""})),
+              0);
     const CRunningPlayers view(named);
-    EXPECT_TRUE(view.WantsWindow("AWnd", false));
-    EXPECT_FALSE(view.WantsWindow("Other", false));
-    EXPECT_TRUE(view.WantsWindow("Other", true));
+    EXPECT_EQ(view.WantedClasses(false), (Classes{{"AWnd", "BWnd"}}));
+    EXPECT_EQ(view.WantedClasses(true), std::nullopt);
 
     CAllPlayersInfo anyClass;
-    ASSERT_EQ(anyClass.ParseText(CrLfLines({"[A]", "CLASSNAME=\"\"", "FORMAT=\"<Title>\""})), 0);
-    EXPECT_TRUE(CRunningPlayers(anyClass).WantsWindow("Other", false));
+    ASSERT_EQ(anyClass.ParseText(CrLfLines({"[A]", "CLASSNAME=\"AWnd\"", "FORMAT=\"<Title>\"", "[Any]", "CLASSNAME=\"\"",
+                                            "FORMAT=\"<Title>\""})),
+              0);
+    EXPECT_EQ(CRunningPlayers(anyClass).WantedClasses(false), std::nullopt);
 }
 
 } // namespace

@@ -544,6 +544,7 @@ TEST_F(MainDialog, AfterAFailedLookupOkAsksWhereToSaveTheRules)
     ASSERT_EQ(saveAs.Requests().size(), 1u);
     EXPECT_EQ(saveAs.Requests()[0].fileName, "Players.txt");
     EXPECT_EQ(saveAs.Requests()[0].owner, Dlg());
+    EXPECT_EQ(saveAs.Requests()[0].folder, "") << "no rules file to open beside";
     EXPECT_EQ(m_boxes.Count(), 1u) << "no question naming an empty path";
     EXPECT_FALSE(Closed());
     EXPECT_TRUE(m_dialog->IsModified());
@@ -638,6 +639,7 @@ TEST_F(UnrepairedFile, SaveAsNeverPutsTheAddedPlayersAloneInPlaceOfTheFile)
     saveAs.Answer(m_rulesPath);
     Click(IDOK);
     ASSERT_EQ(saveAs.Requests().size(), 1u);
+    EXPECT_EQ(saveAs.Requests()[0].folder, m_folder + "\\") << "it opens beside the unread file";
     EXPECT_EQ(m_boxes.Last().text, m_rulesPath + " could not be read: the added players cannot be saved in its place. "
                                                  "Repair it in the manual editor first, or choose another file.");
     EXPECT_EQ(m_boxes.Last().type, static_cast<UINT>(MB_ICONERROR | MB_OK));

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "HostFixture.h"
+#include "ListViewSupport.h"
 #include "SamplePlayerProcess.h"
 #include "WizardSupport.h"
 #include "app/RunningPlayersDlg.h"
@@ -45,13 +46,6 @@ void PrintTo(const Row& row, std::ostream* os)
         << row.formatText << " | " << row.tags << "}";
 }
 
-std::string CellText(HWND list, int row, int column)
-{
-    char text[1024] = {};
-    ListView_GetItemText(list, row, column, text, sizeof text);
-    return text;
-}
-
 // The rows of the sample players' classes, in list order: other windows of the desktop may
 // be listed with Show all windows.
 std::vector<Row> SampleRows(HWND list)
@@ -68,17 +62,7 @@ std::vector<Row> SampleRows(HWND list)
 
 int RowOfClass(HWND list, const std::string& wndClass)
 {
-    for (int i = 0, n = ListView_GetItemCount(list); i < n; ++i)
-        if (CellText(list, i, 1) == wndClass)
-            return i;
-    return -1;
-}
-
-void SelectRow(HWND dialog, int row)
-{
-    ListView_SetItemState(GetDlgItem(dialog, IDC_RUNNING_LIST), row, LVIS_SELECTED | LVIS_FOCUSED,
-                          LVIS_SELECTED | LVIS_FOCUSED);
-    PumpMessages();
+    return RowWith(list, 1, wndClass);
 }
 
 class RunningPlayersView : public HostFixture {
@@ -130,9 +114,9 @@ TEST_F(RunningPlayersView, ShowsWhatTheRecorderReadsInTheHostsOrder)
     EXPECT_NE(std::find(rows.begin(), rows.end(), noneRow), rows.end());
 
     // The button names what it does for the row chosen.
-    SelectRow(m_view->Hwnd(), RowOfClass(List(), "QewRunNone"));
+    SelectRow(List(), RowOfClass(List(), "QewRunNone"));
     EXPECT_EQ(TeachText(), "&Add player...");
-    SelectRow(m_view->Hwnd(), RowOfClass(List(), "QewRunBeta"));
+    SelectRow(List(), RowOfClass(List(), "QewRunBeta"));
     EXPECT_EQ(TeachText(), "&Teach...");
 }
 
@@ -143,7 +127,7 @@ TEST_F(RunningPlayersView, FollowsTitlesAndWindowsRowByRowKeepingTheSelection)
     Open();
     ASSERT_EQ(SampleRows(List()).size(), 2u);
     const int alphaRow = RowOfClass(List(), "QewRunAlpha");
-    SelectRow(m_view->Hwnd(), alphaRow);
+    SelectRow(List(), alphaRow);
 
     alpha.SetTitle("Bob - Other - Alpha");
     m_view->Tick();
@@ -264,7 +248,7 @@ TEST_F(RunningPlayersCommand, TeachEditsTheSectionFromStepThreeWithEveryTitleSee
                 beta.SetTitle(title);
                 view.Tick();
             }
-            SelectRow(view.Hwnd(), RowOfClass(GetDlgItem(view.Hwnd(), IDC_RUNNING_LIST), "QewRunBeta"));
+            SelectRow(GetDlgItem(view.Hwnd(), IDC_RUNNING_LIST), RowOfClass(GetDlgItem(view.Hwnd(), IDC_RUNNING_LIST), "QewRunBeta"));
             SendMessageA(GetDlgItem(view.Hwnd(), IDC_TEACH), BM_CLICK, 0, 0);
             PumpMessages();
         },
@@ -298,7 +282,7 @@ TEST_F(RunningPlayersCommand, AddPlayerCapturesFromStepTwoWithTheClassAndItsTitl
             SendMessageA(GetDlgItem(view.Hwnd(), IDC_SHOW_ALL_WINDOWS), BM_CLICK, 0, 0);
             none.SetTitle("Gamma two");
             view.Tick();
-            SelectRow(view.Hwnd(), RowOfClass(GetDlgItem(view.Hwnd(), IDC_RUNNING_LIST), "QewRunNone"));
+            SelectRow(GetDlgItem(view.Hwnd(), IDC_RUNNING_LIST), RowOfClass(GetDlgItem(view.Hwnd(), IDC_RUNNING_LIST), "QewRunNone"));
             SendMessageA(GetDlgItem(view.Hwnd(), IDC_TEACH), BM_CLICK, 0, 0);
             PumpMessages();
         },

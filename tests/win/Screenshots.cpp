@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "HostFixture.h"
+#include "ListViewSupport.h"
 #include "ScreenCapture.h"
 #include "MessageBoxRecorder.h"
 #include "app/AboutDlg.h"
@@ -84,14 +85,8 @@ TEST_F(Screenshots, OfEveryDialog)
     SaveWindow(wizard.Hwnd(), std::string(dir) + "\\wizard-step1.bmp");
     HWND list = GetDlgItem(reinterpret_cast<HWND>(SendMessageA(wizard.Hwnd(), PSM_GETCURRENTPAGEHWND, 0, 0)),
                            IDC_WINDOW_LIST);
-    for (int i = 0, n = ListView_GetItemCount(list); i < n; ++i) {
-        char windowClass[64] = {};
-        ListView_GetItemText(list, i, 1, windowClass, sizeof windowClass);
-        if (std::string(windowClass) == "Winamp v1.x") {
-            ListView_SetItemState(list, i, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-            ListView_SetSelectionMark(list, i);
-        }
-    }
+    if (const int row = RowWith(list, 1, "Winamp v1.x"); row >= 0)
+        SelectRow(list, row);
     SendMessageA(wizard.Hwnd(), PSM_PRESSBUTTON, PSBTN_NEXT, 0);
     PumpMessages();
     for (const char* title : {"2. Another Artist - Another Title - Winamp", "Winamp 5.9 - *** Paused ***",
@@ -111,16 +106,11 @@ TEST_F(Screenshots, OfEveryDialog)
     HWND page = reinterpret_cast<HWND>(SendMessageA(wizard.Hwnd(), PSM_GETCURRENTPAGEHWND, 0, 0));
     HWND titles = GetDlgItem(page, IDC_STEP3_TITLES);
     for (const auto& [made, title] : painted) {
-        for (int i = 0, n = ListView_GetItemCount(titles); i < n; ++i) {
-            char text[128] = {};
-            ListView_GetItemText(titles, i, 1, text, sizeof text);
-            if (std::string(text) != title)
-                continue;
-            ListView_SetItemState(titles, i, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-            ListView_SetSelectionMark(titles, i);
+        if (const int row = RowWith(titles, 1, title); row >= 0) {
+            SelectRow(titles, row);
             NMITEMACTIVATE click{};
             click.hdr = {titles, IDC_STEP3_TITLES, static_cast<UINT>(NM_CLICK)};
-            click.iItem = i;
+            click.iItem = row;
             SendMessageA(page, WM_NOTIFY, IDC_STEP3_TITLES, reinterpret_cast<LPARAM>(&click));
         }
         Dialog::SetModalRunner([made](Dialog& dialog, HWND) -> INT_PTR {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "HostFixture.h"
+#include "ListViewSupport.h"
 #include "MessageBoxRecorder.h"
 #include "SamplePlayerProcess.h"
 #include "WizardSupport.h"
@@ -94,28 +95,11 @@ protected:
     }
 
     int RowCount() const { return ListView_GetItemCount(Item(IDC_WINDOW_LIST)); }
-    std::string RowText(int row, int column) const
-    {
-        char text[1024] = {};
-        ListView_GetItemText(Item(IDC_WINDOW_LIST), row, column, text, sizeof text);
-        return text;
-    }
+    std::string RowText(int row, int column) const { return CellText(Item(IDC_WINDOW_LIST), row, column); }
     int SelectedRow() const { return ListView_GetNextItem(Item(IDC_WINDOW_LIST), -1, LVNI_SELECTED); }
     std::string SelectedClass() const { return SelectedRow() < 0 ? "" : RowText(SelectedRow(), 1); }
-    int RowOfClass(const std::string& windowClass) const
-    {
-        for (int i = 0; i < RowCount(); ++i)
-            if (RowText(i, 1) == windowClass)
-                return i;
-        return -1;
-    }
-    void SelectRow(int row)
-    {
-        const HWND list = Item(IDC_WINDOW_LIST);
-        ListView_SetItemState(list, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-        ListView_SetSelectionMark(list, row);
-        PumpMessages();
-    }
+    int RowOfClass(const std::string& windowClass) const { return RowWith(Item(IDC_WINDOW_LIST), 1, windowClass); }
+    void SelectRow(int row) const { ::SelectRow(Item(IDC_WINDOW_LIST), row); }
     // Types into the filter box, one character at a time as a keyboard would.
     void Type(const std::string& text)
     {

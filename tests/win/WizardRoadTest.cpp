@@ -10,6 +10,7 @@
 #include <string>
 
 #include "HostFixture.h"
+#include "ListViewSupport.h"
 #include "MessageBoxRecorder.h"
 #include "SamplePlayerProcess.h"
 #include "WizardSupport.h"
@@ -52,17 +53,9 @@ protected:
     static void ChooseWindowOfClass(CCi_wizard& wizard, const std::string& windowClass)
     {
         const HWND list = GetDlgItem(Page(wizard), IDC_WINDOW_LIST);
-        for (int i = 0, n = ListView_GetItemCount(list); i < n; ++i) {
-            char text[256] = {};
-            ListView_GetItemText(list, i, 1, text, sizeof text);
-            if (windowClass == text) {
-                ListView_SetItemState(list, i, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-                ListView_SetSelectionMark(list, i);
-                PumpMessages();
-                return;
-            }
-        }
-        ADD_FAILURE() << windowClass << " is not listed";
+        const int row = RowWith(list, 1, windowClass);
+        ASSERT_GE(row, 0) << windowClass << " is not listed";
+        SelectRow(list, row);
     }
     // Paints the title the page offers: each (start, end, marker button) in turn, then OK.
     static void PaintWith(const std::vector<std::tuple<int, int, int>>& marks)
@@ -115,9 +108,7 @@ TEST_F(WizardRoad, ANewPlayerIsCapturedPaintedNamedAndSaved)
         SendMessageA(GetDlgItem(Page(wizard), IDC_STEP3_CREATE), BM_CLICK, 0, 0);
         PumpMessages();
         Dialog::SetModalRunner(nullptr);
-        char reading[256] = {};
-        ListView_GetItemText(titles, 1, 2, reading, sizeof reading);
-        EXPECT_STREQ(reading, "Track=[12] Artist=[Other Artist] Title=[Other Song]");
+        EXPECT_EQ(CellText(titles, 1, 2), "Track=[12] Artist=[Other Artist] Title=[Other Song]");
         Press(wizard, PSBTN_NEXT);
 
         char name[64] = {};

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "HostFixture.h"
+#include "ListViewSupport.h"
 #include "MessageBoxRecorder.h"
 #include "WizardSupport.h"
 #include "framework/ResString.h"
@@ -80,12 +81,7 @@ protected:
         SendMessageA(Item(id), BM_CLICK, 0, 0);
         PumpMessages();
     }
-    std::string Cell(int list, int row, int column) const
-    {
-        char text[1024] = {};
-        ListView_GetItemText(Item(list), row, column, text, sizeof text);
-        return text;
-    }
+    std::string Cell(int list, int row, int column) const { return CellText(Item(list), row, column); }
     int Rows(int list) const { return ListView_GetItemCount(Item(list)); }
     std::vector<std::string> Column(int list, int column) const
     {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "HostFixture.h"
+#include "ListViewSupport.h"
 #include "MessageBoxRecorder.h"
 #include "WizardSupport.h"
 #include "SamplePlayerProcess.h"
@@ -70,29 +71,10 @@ protected:
             rows.emplace_back(RowText(i, 0), RowText(i, 1));
         return rows;
     }
-    std::string RowText(int row, int column) const
-    {
-        char text[1024] = {};
-        ListView_GetItemText(Item(IDC_WINDOW_LIST), row, column, text, sizeof text);
-        return text;
-    }
+    std::string RowText(int row, int column) const { return CellText(Item(IDC_WINDOW_LIST), row, column); }
     int SelectedRow() const { return ListView_GetNextItem(Item(IDC_WINDOW_LIST), -1, LVNI_SELECTED); }
-    int RowOfClass(const std::string& windowClass) const
-    {
-        const auto rows = Rows();
-        for (std::size_t i = 0; i < rows.size(); ++i)
-            if (rows[i].second == windowClass)
-                return static_cast<int>(i);
-        return -1;
-    }
-    // Selects the row as a click would, with the notification the page reacts to.
-    void SelectRow(int row)
-    {
-        const HWND list = Item(IDC_WINDOW_LIST);
-        ListView_SetItemState(list, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-        ListView_SetSelectionMark(list, row);
-        PumpMessages();
-    }
+    int RowOfClass(const std::string& windowClass) const { return RowWith(Item(IDC_WINDOW_LIST), 1, windowClass); }
+    void SelectRow(int row) const { ::SelectRow(Item(IDC_WINDOW_LIST), row); }
     void ChoosePlayer(const std::string& windowClass)
     {
         const int row = RowOfClass(windowClass);
