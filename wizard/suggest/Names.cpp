@@ -242,6 +242,94 @@ PartPlan PlanPart(const Family& members, int j, bool varying)
     return plan;
 }
 
+// The values' common opening up to and with a blank, when every value goes on past it and
+// it is more than an article ("Stream Baddie", "Stream Xaxa": "Stream "); empty when none.
+std::string_view CommonWords(const std::vector<std::string_view>& values)
+{
+    if (values.size() < 2)
+        return {};
+    std::string_view common = values.front();
+    for (std::string_view v : values) {
+        std::size_t n = 0;
+        while (n < common.size() && n < v.size() && common[n] == v[n])
+            ++n;
+        common = common.substr(0, n);
+    }
+    const std::size_t blank = common.rfind(' ');
+    if (blank == std::string_view::npos)
+        return {};
+    common = common.substr(0, blank + 1);
+    const std::string article = Lower(common);
+    if (article == "the " || article == "a " || article == "an ")
+        return {};
+    const bool more = std::all_of(values.begin(), values.end(), [&](std::string_view v) { return v.size() > common.size(); });
+    return more ? common : std::string_view();
+}
+
+// The slot's values cut at the first occurrence of the word, as interpretation cuts them:
+// the stretch before and the stretch after, each with its share of the constant text.
+std::pair<Slot, Slot> CutAtWord(const Slot& slot, std::string_view word)
+{
+    Slot before, after;
+    for (std::size_t m = 0; m < slot.values.size(); ++m) {
+        const std::string_view value = slot.values[m], whole = slot.wholes[m];
+        const std::size_t at = value.find(word);
+        before.wholes.push_back(whole.substr(0, slot.before.size() + at));
+        before.values.push_back(value.substr(0, at));
+        after.wholes.push_back(whole.substr(slot.before.size() + at + word.size()));
+        after.values.push_back(value.substr(at + word.size()));
+    }
+    before.before = slot.before;
+    after.after = slot.after;
+    for (Slot* s : {&before, &after}) {
+        s->constant.assign(s->wholes.front());
+        s->varying = std::any_of(s->values.begin(), s->values.end(), [s](std::string_view v) { return v != s->values.front(); });
+    }
+    return {before, after};
+}
+
+// "Song by Artist" and "Song by Artist on Site": a page or player that names the artist
+// after the song with a word. Only where no dash parts two varying names, so that a song
+// called "Stand by Me" after its artist stays whole.
+void SplitSongByArtist(FamilyPlan& plan)
+{
+    constexpr std::string_view kBy = " by ", kOn = " on ";
+    for (std::size_t s = 0; s < plan.separators.size(); ++s)
+        if (plan.separators[s].dash && plan.parts[s].Varying() && plan.parts[s + 1].Varying())
+            return;
+    for (PartPlan& part : plan.parts) {
+        if (part.slots.size() != 1 || !part.slots[0].varying)
+            continue;
+        const Slot& slot = part.slots[0];
+        const bool every = std::all_of(slot.values.begin(), slot.values.end(), [kBy](std::string_view v) {
+            const std::size_t at = v.find(kBy);
+            return at != std::string_view::npos && at > 0 && at + kBy.size() < v.size();
+        });
+        if (!every)
+            continue;
+        auto [song, artist] = CutAtWord(slot, kBy);
+        const std::string_view label = CommonWords(song.values);
+        song.before += label;
+        for (std::string_view& v : song.values)
+            v.remove_prefix(label.size());
+        // The site after " on " is the same in every title: constant text.
+        const std::size_t on = artist.values.front().find(kOn);
+        const std::string_view site = on == std::string_view::npos ? std::string_view() : artist.values.front().substr(on);
+        const bool constantSite = !site.empty() && on > 0 && std::all_of(artist.values.begin(), artist.values.end(), [&](std::string_view v) {
+            const std::size_t at = v.find(kOn);
+            return at > 0 && at != std::string_view::npos && v.substr(at) == site;
+        });
+        if (constantSite) {
+            artist.after.insert(0, site);
+            for (std::string_view& v : artist.values)
+                v.remove_suffix(site.size());
+        }
+        part.slots = {song, artist};
+        part.joints = {std::string(kBy)};
+        return;
+    }
+}
+
 // A stretch taken as a parameter: the whole of it.
 void Force(Slot& slot, const char* name)
 {
@@ -264,6 +352,7 @@ public:
         NameVideoTitle();
         NameYear();
         NameStation();
+        NameSongByArtist();
         if (TitleFirst())
             NameTitleThenArtist();
         else
@@ -468,6 +557,24 @@ private:
         }
     }
 
+    // The song and the artist that a word parts ("Song by Artist").
+    void NameSongByArtist()
+    {
+        for (PartPlan& part : m_plan.parts) {
+            if (part.joints.size() != 1 || part.joints[0] != " by " || !part.slots[0].name.empty() ||
+                !part.slots[1].name.empty())
+                continue;
+            for (auto [slot, name] : {std::pair{&part.slots[0], "Title"}, std::pair{&part.slots[1], "Artist"}}) {
+                if (slot->varying)
+                    slot->name = name;
+                else
+                    Force(*slot, name);
+            }
+            m_title = true;
+            return;
+        }
+    }
+
     // Players known to show the song first ("Song - Artist - YouTube Music"): the first
     // varying name before a dash is the Title, the name after the dash the Artist, a constant
     // one too unless it is the player's own.
@@ -602,6 +709,7 @@ FamilyPlan NameFamily(const Family& members, const stSuggestHints& hints, const 
         plan.separators.push_back(first.cut->separators[static_cast<std::size_t>(s)]);
         plan.separatorTexts.emplace_back(first.SepText(s));
     }
+    SplitSongByArtist(plan);
     Namer(plan, hints).Name();
     return plan;
 }
