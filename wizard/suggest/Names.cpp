@@ -373,6 +373,12 @@ private:
                                        [](const Slot& s) { return AllOf(s.wholes, IsTime); });
         return times && part.slots[0].name.empty() && !part.inTitle ? &part.slots[0] : nullptr;
     }
+    // A free part with letters in every member that is not the player's words.
+    bool IsName(int j)
+    {
+        const Slot* slot = Free(j);
+        return slot && !Empty(j) && !PlayersWords(j) && AllOf(slot->wholes, HasLetter);
+    }
     // Tags already, with no name left free in it: "#<Track>/<Unused>".
     bool Named(int j)
     {
@@ -499,7 +505,10 @@ private:
     // Song - Site") is not.
     void NameLeadingNumber()
     {
-        const int lead = Lead();
+        int lead = Lead();
+        // After the player's constant opening and a dash: "Player - 01 - Song".
+        if (lead + 2 < Parts() && Part(lead).Constant() && HasLetter(Part(lead).slots[0].constant) && Sep(lead).dash)
+            ++lead;
         Slot* slot = lead + 1 < Parts() ? Free(lead) : nullptr;
         if (!slot || !AllOf(slot->wholes, AllDigits) || AllOf(slot->wholes, IsYear))
             return;
@@ -615,9 +624,10 @@ private:
             if (!Sep(k - 1).dash)
                 continue;
             // Past empty parts and the extras in brackets or quotes, and past parts already
-            // named, such as an album and a track number (`Ann - "Album": #3/9 Song`).
+            // named, such as an album and a track number (`Ann - "Album": #3/9 Song`), up to
+            // the next dash.
             int t = k;
-            while (t + 1 < Parts() && (Empty(t) || Bracketed(t) || Named(t)))
+            while (t + 1 < Parts() && !Sep(t).dash && (Empty(t) || Bracketed(t) || Named(t)))
                 ++t;
             const Slot* title = Free(t);
             if (title && title->varying)
@@ -639,6 +649,11 @@ private:
         if (next != dashes.end() && first && first->varying) {
             Free(t)->name = "Album";
             t = next->second;
+        } else if (a > 0 && Sep(a - 1).dash && IsName(a - 1) && IsName(a)) {
+            // A name before the artist and a dash is the artist, and the artist's place holds
+            // the album, constant or not ("Radiohead - OK Computer - <Title>", one album).
+            Force(*Free(a), "Album");
+            --a;
         }
         Free(t)->name = "Title";
         m_title = true;
