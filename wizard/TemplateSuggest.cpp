@@ -15,7 +15,7 @@
 // family's parameters, split off the more specific shapes inside it, then order the
 // templates and give each title to the first that reads it. What no template reads is
 // grouped again, more loosely; what still stands alone takes the shape of a family whose
-// constant text it shares.
+// constant text it shares; titles of words alone, last, are the song's name.
 
 namespace {
 
@@ -51,6 +51,10 @@ public:
         for (const Member& lone : Unread(read))
             AddAlone(lone);
         if (m_templates.size() != grouped)
+            result = Assign(m_templates, m_titles, m_cutter, &read);
+
+        // Last, as the template reads any title: songs' names with nothing around them.
+        if (AddTemplates({WordsAloneTemplate(Unread(read), m_hints)}) != 0)
             result = Assign(m_templates, m_titles, m_cutter, nullptr);
         return result;
     }
@@ -122,7 +126,7 @@ private:
     {
         std::size_t added = 0;
         for (const std::string& text : texts) {
-            if (std::find(m_templates.begin(), m_templates.end(), text) != m_templates.end())
+            if (text.empty() || std::find(m_templates.begin(), m_templates.end(), text) != m_templates.end())
                 continue;
             m_templates.push_back(text);
             ++added;

@@ -729,6 +729,20 @@ FamilyPlan NameFamily(const Family& members, const stSuggestHints& hints, const 
     return plan;
 }
 
+std::string WordsAloneTemplate(const std::vector<Member>& unread, const stSuggestHints& hints)
+{
+    constexpr std::size_t kFewest = 3;
+    std::size_t words = 0;
+    for (const Member& m : unread) {
+        if (!m.cut->separators.empty())
+            continue;
+        if (IsPlayerName(*m.title, hints) || HasBracket(*m.title))
+            return {};
+        ++words;
+    }
+    return words >= kFewest ? "<Title>" : std::string();
+}
+
 std::string Render(const FamilyPlan& plan)
 {
     if (plan.parts.empty())

@@ -51,6 +51,11 @@ bool IsPlayerName(std::string_view text, const stSuggestHints& hints);
 // although the family's one member cannot show them varying. No parts when nothing varies.
 FamilyPlan NameFamily(const Family& members, const stSuggestHints& hints, const std::vector<bool>& varyingParts = {});
 
+// The template for titles of words alone, with no separator at all, which hold nothing but
+// the song ("Karma Police"): "<Title>" when there are three or more and none is the player's
+// name, else empty. It reads any title, so it goes last and reads what nothing else does.
+std::string WordsAloneTemplate(const std::vector<Member>& unread, const stSuggestHints& hints);
+
 // The template text, or empty when it would read any title or fails the parameter check.
 std::string Render(const FamilyPlan& plan);
 
