@@ -77,6 +77,24 @@ std::vector<std::string> VideoTitles(int count)
     return titles;
 }
 
+// Times, quoted albums with track counts, songs by artists and words alone, each in every
+// title of its kind, so that each of those rules has a thousand titles' values to look at.
+std::vector<std::string> TimedTitles(int count)
+{
+    std::vector<std::string> titles;
+    for (int i = 0; i < count; ++i) {
+        const std::string n = std::to_string(i);
+        const std::string time = std::to_string(i % 60 / 10) + std::to_string(i % 10);
+        switch (i % 4) {
+        case 0: titles.push_back("Artist " + n + " - Song " + n + " 00:01:" + time + " - 00:04:" + time); break;
+        case 1: titles.push_back("Artist - \"Album " + n + "\": #" + time + "/60 Song " + n + " [foobar2000]"); break;
+        case 2: titles.push_back("Stream Song " + n + " by Artist " + n + " on Site | Site - Google Chrome"); break;
+        default: titles.push_back("Song" + n); break;
+        }
+    }
+    return titles;
+}
+
 void BM_SuggestTemplates(benchmark::State& state)
 {
     const std::vector<std::string> titles = MixedTitles(static_cast<int>(state.range(0)));
@@ -105,9 +123,17 @@ void BM_SuggestTemplatesVideoTitles(benchmark::State& state)
         benchmark::DoNotOptimize(SuggestTemplates(titles));
 }
 
+void BM_SuggestTemplatesTimedTitles(benchmark::State& state)
+{
+    const std::vector<std::string> titles = TimedTitles(static_cast<int>(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(SuggestTemplates(titles));
+}
+
 } // namespace
 
 BENCHMARK(BM_SuggestTemplates)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SuggestTemplatesNoSharedShape)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SuggestTemplatesLoneTitles)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SuggestTemplatesVideoTitles)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SuggestTemplatesTimedTitles)->Arg(1000)->Unit(benchmark::kMillisecond);

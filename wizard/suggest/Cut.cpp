@@ -67,7 +67,11 @@ std::size_t TimeLength(std::string_view text)
 
 bool IsTime(std::string_view text)
 {
-    return !text.empty() && TimeLength(text) == text.size();
+    const std::size_t length = TimeLength(text);
+    if (length == 0)
+        return false;
+    // The time played and the length of the song: "1:12/3:36".
+    return length == text.size() || (text[length] == '/' && TimeLength(text.substr(length + 1)) + length + 1 == text.size());
 }
 
 std::string_view Text(const std::string& title, Span span)

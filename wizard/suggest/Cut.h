@@ -49,7 +49,7 @@ bool IsYear(std::string_view text);
 bool HasBracket(std::string_view text); // a template bracket, which is never constant text
 bool HasLetter(std::string_view text);
 bool IsUrl(std::string_view text); // begins with a scheme and "://", or with "www."
-// A time of play ("3:07", "1:02:03"): one value, whose colons separate nothing.
+// A time of play ("3:07", "1:02:03", "1:12/3:36"): one value, whose colons separate nothing.
 bool IsTime(std::string_view text);
 // The length of the time that opens the text, 0 when none does.
 std::size_t TimeLength(std::string_view text);

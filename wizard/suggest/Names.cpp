@@ -416,10 +416,12 @@ private:
             ++lead;
         return lead;
     }
+    // A dash after part j with a name that varies after it, as between an artist and a
+    // title; not the one before the player's name ("[EVR] Clip.mkv - SPlayer").
     bool DashAfter(int j) const
     {
         for (int s = j; s + 1 < Parts(); ++s)
-            if (Sep(s).dash)
+            if (Sep(s).dash && m_plan.parts[static_cast<std::size_t>(s + 1)].Varying())
                 return true;
         return false;
     }
