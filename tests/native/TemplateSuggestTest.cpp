@@ -301,7 +301,7 @@ TEST(TemplateSuggest, HardDecisions)
          {{"<Title> - YouTube - B", {0, 1}}}},
         {"a time of play is one value and no tag, its colons no separators",
          {"0:00 - Ann - Song A - DB", "0:00 - Bob - Song B - DB", "Cy - Song C - 1:12/3:36 [fb]",
-          "Di - Song D - 12:05/1:04:10 [fb]", "Ed - Song E 00:01:02 - 00:03:04", "Fay - Song F 00:00:05 - 00:05:00"},
+          "Di - Song D - 12:05/1:04:10 [fb]", "Ed - Song E 00:01:02 - 00:03:04", "Fay - Song F 00:10:02 - 00:15:04"},
          {{"<Artist> - <Title> 00:<Unused> - 00:<Unused>", {4, 5}},
           {"<Unused> - <Artist> - <Title> - DB", {0, 1}}, {"<Artist> - <Title> - <Unused> [fb]", {2, 3}}}},
         {"quotes enclose as brackets do; the quoted name before #<Track> is the album, a track number ends at a blank",

@@ -445,12 +445,21 @@ private:
     {
         for (PartPlan& part : m_plan.parts)
             for (Slot& slot : part.slots)
-                if (slot.name.empty() && AllOf(slot.wholes, IsTime)) {
-                    if (slot.varying)
-                        slot.name = "Unused";
-                    else
-                        Force(slot, "Unused");
-                }
+                if (slot.name.empty() && AllOf(slot.wholes, IsTime))
+                    NameTime(slot);
+    }
+
+    // The time's first field may stay constant (" 00:" after a title), the rest is the value,
+    // whatever else the capture's times happen to share.
+    static void NameTime(Slot& slot)
+    {
+        const std::size_t colon = slot.varying ? slot.before.find(':') : std::string::npos;
+        Force(slot, "Unused");
+        if (colon == std::string::npos)
+            return;
+        slot.before = slot.wholes.front().substr(0, colon + 1);
+        for (std::string_view& value : slot.values)
+            value.remove_prefix(colon + 1);
     }
 
     // "<Track>/<Unused>" and "#<Track>" inside one part or after a '#' that ends the
