@@ -128,15 +128,17 @@ public:
             return false;
         const Member joined = Resplit(candidate, pairs, true);
         if (pairs.size() == m_common.size()) {
-            // The earliest separators that match, else the latest: "Clip - YouTube" and
-            // "Ann - Song - YouTube" line up at their ends.
-            for (const Member& aligned : {joined, Resplit(candidate, LatestPairs(m_common, seps), true)}) {
-                if (!Clashes(aligned)) {
-                    Add(aligned);
-                    return true;
-                }
+            if (!Clashes(joined)) {
+                Add(joined);
+                return true;
             }
-            return false;
+            // Else the latest separators that match: "Clip - YouTube" and "Ann - Song -
+            // YouTube" line up at their ends.
+            const Member latest = Resplit(candidate, LatestPairs(m_common, seps), true);
+            if (Clashes(latest))
+                return false;
+            Add(latest);
+            return true;
         }
         if (work >= kShrinkWork)
             return false;

@@ -3,8 +3,11 @@
 // parameters, one for each stretch of it that varies; a '#' or '/' before a number that
 // every member has in the same place divides a part into stretches ("[Sea Songs #03]",
 // "3/12"). Parameters are named by their shape and place: URL, Track and its count, Album
-// before "#<Track>", Year, Station, Artist and Title, then Unused for the rest. Where the
-// shape says tag, the value is a parameter whether it varies in the capture or not.
+// before "#<Track>", Year, Station, Artist and Title, then Unused for the rest; and by what
+// is known of a few well-known players and sites: those that show the song before the artist,
+// video sites whose titles are the uploader's text, and the labels players write before a
+// colon ("Now playing:"). Where the shape says tag, the value is a parameter whether it
+// varies in the capture or not.
 
 #include <string>
 #include <string_view>
