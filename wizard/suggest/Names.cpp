@@ -642,7 +642,7 @@ private:
                 ++t;
             const Slot* title = Free(t);
             if (title && title->varying)
-                dashes.emplace_back(k - 1, t);
+                dashes.emplace_back(ArtistBefore(k - 1), t);
         }
         if (dashes.empty())
             return;
@@ -669,11 +669,28 @@ private:
         Free(t)->name = "Title";
         m_title = true;
         TakeIntoTitle(t);
+        // The track's own artist after " // " (foobar2000's "%title% // %track artist%" on a
+        // compilation); the album's artist before is then no tag.
+        if (t + 1 < Parts() && m_plan.separatorTexts[static_cast<std::size_t>(t)] == " // " && IsName(t + 1))
+            a = t + 1;
         Slot* artist = Free(a);
         if (artist && artist->varying)
             artist->name = "Artist";
         else if (artist && !artist->constant.empty() && !PlayersWords(a))
             Force(*artist, "Artist");
+    }
+
+    // Extras between an artist and a dash: empty parts, brackets and quotes, album and track.
+    bool Extra(int j) { return Empty(j) || Bracketed(j) || Named(j); }
+    // The artist before the dash after part a: the name before the dash that opens the
+    // extras, when a is the last of several (`Ann - "Album" #03/12 - Song`); else a. A lone
+    // number between two dashes follows the player's name as often as an artist's.
+    int ArtistBefore(int a)
+    {
+        int b = a;
+        while (b > 0 && !Sep(b - 1).dash && Extra(b))
+            --b;
+        return b > 0 && b < a && Sep(b - 1).dash && Extra(b) && Free(b - 1) ? b - 1 : a;
     }
 
     // A part in round brackets straight after the Title that varies and has words is the
