@@ -205,18 +205,10 @@ Cut Cutter::operator()(const std::string& title) const
     for (std::size_t s = 0; s < cut.separators.size(); ++s) {
         Separator& sep = cut.separators[s];
         const std::string_view text = Text(title, sep.span);
-        const bool timeColon = text == ":" && InTime(title, static_cast<std::size_t>(sep.span.pos));
-        const bool bracket = std::any_of(text.begin(), text.end(), [this, timeColon](char c) {
-            const auto b = static_cast<unsigned char>(c);
-            return m_opening[b] || m_closing[b] || c == '|' || (c == ':' && !timeColon);
-        });
-        const bool blanks = text.find_first_not_of(' ') == std::string_view::npos;
-        sep.strong = bracket || (!blanks && text.size() >= 3 && text.front() == ' ' && text.back() == ' ') ||
-                     (blanks && s > 0 && EndsCount(title, cut.fields[s], cut.separators[s - 1].span, cut.fields[s - 1]));
         sep.dash = IsDash(text);
         sep.opens = Opens(text, cut.fields[s], cut.fields[s + 1]);
         sep.closes = Closes(text, cut.fields[s], cut.fields[s + 1]);
-        sep.strong = sep.strong || sep.opens || sep.closes;
+        sep.strong = sep.opens || sep.closes || Strong(title, cut, s);
         // A leading number followed by a separator that ends in a blank is a track number.
         if (s == 0 && cut.fields[0].pos == 0 && AllDigits(Text(title, cut.fields[0])) && text.back() == ' ')
             sep.strong = true;
@@ -237,6 +229,22 @@ bool Cutter::SplitsCharacter(const std::string& title, const std::vector<CTpPara
     return std::any_of(values.begin(), values.end(), [&starts](const CTpParameter& v) {
         return !starts[static_cast<std::size_t>(v.m_nPos)] || !starts[static_cast<std::size_t>(v.m_nPos + v.m_nLen)];
     });
+}
+
+// Brackets, bars and colons but a time's, marks between blanks, and the blanks after a
+// track number and its count.
+bool Cutter::Strong(const std::string& title, const Cut& cut, std::size_t s) const
+{
+    const Span span = cut.separators[s].span;
+    const std::string_view text = Text(title, span);
+    const bool timeColon = text == ":" && InTime(title, static_cast<std::size_t>(span.pos));
+    const bool bracket = std::any_of(text.begin(), text.end(), [this, timeColon](char c) {
+        const auto b = static_cast<unsigned char>(c);
+        return m_opening[b] || m_closing[b] || c == '|' || (c == ':' && !timeColon);
+    });
+    if (text.find_first_not_of(' ') == std::string_view::npos)
+        return s > 0 && EndsCount(title, cut.fields[s], cut.separators[s - 1].span, cut.fields[s - 1]);
+    return bracket || (text.size() >= 3 && text.front() == ' ' && text.back() == ' ');
 }
 
 // A quote at the end of a separator opens when a word follows and none comes straight

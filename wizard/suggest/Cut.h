@@ -2,10 +2,12 @@
 // First stage of proposing templates: a title cut into fields and separators.
 //
 // A separator is a run of punctuation and blanks with at least one punctuation mark in it;
-// blanks alone only part words. Strong separators (brackets, colons, bars, anything standing
-// between blanks such as " - ", and the one after a leading number) cut a title into parts;
-// the weak ones (".", "/", ",") only cut a part into fields. A time's colons are weak, and
-// so is the blank before a time, so that it stands apart from the name it follows.
+// blanks alone only part words. Strong separators (brackets and the quotes that enclose as
+// they do, colons, bars, anything standing between blanks such as " - ", and the one after a
+// leading number) cut a title into parts; the weak ones (".", "/", ",") only cut a part into
+// fields. A time's colons are weak, and so is the blank before a time, so that it stands
+// apart from the name it follows; the blank after a track number and its count ("#03/12
+// Song") is strong.
 //
 // Double-byte characters are taken whole: a lead byte and the byte after it are a word
 // character whatever that second byte is, so no constant text begins or ends inside one.
@@ -68,6 +70,7 @@ private:
 
     bool MarkIn(const std::string& title, int from, int to) const;
     bool IsDash(std::string_view separator) const;
+    bool Strong(const std::string& title, const Cut& cut, std::size_t s) const;
     bool Opens(std::string_view separator, Span before, Span next) const;
     bool Closes(std::string_view separator, Span before, Span next) const;
 
