@@ -288,12 +288,41 @@ std::pair<Slot, Slot> CutAtWord(const Slot& slot, std::string_view word)
     return {before, after};
 }
 
+// A label that opens every song's stretch ("Stream ") is constant text.
+void KeepLabelConstant(Slot& song)
+{
+    const std::string_view label = CommonWords(song.values);
+    song.before += label;
+    for (std::string_view& v : song.values)
+        v.remove_prefix(label.size());
+}
+
+// " on Site" after the artist, the same in every title, is constant text ("... on Apple
+// Music"); interpretation ends the artist at its first " on ", as this does.
+void KeepSiteConstant(Slot& artist)
+{
+    constexpr std::string_view kOn = " on ";
+    const std::size_t on = artist.values.front().find(kOn);
+    if (on == std::string_view::npos || on == 0)
+        return;
+    const std::string_view site = artist.values.front().substr(on);
+    const bool same = std::all_of(artist.values.begin(), artist.values.end(), [&](std::string_view v) {
+        const std::size_t at = v.find(kOn);
+        return at != std::string_view::npos && at > 0 && v.substr(at) == site;
+    });
+    if (!same)
+        return;
+    artist.after.insert(0, site);
+    for (std::string_view& v : artist.values)
+        v.remove_suffix(site.size());
+}
+
 // "Song by Artist" and "Song by Artist on Site": a page or player that names the artist
 // after the song with a word. Only where no dash parts two varying names, so that a song
 // called "Stand by Me" after its artist stays whole.
 void SplitSongByArtist(FamilyPlan& plan)
 {
-    constexpr std::string_view kBy = " by ", kOn = " on ";
+    constexpr std::string_view kBy = " by ";
     for (std::size_t s = 0; s < plan.separators.size(); ++s)
         if (plan.separators[s].dash && plan.parts[s].Varying() && plan.parts[s + 1].Varying())
             return;
@@ -308,22 +337,8 @@ void SplitSongByArtist(FamilyPlan& plan)
         if (!every)
             continue;
         auto [song, artist] = CutAtWord(slot, kBy);
-        const std::string_view label = CommonWords(song.values);
-        song.before += label;
-        for (std::string_view& v : song.values)
-            v.remove_prefix(label.size());
-        // The site after " on " is the same in every title: constant text.
-        const std::size_t on = artist.values.front().find(kOn);
-        const std::string_view site = on == std::string_view::npos ? std::string_view() : artist.values.front().substr(on);
-        const bool constantSite = !site.empty() && on > 0 && std::all_of(artist.values.begin(), artist.values.end(), [&](std::string_view v) {
-            const std::size_t at = v.find(kOn);
-            return at > 0 && at != std::string_view::npos && v.substr(at) == site;
-        });
-        if (constantSite) {
-            artist.after.insert(0, site);
-            for (std::string_view& v : artist.values)
-                v.remove_suffix(site.size());
-        }
+        KeepLabelConstant(song);
+        KeepSiteConstant(artist);
         part.slots = {song, artist};
         part.joints = {std::string(kBy)};
         return;
