@@ -2,7 +2,8 @@
 // Third stage: what a family's template is. Each part stays constant text or gives
 // parameters, one for each stretch of it that varies; a '#' or '/' before a number that
 // every member has in the same place divides a part into stretches ("[Sea Songs #03]",
-// "3/12"). Parameters are named by their shape and place: URL, Track and its count, Album
+// "3/12"), and so does a time after a blank; " by " parts a song from its artist. Parameters
+// are named by their shape and place: URL, a time (Unused), Track and its count, Album
 // before "#<Track>", Year, Station, Artist and Title, then Unused for the rest; and by what
 // is known of a few well-known players and sites: those that show the song before the artist,
 // video sites whose titles are the uploader's text, and the labels players write before a
