@@ -25,6 +25,7 @@ bool IsPlayerName(std::string_view text, const stSuggestHints& hints)
     const auto lower = [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); };
     std::transform(known.begin(), known.end(), known.begin(), lower);
     const auto alnum = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; };
+    std::string initials;
     for (std::size_t i = 0; i < text.size();) {
         if (!alnum(text[i])) {
             ++i;
@@ -35,8 +36,14 @@ bool IsPlayerName(std::string_view text, const stSuggestHints& hints)
             word += lower(text[i]);
         if (word.size() >= 3 && known.find(word) != std::string::npos)
             return true;
+        initials += word.front();
     }
-    return false;
+    // A program named by the initials of the player's name: "Media Player Classic Qute
+    // Theater" is mpc-qt.exe, "Windows Media Player" wmplayer.exe.
+    std::string program;
+    std::copy_if(hints.programFile.begin(), hints.programFile.end(), std::back_inserter(program), alnum);
+    std::transform(program.begin(), program.end(), program.begin(), lower);
+    return initials.size() >= 3 && program.starts_with(initials);
 }
 
 namespace {
@@ -532,8 +539,8 @@ private:
     void NameLeadingNumber()
     {
         int lead = Lead();
-        // After the player's constant opening and a dash: "Player - 01 - Song".
-        if (lead + 2 < Parts() && Part(lead).Constant() && HasLetter(Part(lead).slots[0].constant) && Sep(lead).dash)
+        // After a name and a dash, the artist's or the player's: "Ann - 01 - Song".
+        if (lead + 2 < Parts() && Sep(lead).dash && (IsName(lead) || PlayersWords(lead)))
             ++lead;
         Slot* slot = lead + 1 < Parts() ? Free(lead) : nullptr;
         if (!slot || !AllOf(slot->wholes, AllDigits) || AllOf(slot->wholes, IsYear))
@@ -698,14 +705,13 @@ private:
     // Extras between an artist and a dash: empty parts, brackets and quotes, album and track.
     bool Extra(int j) { return Empty(j) || Bracketed(j) || Named(j); }
     // The artist before the dash after part a: the name before the dash that opens the
-    // extras, when a is the last of several (`Ann - "Album" #03/12 - Song`); else a. A lone
-    // number between two dashes follows the player's name as often as an artist's.
+    // extras, when a is one (`Ann - "Album" #03/12 - Song`, "Ann - 01 - Song"); else a.
     int ArtistBefore(int a)
     {
         int b = a;
         while (b > 0 && !Sep(b - 1).dash && Extra(b))
             --b;
-        return b > 0 && b < a && Sep(b - 1).dash && Extra(b) && Free(b - 1) ? b - 1 : a;
+        return b > 0 && Sep(b - 1).dash && Extra(b) && Free(b - 1) ? b - 1 : a;
     }
 
     // A part in round brackets straight after the Title that varies and has words is the
