@@ -589,7 +589,12 @@ private:
                 --first;
                 varying = varying || Part(first).Varying();
             }
-            if (!varying)
+            // One dash before the site's, in every title, is the music video's "Artist - Song":
+            // only a title with dashes of its own is the uploader's free text.
+            int dashes = 0;
+            for (int j = first; j < s - 1; ++j)
+                dashes += Sep(j).dash ? 1 : 0;
+            if (!varying || dashes == 1)
                 return;
             Force(*Free(first), "Title");
             m_title = true;
