@@ -120,6 +120,38 @@ TEST_F(RunningPlayersView, ShowsWhatTheRecorderReadsInTheHostsOrder)
     EXPECT_EQ(TeachText(), "&Teach...");
 }
 
+// Without a section for any class the view asks the system for each class's windows; the
+// system ignores case, the host does not.
+TEST_F(RunningPlayersView, WithOnlyNamedClassesReadsThoseWindowsByTheirExactClass)
+{
+    m_players = CAllPlayersInfo();
+    ASSERT_EQ(m_players.ParseText("[Lower]\r\nCLASSNAME=\"qewrunalpha\"\r\nFORMAT=\"<Title>\"\r\n"
+                                  "[Alpha]\r\nCLASSNAME=\"QewRunAlpha\"\r\nFORMAT=\"<Artist> - <Title> - Alpha\"\r\n"
+                                  "[Beta]\r\nCLASSNAME=\"QewRunBeta\"\r\nFORMAT=\"Beta: <Title>\"\r\n"),
+              0);
+    SamplePlayerProcess alpha("QewRunAlpha", "Ann - Song - Alpha");
+    SamplePlayerProcess beta("QewRunBeta", "Beta: First");
+    SamplePlayerProcess other("QewRunOther", "Tune - Alpha");
+    Open();
+    EXPECT_EQ(SampleRows(List()),
+              (std::vector<Row>{{"Alpha", "QewRunAlpha", "Ann - Song - Alpha", "1", "<Artist> - <Title> - Alpha",
+                                 "Artist=Ann  Title=Song"},
+                                {"Beta", "QewRunBeta", "Beta: First", "1", "Beta: <Title>", "Title=First"}}));
+
+    beta.SetTitle("Beta: Second");
+    m_view->Tick();
+    EXPECT_EQ(CellText(List(), RowOfClass(List(), "QewRunBeta"), 5), "Title=Second");
+
+    const HWND showAll = GetDlgItem(m_view->Hwnd(), IDC_SHOW_ALL_WINDOWS);
+    SendMessageA(showAll, BM_CLICK, 0, 0);
+    PumpMessages();
+    EXPECT_GE(RowOfClass(List(), "QewRunOther"), 0);
+    SendMessageA(showAll, BM_CLICK, 0, 0);
+    PumpMessages();
+    EXPECT_EQ(RowOfClass(List(), "QewRunOther"), -1);
+    EXPECT_EQ(SampleRows(List()).size(), 2u);
+}
+
 TEST_F(RunningPlayersView, FollowsTitlesAndWindowsRowByRowKeepingTheSelection)
 {
     SamplePlayerProcess alpha("QewRunAlpha", "Ann - Song - Alpha");
