@@ -5,8 +5,12 @@
 void stCodePage::SetCharacter(unsigned char byte, char32_t character)
 {
     switch (character) {
-    case U'\u2013': case U'\u2014': case U'\u2022':
+    case U'\u2013': case U'\u2014':
         dashes.set(byte);
+        break;
+    case U'\u2022':
+        dashes.set(byte);
+        bullets.set(byte);
         break;
     case U'\u2018': case U'\u2019': case U'\u201A': case U'\u201C': case U'\u201D': case U'\u201E':
         quotes.set(byte);

@@ -13,6 +13,7 @@
 struct stCodePage {
     std::bitset<256> leadBytes;
     std::bitset<256> dashes;  // en and em dash, bullet
+    std::bitset<256> bullets; // of the dashes, the bullet
     std::bitset<256> quotes;  // curly quotes
     std::bitset<256> opening; // guillemets
     std::bitset<256> closing;

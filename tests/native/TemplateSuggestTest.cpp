@@ -198,8 +198,9 @@ void ExpectCorpus(const std::string& fileName)
                 ++titles;
                 titlesRight += want == got ? 1 : 0;
                 right = right && want == got;
-                if (want != got && !family.knownMiss)
-                    ADD_FAILURE() << title << "\n  want " << want << "\n  got  " << got;
+                if (want != got && (!family.knownMiss || std::getenv("QEW_ALL_MISSES")))
+                    ADD_FAILURE() << title << "\n  want " << want << "\n  got  " << got << "\n  from "
+                                  << ::testing::PrintToString(accepted);
             }
             ++families;
             familiesRight += right ? 1 : 0;
@@ -214,7 +215,7 @@ void ExpectCorpus(const std::string& fileName)
 }
 
 // SuggestTitlesHeldOut.txt is kept from the tuning: its figure is the one on titles the
-// proposals were not tuned to.
+// proposals were not tuned to. QEW_ALL_MISSES=1 reports the known misses too.
 TEST(TemplateSuggest, CorporaMeetTheContractAndGetTheTagsAPersonWouldWrite)
 {
     for (const char* fileName : {"SuggestTitles.txt", "SuggestTitlesSecond.txt", "SuggestTitlesHeldOut.txt"}) {
@@ -336,6 +337,12 @@ TEST(TemplateSuggest, HardDecisions)
           "VA - \"Hits\" #01/20 - Song C // Cy [fb]", "VA - \"Hits\" #02/20 - Song D // Di [fb]"},
          {{"VA - \"<Album>\" #<Track>/<Unused> - <Title> // <Artist> [fb]", {2, 3}},
           {"<Artist> - \"<Album>\" #<Track>/<Unused> - <Title> [fb]", {0, 1}}}},
+        {"a count that opens some titles of a family is a shape of their own",
+         {"Ann - Song A - YouTube - B", "Bob - Song B (Live) - YouTube - B", "(3) Cy - Song C - YouTube - B"},
+         {{"(<Unused>) <Artist> - <Title> - YouTube - B", {2}}, {"<Artist> - <Title> - YouTube - B", {0, 1}}}},
+        {"a bullet between two names in a browser puts the song first; in a player, the artist",
+         {"Song A \x95 Ann - Google Chrome", "Song B \x95 Bob - Google Chrome", "Cy \x95 Song C [P]", "Di \x95 Song D [P]"},
+         {{"<Title> \x95 <Artist> - Google Chrome", {0, 1}}, {"<Artist> \x95 <Title> [P]", {2, 3}}}},
         {"template brackets in a title are never constant text",
          {"<A> - Song A", "<A> - Song B"},
          {{"<Artist> - <Title>", {0, 1}}}},

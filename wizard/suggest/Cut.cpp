@@ -120,6 +120,7 @@ Cutter::Cutter(const stCodePage& codePage)
         m_opening[b] = c == '(' || c == '[' || c == '{' || codePage.opening[b];
         m_closing[b] = c == ')' || c == ']' || c == '}' || codePage.closing[b];
         m_dash[b] = c == '-' || codePage.dashes[b];
+        m_bullet[b] = codePage.bullets[b];
         m_quote[b] = c == '"' || codePage.quotes[b];
         const bool mark =
             kMarks.find(c) != kMarks.npos || m_opening[b] || m_closing[b] || m_dash[b] || codePage.quotes[b];
@@ -206,6 +207,7 @@ Cut Cutter::operator()(const std::string& title) const
         Separator& sep = cut.separators[s];
         const std::string_view text = Text(title, sep.span);
         sep.dash = IsDash(text);
+        sep.bullet = sep.dash && m_bullet[static_cast<unsigned char>(text[text.find_first_not_of(' ')])];
         sep.opens = Opens(text, cut.fields[s], cut.fields[s + 1]);
         sep.closes = Closes(text, cut.fields[s], cut.fields[s + 1]);
         sep.strong = sep.opens || sep.closes || Strong(title, cut, s);

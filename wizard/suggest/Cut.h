@@ -32,6 +32,7 @@ struct Separator {
     Span span;
     bool strong = false;
     bool dash = false;   // a dash between blanks, as between an artist and a title
+    bool bullet = false; // of those, a bullet
     bool opens = false;  // ends with an opening bracket
     bool closes = false; // begins with a closing bracket
 };
@@ -79,6 +80,7 @@ private:
     std::array<bool, 256> m_opening{};
     std::array<bool, 256> m_closing{};
     std::array<bool, 256> m_dash{};
+    std::array<bool, 256> m_bullet{};
     std::array<bool, 256> m_quote{};
 };
 

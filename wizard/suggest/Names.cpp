@@ -63,6 +63,15 @@ namespace {
 //   apottr/my-ubersicht-widgets music.coffee, which both swap the two.
 constexpr std::array<std::string_view, 4> kTitleFirst = {"YouTube Music", "Deezer", "TIDAL", "Google Play Music"};
 
+// "Song (bullet) Artist" in a browser is the tab title of Spotify's web player, which a media
+// reader's page-title cleaner splits song first; a desktop player's bullets (amp's
+// "Artist (bullet) Title") keep the artist first. Browsers are known by their programs and
+// by the names that end their titles (" - Google Chrome", " (em dash) Mozilla Firefox").
+constexpr std::array<std::string_view, 7> kBrowsers = {"chrome", "firefox", "msedge", "opera", "brave", "vivaldi",
+                                                       "chromium"};
+constexpr std::array<std::string_view, 7> kBrowserNames = {"google chrome", "mozilla firefox", "edge", "opera",
+                                                           "brave", "vivaldi", "chromium"};
+
 // Their page titles are whatever the uploader wrote, dashes and all ("Video titles on
 // YouTube follow no strict format": lttkgp/youtube_title_parse), so all before " - YouTube"
 // is the title; the suffixes are those of a media detector's list (" - YouTube",
@@ -418,17 +427,34 @@ private:
     {
         return Part(j).Constant() && IsOneOf(Part(j).slots[0].constant, names);
     }
-    bool TitleFirst()
+    std::string_view Program() const
     {
         std::string_view program = m_hints.programFile;
         if (program.size() > 4 && Lower(program.substr(program.size() - 4)) == ".exe")
             program.remove_suffix(4);
-        if (!program.empty() && IsOneOf(program, kTitleFirst))
+        return program;
+    }
+    bool TitleFirst()
+    {
+        if (!Program().empty() && IsOneOf(Program(), kTitleFirst))
             return true;
         for (int j = 0; j < Parts(); ++j)
             if (Names(j, kTitleFirst))
                 return true;
+        for (int s = 0; s + 1 < Parts(); ++s)
+            if (Sep(s).bullet && Part(s).Varying() && Part(s + 1).Varying())
+                return InBrowser();
         return false;
+    }
+    bool InBrowser()
+    {
+        if (!Program().empty() && IsOneOf(Program(), kBrowsers))
+            return true;
+        const PartPlan& last = Part(Parts() - 1);
+        const std::string end = last.Constant() ? Lower(last.slots[0].constant) : std::string();
+        return std::any_of(kBrowserNames.begin(), kBrowserNames.end(), [&end](std::string_view name) {
+            return end.ends_with(name) && (end.size() == name.size() || end[end.size() - name.size() - 1] == ' ');
+        });
     }
     // The first part after nothing but empty constant text.
     int Lead()

@@ -105,4 +105,20 @@ std::vector<std::string> FamilyTemplates(const Family& members, const FamilyPlan
     return templates;
 }
 
+std::vector<std::string> CountedTemplates(const std::vector<stTemplateSuggestion>& proposals,
+                                          const std::vector<std::string>& titles)
+{
+    std::vector<std::string> templates;
+    for (const stTemplateSuggestion& proposal : proposals) {
+        if (!proposal.templateText.starts_with('<'))
+            continue;
+        const bool counted = std::any_of(proposal.titles.begin(), proposal.titles.end(), [&titles](int t) {
+            return !Count(titles[static_cast<std::size_t>(t)]).empty();
+        });
+        if (counted)
+            templates.push_back("(<Unused>) " + proposal.templateText);
+    }
+    return templates;
+}
+
 } // namespace suggest
