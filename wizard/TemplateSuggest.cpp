@@ -47,7 +47,7 @@ public:
         if (m_templates.size() != before)
             result = Assign(m_templates, m_titles, m_cutter, &read);
 
-        if (AddTemplates(CountedTemplates(result, m_titles)) != 0)
+        if (AddTemplates(OpeningTemplates(result, m_titles)) != 0)
             result = Assign(m_templates, m_titles, m_cutter, &read);
 
         const std::size_t grouped = m_templates.size();

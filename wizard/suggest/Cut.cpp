@@ -102,6 +102,15 @@ bool HasLetter(std::string_view text)
     });
 }
 
+std::size_t OpeningLength(std::string_view text)
+{
+    const std::size_t close = text.find(") ");
+    if (text.starts_with('(') && close != std::string_view::npos && close > 1 && AllDigits(text.substr(1, close - 1)))
+        return close + 2;
+    constexpr std::string_view kMarks = "?*>";
+    return text.size() > 2 && kMarks.find(text[0]) != std::string_view::npos && text[1] == ' ' ? 2 : 0;
+}
+
 bool IsUrl(std::string_view text)
 {
     if (text.starts_with("www."))

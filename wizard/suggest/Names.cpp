@@ -78,13 +78,22 @@ constexpr std::array<std::string_view, 7> kBrowserNames = {"google chrome", "moz
 // " - Twitch").
 constexpr std::array<std::string_view, 2> kVideoSites = {"YouTube", "Twitch"};
 
-// What players write before a colon to say that something plays ("Now playing: ..."), in
-// the common languages, lower case, each in the code page its language is written in. The
-// label is the whole part or its end after a blank ("Currently playing"). A Japanese Qt
-// player's status line "再生中: %1" is one such.
-constexpr std::array<std::string_view, 18> kNowPlaying = {
+// What players write before a colon or in brackets to say that something plays or not ("Now
+// playing: ...", "(Paused) ..."), in the common languages, lower case, each in the code page
+// its language is written in. The label is the whole part or its end after a blank
+// ("Currently playing"). A Japanese Qt player's status line "再生中: %1" is one such.
+constexpr std::array<std::string_view, 27> kNowPlaying = {
     "playing",          // English: "Now playing", "Playing", "Currently playing"
     "listening to",     //
+    "paused",           // and what they write when it does not: "Paused: ...", "(Paused) ..."
+    "stopped",          //
+    "buffering",        //
+    "pausiert",         // German
+    "angehalten",       //
+    "en pause",         // French
+    "pausa",            // Spanish, Italian, Portuguese: "En pausa", "In pausa"
+    "gepauzeerd",       // Dutch
+    "wstrzymano",       // Polish
     "wiedergabe",       // German: "Wiedergabe", "Aktuelle Wiedergabe"
     "jetzt l\xe4uft",   // German: "Jetzt läuft" (1252)
     "lecture",          // French: "En cours de lecture", "Lecture"
@@ -102,6 +111,13 @@ constexpr std::array<std::string_view, 18> kNowPlaying = {
     "\xa5\xbf\xa6\x62\xbc\xbd\xa9\xf1",         // Chinese "正在播放" (950)
     "\xc0\xe7\xbb\xfd \xc1\xdf",                 // Korean "재생 중" (949)
 };
+
+// Words of what a song's own brackets hold ("(Official Video)", "(2019 Mix)", "(Live)"): a
+// constant one after the title is still the title's, where "(Paused)" is the player's.
+constexpr std::array<std::string_view, 22> kSongExtras = {
+    "official", "video",   "audio", "lyric",    "lyrics",   "live",    "remaster", "remastered",
+    "mix",      "remix",   "edit",  "version",  "acoustic", "demo",    "mono",     "stereo",
+    "instrumental", "visualizer", "feat", "ft", "extended", "unplugged"};
 
 std::string Lower(std::string_view text)
 {
@@ -126,6 +142,25 @@ bool IsNowPlayingLabel(std::string_view text)
     return std::any_of(kNowPlaying.begin(), kNowPlaying.end(), [&lower](std::string_view label) {
         return lower == label || (lower.ends_with(label) && lower[lower.size() - label.size() - 1] == ' ');
     });
+}
+
+bool HasSongExtra(std::string_view text)
+{
+    const std::string lower = Lower(text);
+    for (std::size_t i = 0; i < lower.size();) {
+        if (!std::isalnum(static_cast<unsigned char>(lower[i]))) {
+            ++i;
+            continue;
+        }
+        std::size_t end = i;
+        while (end < lower.size() && std::isalnum(static_cast<unsigned char>(lower[end])))
+            ++end;
+        const std::string_view word = std::string_view(lower).substr(i, end - i);
+        if (std::find(kSongExtras.begin(), kSongExtras.end(), word) != kSongExtras.end())
+            return true;
+        i = end;
+    }
+    return false;
 }
 
 bool AllOf(const std::vector<std::string_view>& values, bool (*test)(std::string_view))
@@ -436,7 +471,13 @@ private:
     }
     bool TitleFirst()
     {
-        if (!Program().empty() && IsOneOf(Program(), kTitleFirst))
+        // "Google Play Music Desktop Player.exe" is Google Play Music's.
+        const std::string program = Lower(Program());
+        if (std::any_of(kTitleFirst.begin(), kTitleFirst.end(), [&program](std::string_view name) {
+                const std::string lower = Lower(name);
+                return program.starts_with(lower) &&
+                       (program.size() == lower.size() || !std::isalnum(static_cast<unsigned char>(program[lower.size()])));
+            }))
             return true;
         for (int j = 0; j < Parts(); ++j)
             if (Names(j, kTitleFirst))
@@ -719,6 +760,16 @@ private:
             Force(*Free(a), "Album");
             --a;
         }
+        // An artist's name repeats over a capture of songs, a song's does not: where only the
+        // name after the dash repeats, the player shows the song first ("Shivers - Armin van
+        // Buuren", "Orbion - Armin van Buuren").
+        if (t == a + 1 && first && first->varying && !Repeats(*first) && Repeats(*Free(t))) {
+            Free(a)->name = "Title";
+            Free(t)->name = "Artist";
+            m_title = true;
+            TakeIntoTitle(a);
+            return;
+        }
         Free(t)->name = "Title";
         m_title = true;
         TakeIntoTitle(t);
@@ -731,6 +782,16 @@ private:
             artist->name = "Artist";
         else if (artist && !artist->constant.empty() && !PlayersWords(a))
             Force(*artist, "Artist");
+    }
+
+    // The same value in two members, whatever opens them now and then ("? Queen", "Queen").
+    static bool Repeats(const Slot& slot)
+    {
+        std::vector<std::string_view> values = slot.values;
+        for (std::string_view& v : values)
+            v.remove_prefix(OpeningLength(v));
+        std::sort(values.begin(), values.end());
+        return std::adjacent_find(values.begin(), values.end()) != values.end();
     }
 
     // Extras between an artist and a dash: empty parts, brackets and quotes, album and track.
@@ -746,8 +807,9 @@ private:
     }
 
     // A part in round brackets straight after the Title that varies and has words is the
-    // title's own ("Hello (Live 1977)"); one that stays the same is the player's ("(Paused)"),
-    // and square brackets hold the player's extras ("[MP3 320kbps]").
+    // title's own ("Hello (Live 1977)"), and so is one that stays the same with a song's words
+    // ("(Official Video)"); other constant ones are the player's ("(Paused)"), and square
+    // brackets hold the player's extras ("[MP3 320kbps]").
     bool ReadsOn(int t)
     {
         const int j = t + 1;
@@ -755,7 +817,8 @@ private:
             return false;
         const bool bracket = Bracketed(j) && Empty(j + 1);
         Slot* slot = bracket ? Free(j) : nullptr;
-        return slot && slot->varying && AllOf(slot->wholes, HasLetter) && Part(t).slots[0].after.empty();
+        return slot && (slot->varying || HasSongExtra(slot->constant)) && AllOf(slot->wholes, HasLetter) &&
+               Part(t).slots[0].after.empty();
     }
     void TakeIntoTitle(int t)
     {

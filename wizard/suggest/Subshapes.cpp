@@ -34,21 +34,20 @@ struct Place {
     std::size_t slot = 0;
 };
 
-// The count in brackets that opens a value ("(12) Song"), its blank included; empty when
-// none does.
-std::string_view Count(std::string_view value)
+// The opening of a value that comes and goes, as a template writes it: a count is no tag.
+std::string Opening(std::string_view value)
 {
-    const std::size_t close = value.find(") ");
-    if (!value.starts_with('(') || close == std::string_view::npos || !AllDigits(value.substr(1, close - 1)))
+    const std::size_t length = OpeningLength(value);
+    if (length == 0)
         return {};
-    return value.substr(0, close + 2);
+    return value.starts_with('(') ? "(<Unused>) " : std::string(value.substr(0, length));
 }
 
-// A member's own structure: whether its Artist is a number or its first value opens with a
-// count, and each value's extension.
+// A member's own structure: whether its Artist is a number, what opens its first value, and
+// each value's extension.
 struct Shape {
     bool number = false;
-    bool count = false;
+    std::string opening;
     std::vector<std::string_view> extensions; // per place
 
     auto operator<=>(const Shape&) const = default;
@@ -81,7 +80,7 @@ std::vector<std::string> FamilyTemplates(const Family& members, const FamilyPlan
         Shape shape;
         const auto value = [&](const Place& p) { return plan.parts[p.part].slots[p.slot].values[m]; };
         shape.number = artist && AllDigits(value(*artist));
-        shape.count = opening && !Count(value(*opening)).empty();
+        shape.opening = opening ? Opening(value(*opening)) : std::string();
         for (const Place& p : places)
             shape.extensions.push_back(Extension(value(p)));
         if (std::find(shapes.begin(), shapes.end(), shape) == shapes.end())
@@ -92,8 +91,7 @@ std::vector<std::string> FamilyTemplates(const Family& members, const FamilyPlan
         FamilyPlan specific = plan;
         if (shape.number)
             specific.parts[artist->part].slots[artist->slot].name = "Track";
-        if (shape.count)
-            specific.parts[opening->part].slots[opening->slot].before.insert(0, "(<Unused>) ");
+        specific.parts[opening->part].slots[opening->slot].before.insert(0, shape.opening);
         for (std::size_t i = 0; i < places.size(); ++i) {
             Slot& slot = specific.parts[places[i].part].slots[places[i].slot];
             slot.after.insert(0, shape.extensions[i]);
@@ -105,18 +103,18 @@ std::vector<std::string> FamilyTemplates(const Family& members, const FamilyPlan
     return templates;
 }
 
-std::vector<std::string> CountedTemplates(const std::vector<stTemplateSuggestion>& proposals,
+std::vector<std::string> OpeningTemplates(const std::vector<stTemplateSuggestion>& proposals,
                                           const std::vector<std::string>& titles)
 {
     std::vector<std::string> templates;
     for (const stTemplateSuggestion& proposal : proposals) {
         if (!proposal.templateText.starts_with('<'))
             continue;
-        const bool counted = std::any_of(proposal.titles.begin(), proposal.titles.end(), [&titles](int t) {
-            return !Count(titles[static_cast<std::size_t>(t)]).empty();
-        });
-        if (counted)
-            templates.push_back("(<Unused>) " + proposal.templateText);
+        for (int t : proposal.titles) {
+            const std::string opening = Opening(titles[static_cast<std::size_t>(t)]);
+            if (!opening.empty() && std::find(templates.begin(), templates.end(), opening + proposal.templateText) == templates.end())
+                templates.push_back(opening + proposal.templateText);
+        }
     }
     return templates;
 }
