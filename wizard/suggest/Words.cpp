@@ -1,0 +1,165 @@
+#include "wizard/suggest/Words.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+
+namespace suggest {
+
+namespace {
+
+// Players and sites that put the song before the artist, matched whole against a part that
+// every title has, and against the start of the program's file name:
+// - "Song - Artist - YouTube Music": the tab title that YouTube Music extensions and
+//   now-playing scripts split (song first, artist second);
+// - "Track - Artist - Deezer": Deezer's page and desktop title, as Deezer presence
+//   readers split it;
+// - "Title - Artist", program TIDAL.exe: jonas-kaufmann/NowPlaying-for-TIDAL,
+//   TidalListener.cs (GetSongAndArtist splits the window title at its first "-");
+// - "Song - Artist - Google Play Music": raidzero/dotfiles polybar/songname.sh and
+//   apottr/my-ubersicht-widgets music.coffee, which both swap the two.
+constexpr std::array<std::string_view, 4> kTitleFirst = {"YouTube Music", "Deezer", "TIDAL", "Google Play Music"};
+
+// "Song (bullet) Artist" in a browser is the tab title of Spotify's web player, which a media
+// reader's page-title cleaner splits song first; a desktop player's bullets (amp's
+// "Artist (bullet) Title") keep the artist first. Browsers are known by their programs and
+// by the names that end their titles (" - Google Chrome", " (em dash) Mozilla Firefox").
+constexpr std::array<std::string_view, 7> kBrowsers = {"chrome", "firefox", "msedge", "opera", "brave", "vivaldi",
+                                                       "chromium"};
+constexpr std::array<std::string_view, 7> kBrowserNames = {"google chrome", "mozilla firefox", "edge", "opera",
+                                                           "brave", "vivaldi", "chromium"};
+
+// Their page titles are whatever the uploader wrote, dashes and all ("Video titles on
+// YouTube follow no strict format": lttkgp/youtube_title_parse), so all before " - YouTube"
+// is the title; the suffixes are those of a media detector's list (" - YouTube",
+// " - Twitch").
+constexpr std::array<std::string_view, 2> kVideoSites = {"YouTube", "Twitch"};
+
+// What players write before a colon or in brackets to say that something plays or not ("Now
+// playing: ...", "(Paused) ..."), in the common languages, lower case, each in the code page
+// its language is written in. The label is the whole part or its end after a blank
+// ("Currently playing"). A Japanese Qt player's status line "再生中: %1" is one such.
+constexpr std::array<std::string_view, 27> kNowPlaying = {
+    "playing",          // English: "Now playing", "Playing", "Currently playing"
+    "listening to",     //
+    "paused",           // and what they write when it does not: "Paused: ...", "(Paused) ..."
+    "stopped",          //
+    "buffering",        //
+    "pausiert",         // German
+    "angehalten",       //
+    "en pause",         // French
+    "pausa",            // Spanish, Italian, Portuguese: "En pausa", "In pausa"
+    "gepauzeerd",       // Dutch
+    "wstrzymano",       // Polish
+    "wiedergabe",       // German: "Wiedergabe", "Aktuelle Wiedergabe"
+    "jetzt l\xe4uft",   // German: "Jetzt läuft" (1252)
+    "lecture",          // French: "En cours de lecture", "Lecture"
+    "lecture en cours", //
+    "reproduciendo",    // Spanish
+    "sonando",          // Spanish: "Sonando"
+    "in riproduzione",  // Italian
+    "reproduzindo",     // Portuguese
+    "tocando",          // Portuguese (Brazil)
+    "afspelen",         // Dutch: "Nu afspelen"
+    "odtwarzanie",      // Polish
+    "spelas nu",        // Swedish
+    "\x8d\xc4\x90\xb6\x92\x86",                 // Japanese "再生中" (932)
+    "\xd5\xfd\xd4\xda\xb2\xa5\xb7\xc5",         // Chinese "正在播放" (936)
+    "\xa5\xbf\xa6\x62\xbc\xbd\xa9\xf1",         // Chinese "正在播放" (950)
+    "\xc0\xe7\xbb\xfd \xc1\xdf",                 // Korean "재생 중" (949)
+};
+
+// Words of what a song's own brackets hold ("(Official Video)", "(2019 Mix)", "(Live)"): a
+// constant one after the title is still the title's, where "(Paused)" is the player's.
+constexpr std::array<std::string_view, 22> kSongExtras = {
+    "official", "video",   "audio", "lyric",    "lyrics",   "live",    "remaster", "remastered",
+    "mix",      "remix",   "edit",  "version",  "acoustic", "demo",    "mono",     "stereo",
+    "instrumental", "visualizer", "feat", "ft", "extended", "unplugged"};
+
+template <std::size_t N>
+bool IsOneOf(std::string_view text, const std::array<std::string_view, N>& names)
+{
+    const std::string lower = Lower(text);
+    return std::any_of(names.begin(), names.end(), [&lower](std::string_view name) { return Lower(name) == lower; });
+}
+
+std::string_view WithoutExe(std::string_view program)
+{
+    if (program.size() > 4 && Lower(program.substr(program.size() - 4)) == ".exe")
+        program.remove_suffix(4);
+    return program;
+}
+
+} // namespace
+
+std::string Lower(std::string_view text)
+{
+    std::string lower(text);
+    for (char& c : lower)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return lower;
+}
+
+// A blank never is a trail byte, so a label after one begins a character.
+bool IsNowPlayingLabel(std::string_view text)
+{
+    const std::string lower = Lower(text);
+    return std::any_of(kNowPlaying.begin(), kNowPlaying.end(), [&lower](std::string_view label) {
+        return lower == label || (lower.ends_with(label) && lower[lower.size() - label.size() - 1] == ' ');
+    });
+}
+
+bool HasSongExtra(std::string_view text)
+{
+    const std::string lower = Lower(text);
+    for (std::size_t i = 0; i < lower.size();) {
+        if (!std::isalnum(static_cast<unsigned char>(lower[i]))) {
+            ++i;
+            continue;
+        }
+        std::size_t end = i;
+        while (end < lower.size() && std::isalnum(static_cast<unsigned char>(lower[end])))
+            ++end;
+        const std::string_view word = std::string_view(lower).substr(i, end - i);
+        if (std::find(kSongExtras.begin(), kSongExtras.end(), word) != kSongExtras.end())
+            return true;
+        i = end;
+    }
+    return false;
+}
+
+bool IsTitleFirstName(std::string_view text)
+{
+    return IsOneOf(text, kTitleFirst);
+}
+
+bool IsTitleFirstProgram(std::string_view programFile)
+{
+    const std::string program = Lower(WithoutExe(programFile));
+    return std::any_of(kTitleFirst.begin(), kTitleFirst.end(), [&program](std::string_view name) {
+        const std::string lower = Lower(name);
+        return program.starts_with(lower) &&
+               (program.size() == lower.size() || !std::isalnum(static_cast<unsigned char>(program[lower.size()])));
+    });
+}
+
+bool IsBrowserProgram(std::string_view programFile)
+{
+    return IsOneOf(WithoutExe(programFile), kBrowsers);
+}
+
+bool EndsWithBrowserName(std::string_view text)
+{
+    const std::string end = Lower(text);
+    return std::any_of(kBrowserNames.begin(), kBrowserNames.end(), [&end](std::string_view name) {
+        return end.ends_with(name) && (end.size() == name.size() || end[end.size() - name.size() - 1] == ' ');
+    });
+}
+
+bool IsVideoSite(std::string_view text)
+{
+    return IsOneOf(text, kVideoSites);
+}
+
+} // namespace suggest
