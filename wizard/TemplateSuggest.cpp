@@ -47,13 +47,10 @@ public:
         if (m_templates.size() != before)
             result = Assign(m_templates, m_titles, m_cutter, &read);
 
-        if (AddTemplates(OpeningTemplates(result, m_titles)) != 0)
-            result = Assign(m_templates, m_titles, m_cutter, &read);
-
         const std::size_t grouped = m_templates.size();
         for (const Member& lone : Unread(read))
             AddAlone(lone);
-        if (m_templates.size() != grouped)
+        if (AddOpenings() != 0 || m_templates.size() != grouped)
             result = Assign(m_templates, m_titles, m_cutter, &read);
 
         // Last, as the template reads any title: songs' names with nothing around them.
@@ -63,6 +60,20 @@ public:
     }
 
 private:
+    // The templates of the titles that open with a count, a status or a mark, which their
+    // families' templates leave out: those that read them without it, with it before.
+    std::size_t AddOpenings()
+    {
+        std::vector<std::string> bare = m_titles;
+        bool any = false;
+        for (std::string& title : bare) {
+            const std::size_t length = OpeningLength(title);
+            title.erase(0, length);
+            any = any || length > 0;
+        }
+        return any ? AddTemplates(OpeningTemplates(Assign(m_templates, bare, m_cutter, nullptr), m_titles)) : 0;
+    }
+
     // Each distinct title once, in order of first appearance.
     void CutDistinctTitles()
     {

@@ -1,5 +1,7 @@
 #include "wizard/suggest/Cut.h"
 
+#include "wizard/suggest/Words.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -104,9 +106,13 @@ bool HasLetter(std::string_view text)
 
 std::size_t OpeningLength(std::string_view text)
 {
-    const std::size_t close = text.find(") ");
-    if (text.starts_with('(') && close != std::string_view::npos && close > 1 && AllDigits(text.substr(1, close - 1)))
-        return close + 2;
+    if (text.starts_with('(') || text.starts_with('[')) {
+        const std::size_t close = text.find(text[0] == '(' ? ") " : "] ");
+        if (close == std::string_view::npos || close < 2 || close + 2 >= text.size())
+            return 0;
+        const std::string_view inner = text.substr(1, close - 1);
+        return (text[0] == '(' && AllDigits(inner)) || IsNowPlayingLabel(inner) ? close + 2 : 0;
+    }
     constexpr std::string_view kMarks = "?*>";
     return text.size() > 2 && kMarks.find(text[0]) != std::string_view::npos && text[1] == ' ' ? 2 : 0;
 }
@@ -148,8 +154,10 @@ Cut Cutter::operator()(const std::string& title) const
 {
     Cut cut;
     const int n = static_cast<int>(title.size());
-    int fieldStart = 0;
-    int i = 0;
+    // What opens the title now and then is no part of it: titles with and without it form one
+    // family, and its template gets the opening before it in the end.
+    int fieldStart = static_cast<int>(OpeningLength(title));
+    int i = fieldStart;
     while (i < n) {
         const auto b = static_cast<unsigned char>(title[static_cast<std::size_t>(i)]);
         if (m_lead[b]) {
@@ -221,7 +229,7 @@ Cut Cutter::operator()(const std::string& title) const
         sep.closes = Closes(text, cut.fields[s], cut.fields[s + 1]);
         sep.strong = sep.opens || sep.closes || Strong(title, cut, s);
         // A leading number followed by a separator that ends in a blank is a track number.
-        if (s == 0 && cut.fields[0].pos == 0 && AllDigits(Text(title, cut.fields[0])) && text.back() == ' ')
+        if (s == 0 && AllDigits(Text(title, cut.fields[0])) && text.back() == ' ')
             sep.strong = true;
         if (sep.strong)
             cut.strong.push_back(static_cast<int>(s));

@@ -623,10 +623,11 @@ private:
             Force(*Free(a), "Album");
             --a;
         }
-        // An artist's name repeats over a capture of songs, a song's does not: where only the
-        // name after the dash repeats, the player shows the song first ("Shivers - Armin van
-        // Buuren", "Orbion - Armin van Buuren").
-        if (t == a + 1 && first && first->varying && !Repeats(*first) && Repeats(*Free(t))) {
+        // An artist's name comes with several songs over a capture, a song's with one artist
+        // (played twice, or paused, it is the same pair): where only the name after the dash
+        // does, the player shows the song first ("Shivers - Armin van Buuren", "Orbion - Armin
+        // van Buuren").
+        if (t == a + 1 && first && first->varying && !WithSeveral(*first, *Free(t)) && WithSeveral(*Free(t), *first)) {
             Free(a)->name = "Title";
             Free(t)->name = "Artist";
             m_title = true;
@@ -647,14 +648,16 @@ private:
             Force(*artist, "Artist");
     }
 
-    // The same value in two members, whatever opens them now and then ("? Queen", "Queen").
-    static bool Repeats(const Slot& slot)
+    // A value of the slot comes with two different values of the other in the same members.
+    static bool WithSeveral(const Slot& slot, const Slot& other)
     {
-        std::vector<std::string_view> values = slot.values;
-        for (std::string_view& v : values)
-            v.remove_prefix(OpeningLength(v));
-        std::sort(values.begin(), values.end());
-        return std::adjacent_find(values.begin(), values.end()) != values.end();
+        std::vector<std::pair<std::string_view, std::string_view>> pairs;
+        for (std::size_t m = 0; m < slot.values.size(); ++m)
+            pairs.emplace_back(slot.values[m], other.values[m]);
+        std::sort(pairs.begin(), pairs.end());
+        pairs.erase(std::unique(pairs.begin(), pairs.end()), pairs.end());
+        return std::adjacent_find(pairs.begin(), pairs.end(),
+                                  [](const auto& x, const auto& y) { return x.first == y.first; }) != pairs.end();
     }
 
     // Extras between an artist and a dash: empty parts, brackets and quotes, album and track.

@@ -34,20 +34,18 @@ struct Place {
     std::size_t slot = 0;
 };
 
-// The opening of a value that comes and goes, as a template writes it: a count is no tag.
-std::string Opening(std::string_view value)
+// The opening of a title that comes and goes, as a template writes it: a count is no tag.
+std::string Opening(std::string_view title)
 {
-    const std::size_t length = OpeningLength(value);
+    const std::size_t length = OpeningLength(title);
     if (length == 0)
         return {};
-    return value.starts_with('(') ? "(<Unused>) " : std::string(value.substr(0, length));
+    return AllDigits(title.substr(1, length - 3)) ? "(<Unused>) " : std::string(title.substr(0, length));
 }
 
-// A member's own structure: whether its Artist is a number, what opens its first value, and
-// each value's extension.
+// A member's own structure: whether its Artist is a number, and each value's extension.
 struct Shape {
     bool number = false;
-    std::string opening;
     std::vector<std::string_view> extensions; // per place
 
     auto operator<=>(const Shape&) const = default;
@@ -60,9 +58,6 @@ std::vector<std::string> FamilyTemplates(const Family& members, const FamilyPlan
     // The values that may end with an extension, and the Artist that leads the title.
     std::vector<Place> places;
     std::optional<Place> artist;
-    std::optional<Place> opening; // the value that opens the title
-    if (!plan.parts.empty() && plan.parts[0].slots[0].varying && plan.parts[0].slots[0].before.empty())
-        opening = Place{0, 0};
     for (std::size_t j = 0; j < plan.parts.size(); ++j) {
         for (std::size_t k = 0; k < plan.parts[j].slots.size(); ++k) {
             const Slot& slot = plan.parts[j].slots[k];
@@ -80,7 +75,6 @@ std::vector<std::string> FamilyTemplates(const Family& members, const FamilyPlan
         Shape shape;
         const auto value = [&](const Place& p) { return plan.parts[p.part].slots[p.slot].values[m]; };
         shape.number = artist && AllDigits(value(*artist));
-        shape.opening = opening ? Opening(value(*opening)) : std::string();
         for (const Place& p : places)
             shape.extensions.push_back(Extension(value(p)));
         if (std::find(shapes.begin(), shapes.end(), shape) == shapes.end())
@@ -91,7 +85,6 @@ std::vector<std::string> FamilyTemplates(const Family& members, const FamilyPlan
         FamilyPlan specific = plan;
         if (shape.number)
             specific.parts[artist->part].slots[artist->slot].name = "Track";
-        specific.parts[opening->part].slots[opening->slot].before.insert(0, shape.opening);
         for (std::size_t i = 0; i < places.size(); ++i) {
             Slot& slot = specific.parts[places[i].part].slots[places[i].slot];
             slot.after.insert(0, shape.extensions[i]);
@@ -108,8 +101,6 @@ std::vector<std::string> OpeningTemplates(const std::vector<stTemplateSuggestion
 {
     std::vector<std::string> templates;
     for (const stTemplateSuggestion& proposal : proposals) {
-        if (!proposal.templateText.starts_with('<'))
-            continue;
         for (int t : proposal.titles) {
             const std::string opening = Opening(titles[static_cast<std::size_t>(t)]);
             if (!opening.empty() && std::find(templates.begin(), templates.end(), opening + proposal.templateText) == templates.end())

@@ -15,11 +15,10 @@ namespace suggest {
 // those with none; each shape only when some member has it.
 std::vector<std::string> FamilyTemplates(const Family& members, const FamilyPlan& plan);
 
-// A count in brackets or a mark that opens some titles ("(3) Song - Site", a browser tab's
-// waiting notifications) comes and goes, so those titles may fall into families of their
-// own, too small to propose, and the template of the titles without it reads them with the
-// count in the first value. For each template that opens with a value and reads such a
-// title, the same with the opening before it ("(<Unused>) ").
+// What opens some titles now and then (a count, a status, a mark; see OpeningLength) is left
+// out of their families' templates. `proposals` say which template reads each title without
+// its opening; for each title with one, that template with the opening before it
+// ("(<Unused>) <Artist> - <Title>", "(Paused) <Artist> - <Title>").
 std::vector<std::string> OpeningTemplates(const std::vector<stTemplateSuggestion>& proposals,
                                           const std::vector<std::string>& titles);
 
