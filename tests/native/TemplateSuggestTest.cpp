@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <numeric>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -187,6 +188,10 @@ void ExpectCorpus(const std::string& fileName)
         std::vector<std::string> accepted;
         for (const stTemplateSuggestion& s : suggestions)
             accepted.push_back(s.templateText);
+        // Auto ordering, after accepting them all, keeps them where they are.
+        std::vector<int> inOrder(accepted.size());
+        std::iota(inOrder.begin(), inOrder.end(), 0);
+        EXPECT_EQ(MostSpecificFirst(accepted), inOrder);
         for (const Family& family : capture.families) {
             const std::vector<std::string> expected =
                 family.expected.empty() ? std::vector<std::string>() : std::vector<std::string>{family.expected};
