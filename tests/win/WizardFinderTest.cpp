@@ -11,16 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "HostFixture.h"
-#include "ListViewSupport.h"
-#include "MessageBoxRecorder.h"
 #include "SamplePlayerProcess.h"
-#include "WizardSupport.h"
+#include "WizardFixture.h"
 #include "framework/ResString.h"
-#include "res/resource.h"
-#include "rules/AllPlayersInfo.h"
 #include "wizard/Ci_wiz_selwnd.h"
-#include "wizard/Ci_wizard.h"
 
 namespace {
 
@@ -64,42 +58,28 @@ void SendKey(WORD key)
     SendInput(2, inputs, sizeof inputs[0]);
 }
 
-class Step1 : public testing::Test {
+class Step1 : public WizardFixture {
 protected:
     void TearDown() override
     {
         // A test that failed halfway leaves no button held.
         SendMouse(MOUSEEVENTF_LEFTUP, {1, 1});
         PumpMessages();
-        m_wizard.reset();
+        WizardFixture::TearDown();
     }
 
+    // In add-new mode, at the screen's corner and in front, where the finder can be dragged.
     void Open()
     {
-        m_wizard = std::make_unique<CCi_wizard>(false);
-        m_wizard->m_pPlayerInfo = &m_player;
-        m_wizard->m_pAllPlayersInfo = &m_players;
-        ASSERT_NE(m_wizard->Create(nullptr), nullptr);
+        WizardFixture::Open(false);
         SetWindowPos(Sheet(), HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE);
         SetForegroundWindow(Sheet());
         PumpMessages();
     }
 
-    HWND Sheet() const { return m_wizard->Hwnd(); }
-    HWND Page() const { return CurrentPage(Sheet()); }
-    HWND Item(int id) const { return GetDlgItem(Page(), id); }
     CCi_wiz_selwnd& Selwnd() const { return m_wizard->SelWndPage(); }
-    int PageIndex() const
-    {
-        return static_cast<int>(SendMessageA(Sheet(), PSM_HWNDTOINDEX, reinterpret_cast<WPARAM>(Page()), 0));
-    }
-
     int RowCount() const { return ListView_GetItemCount(Item(IDC_WINDOW_LIST)); }
-    std::string RowText(int row, int column) const { return CellText(Item(IDC_WINDOW_LIST), row, column); }
-    int SelectedRow() const { return ListView_GetNextItem(Item(IDC_WINDOW_LIST), -1, LVNI_SELECTED); }
     std::string SelectedClass() const { return SelectedRow() < 0 ? "" : RowText(SelectedRow(), 1); }
-    int RowOfClass(const std::string& windowClass) const { return RowWith(Item(IDC_WINDOW_LIST), 1, windowClass); }
-    void SelectRow(int row) const { ::SelectRow(Item(IDC_WINDOW_LIST), row); }
     // Types into the filter box, one character at a time as a keyboard would.
     void Type(const std::string& text)
     {
@@ -147,11 +127,6 @@ protected:
         SendMouse(MOUSEEVENTF_LEFTUP, at);
         PumpUntil([&] { return !Selwnd().Finder().IsDragging(); });
     }
-
-    CPlayerInfo m_player;
-    CAllPlayersInfo m_players;
-    std::unique_ptr<CCi_wizard> m_wizard;
-    MessageBoxRecorder m_boxes;
 };
 
 TEST_F(Step1, DraggingTheFinderOntoAPlayerOutlinesItAndSelectsItsRow)

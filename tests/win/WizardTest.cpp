@@ -14,6 +14,7 @@
 #include "HostFixture.h"
 #include "ListViewSupport.h"
 #include "MessageBoxRecorder.h"
+#include "WizardFixture.h"
 #include "WizardSupport.h"
 #include "SamplePlayerProcess.h"
 #include "app/QuorvelExtPlrWizardDlg.h"
@@ -26,26 +27,8 @@
 
 namespace {
 
-class Wizard : public testing::Test {
+class Wizard : public WizardFixture {
 protected:
-    void TearDown() override { m_wizard.reset(); }
-
-    void Open(bool editMode)
-    {
-        m_wizard = std::make_unique<CCi_wizard>(editMode);
-        m_wizard->m_pPlayerInfo = &m_player;
-        m_wizard->m_pAllPlayersInfo = &m_players;
-        ASSERT_NE(m_wizard->Create(nullptr), nullptr);
-        PumpMessages();
-    }
-
-    HWND Sheet() const { return m_wizard->Hwnd(); }
-    HWND Page() const { return CurrentPage(Sheet()); }
-    int PageIndex() const
-    {
-        return static_cast<int>(SendMessageA(Sheet(), PSM_HWNDTOINDEX, reinterpret_cast<WPARAM>(Page()), 0));
-    }
-    HWND Item(int id) const { return GetDlgItem(Page(), id); }
     bool ButtonEnabled(int id) const { return SheetButtonEnabled(Sheet(), id); }
     std::string SheetTitle() const { return WindowText(Sheet()); }
     std::string ItemText(int id) const { return WindowText(Item(id)); }
@@ -71,10 +54,6 @@ protected:
             rows.emplace_back(RowText(i, 0), RowText(i, 1));
         return rows;
     }
-    std::string RowText(int row, int column) const { return CellText(Item(IDC_WINDOW_LIST), row, column); }
-    int SelectedRow() const { return ListView_GetNextItem(Item(IDC_WINDOW_LIST), -1, LVNI_SELECTED); }
-    int RowOfClass(const std::string& windowClass) const { return RowWith(Item(IDC_WINDOW_LIST), 1, windowClass); }
-    void SelectRow(int row) const { ::SelectRow(Item(IDC_WINDOW_LIST), row); }
     void ChoosePlayer(const std::string& windowClass)
     {
         const int row = RowOfClass(windowClass);
@@ -114,11 +93,6 @@ protected:
             texts.push_back(entry->m_strFormat);
         return texts;
     }
-
-    CPlayerInfo m_player;
-    CAllPlayersInfo m_players;
-    std::unique_ptr<CCi_wizard> m_wizard;
-    MessageBoxRecorder m_boxes;
 };
 
 TEST_F(Wizard, ListShowsOnlyOtherProcessesTitledWindowsOfOrdinaryClasses)
