@@ -219,7 +219,7 @@ void ExpectCorpus(const std::string& fileName)
 // proposals were not tuned to. QEW_ALL_MISSES=1 reports the known misses too.
 TEST(TemplateSuggest, CorporaMeetTheContractAndGetTheTagsAPersonWouldWrite)
 {
-    for (const char* fileName : {"SuggestTitles.txt", "SuggestTitlesSecond.txt", "SuggestTitlesHeldOut.txt", "SuggestTitlesThird.txt"}) {
+    for (const char* fileName : {"SuggestTitles.txt", "SuggestTitlesSecond.txt", "SuggestTitlesHeldOut.txt", "SuggestTitlesThird.txt", "SuggestTitlesJ.txt"}) {
         SCOPED_TRACE(fileName);
         ExpectCorpus(fileName);
     }
