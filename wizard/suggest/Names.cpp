@@ -493,9 +493,12 @@ private:
     }
 
     // A stream's station: the bracketed part that opens the title, or the name before the
-    // colon, when an artist and a title follow.
+    // colon, when an artist and a title follow. A file has none: "[SubsPlease] Show - 26.mkv"
+    // opens with the group that released it.
     void NameStation()
     {
+        if (m_plan.namesFile)
+            return;
         const int lead = Lead();
         const bool bracket = Bracketed(lead) && lead > 0;
         const bool colon = lead == 0 && Parts() > 1 && m_plan.separatorTexts[0].find(':') != std::string::npos &&
@@ -610,11 +613,20 @@ private:
         if (dash == dashes.end())
             dash = std::find_if(dashes.begin(), dashes.end(), [&](const auto& d) { return !PlayerName(d.first); });
         auto [a, t] = dash != dashes.end() ? *dash : dashes.front();
+        // A number after the dash is an episode's, and the name before it is the series's
+        // ("Show - 26 (1080p).mkv").
+        if (Slot* series = Free(a); series && !series->constant.empty() && AllOf(Free(t)->wholes, AllDigits) &&
+                                    !AllOf(Free(t)->wholes, IsYear)) {
+            NameTrack(*Free(t));
+            Force(*series, "Title");
+            m_title = true;
+            return;
+        }
         // Three names chained by dashes that all vary: the one in the middle is the album
         // ("Artist  *  Album  *  Title", amp's bullets).
         const auto next = std::find_if(dashes.begin(), dashes.end(), [t = t](const auto& d) { return d.first == t; });
         const Slot* first = Free(a);
-        if (next != dashes.end() && first && first->varying) {
+        if (next != dashes.end() && first && first->varying && !VersionAfter(t)) {
             Free(t)->name = "Album";
             t = next->second;
         } else if (a > 0 && Sep(a - 1).dash && IsName(a - 1) && IsName(a)) {
@@ -646,6 +658,34 @@ private:
             artist->name = "Artist";
         else if (artist && !artist->constant.empty() && !PlayersWords(a))
             Force(*artist, "Artist");
+        NameAlbumAfter(t);
+    }
+
+    // A name in square brackets after the title is its album ("Ann - Song [Sea Songs]"), one
+    // album or many; but not the player's name, status or extras ("[foobar2000]", "[Paused]",
+    // "[MP3 320kbps]"). A constant one that ends the title is taken for the album only when
+    // the player's names are known, as it could be the player's.
+    void NameAlbumAfter(int t)
+    {
+        int j = t + 1;
+        while (j < Parts() && Part(j).inTitle)
+            ++j;
+        if (!Bracketed(j) || !m_plan.separatorTexts[static_cast<std::size_t>(j - 1)].ends_with('[') ||
+            !IsName(j) || std::any_of(Part(j).slots[0].wholes.begin(), Part(j).slots[0].wholes.end(), HasTechWord) ||
+            !BracketsHoldAlbums(m_hints.programFile) || Has("Album"))
+            return;
+        Slot& album = *Free(j);
+        const bool known = !m_hints.windowClass.empty() || !m_hints.programFile.empty();
+        if (album.varying)
+            album.name = "Album";
+        else if (known || j + 2 < Parts())
+            Force(album, "Album");
+    }
+    bool Has(std::string_view name) const
+    {
+        return std::any_of(m_plan.parts.begin(), m_plan.parts.end(), [name](const PartPlan& part) {
+            return std::any_of(part.slots.begin(), part.slots.end(), [name](const Slot& s) { return s.name == name; });
+        });
     }
 
     // A value of the slot comes with two different values of the other in the same members.
@@ -688,10 +728,20 @@ private:
     }
     void TakeIntoTitle(int t)
     {
-        if (!ReadsOn(t))
-            return;
-        Part(t + 1).inTitle = true;
-        Part(t + 2).inTitle = true;
+        if (ReadsOn(t)) {
+            Part(t + 1).inTitle = true;
+            Part(t + 2).inTitle = true;
+            t += 2;
+        }
+        if (VersionAfter(t))
+            Part(t + 1).inTitle = true;
+    }
+    // The version a player writes after a dash ("Song - Remastered 2009", "Song - Live") is
+    // the song's own.
+    bool VersionAfter(int t)
+    {
+        const Slot* slot = t + 1 < Parts() && Sep(t).dash ? Free(t + 1) : nullptr;
+        return slot && AllOf(slot->wholes, HasSongExtra);
     }
 
     void NameTheRest()
@@ -733,6 +783,7 @@ FamilyPlan NameFamily(const Family& members, const stSuggestHints& hints, const 
         plan.separators.push_back(first.cut->separators[static_cast<std::size_t>(s)]);
         plan.separatorTexts.emplace_back(first.SepText(s));
     }
+    plan.namesFile = NamesFile(*first.title);
     SplitSongByArtist(plan);
     Namer(plan, hints).Name();
     return plan;

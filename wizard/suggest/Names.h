@@ -45,6 +45,7 @@ struct FamilyPlan {
     std::vector<PartPlan> parts;
     std::vector<Separator> separators; // between the parts, as the first member has them
     std::vector<std::string> separatorTexts;
+    bool namesFile = false; // the titles are a media file's name, never a stream's
 };
 
 // True when a word of the text (three letters or digits or more) is part of the window class

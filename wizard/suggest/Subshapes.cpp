@@ -1,5 +1,7 @@
 #include "wizard/suggest/Subshapes.h"
 
+#include "wizard/suggest/Words.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -8,26 +10,6 @@
 namespace suggest {
 
 namespace {
-
-// Extensions of the files players show in their titles.
-constexpr std::array<std::string_view, 30> kExtensions = {
-    "mp3", "flac", "ogg", "opus", "m4a", "aac", "wav", "wma", "ape", "wv", "mpc", "aiff", "mid", "mod", "xm",
-    "mp4", "mkv", "avi", "webm", "mov", "wmv", "flv", "m4v", "ts", "mpg", "mpeg", "3gp", "m2ts", "vob", "ogv"};
-
-// The extension a value ends with, its dot included; empty when none.
-std::string_view Extension(std::string_view value)
-{
-    const std::size_t dot = value.rfind('.');
-    if (dot == std::string_view::npos || dot == 0)
-        return {};
-    const std::string_view ext = value.substr(dot + 1);
-    const bool known = std::any_of(kExtensions.begin(), kExtensions.end(), [ext](std::string_view known) {
-        return ext.size() == known.size() && std::equal(ext.begin(), ext.end(), known.begin(), [](char a, char b) {
-                   return std::tolower(static_cast<unsigned char>(a)) == b;
-               });
-    });
-    return known ? value.substr(dot) : std::string_view();
-}
 
 struct Place {
     std::size_t part = 0;
@@ -76,7 +58,7 @@ std::vector<std::string> FamilyTemplates(const Family& members, const FamilyPlan
         const auto value = [&](const Place& p) { return plan.parts[p.part].slots[p.slot].values[m]; };
         shape.number = artist && AllDigits(value(*artist));
         for (const Place& p : places)
-            shape.extensions.push_back(Extension(value(p)));
+            shape.extensions.push_back(FileExtension(value(p)));
         if (std::find(shapes.begin(), shapes.end(), shape) == shapes.end())
             shapes.push_back(std::move(shape));
     }

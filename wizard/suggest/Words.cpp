@@ -76,11 +76,42 @@ constexpr std::array<std::string_view, 22> kSongExtras = {
     "mix",      "remix",   "edit",  "version",  "acoustic", "demo",    "mono",     "stereo",
     "instrumental", "visualizer", "feat", "ft", "extended", "unplugged"};
 
+// Extensions of the files players show in their titles.
+constexpr std::array<std::string_view, 30> kExtensions = {
+    "mp3", "flac", "ogg", "opus", "m4a", "aac", "wav", "wma", "ape", "wv", "mpc", "aiff", "mid", "mod", "xm",
+    "mp4", "mkv", "avi", "webm", "mov", "wmv", "flv", "m4v", "ts", "mpg", "mpeg", "3gp", "m2ts", "vob", "ogv"};
+
+// Words of the player's extras in brackets: formats, rates, resolutions, renderers.
+constexpr std::array<std::string_view, 33> kTechWords = {
+    "mp3",   "flac", "aac",  "ogg",   "opus",  "wav",  "wma",  "alac", "kbps", "khz",  "bit",
+    "vbr",   "cbr",  "480p", "720p",  "1080p", "1440p", "2160p", "4k",  "hd",   "fhd",  "uhd",
+    "hevc",  "x264", "x265", "h264",  "h265",  "dts",  "ac3",  "evr",  "madvr", "dxva", "gpu"};
+
 template <std::size_t N>
 bool IsOneOf(std::string_view text, const std::array<std::string_view, N>& names)
 {
     const std::string lower = Lower(text);
     return std::any_of(names.begin(), names.end(), [&lower](std::string_view name) { return Lower(name) == lower; });
+}
+
+// A word of the text, letters and digits between others, is one of the names.
+template <std::size_t N>
+bool HasWordOf(std::string_view text, const std::array<std::string_view, N>& names)
+{
+    const std::string lower = Lower(text);
+    for (std::size_t i = 0; i < lower.size();) {
+        if (!std::isalnum(static_cast<unsigned char>(lower[i]))) {
+            ++i;
+            continue;
+        }
+        std::size_t end = i;
+        while (end < lower.size() && std::isalnum(static_cast<unsigned char>(lower[end])))
+            ++end;
+        if (std::find(names.begin(), names.end(), std::string_view(lower).substr(i, end - i)) != names.end())
+            return true;
+        i = end;
+    }
+    return false;
 }
 
 std::string_view WithoutExe(std::string_view program)
@@ -112,21 +143,20 @@ bool IsNowPlayingLabel(std::string_view text)
 
 bool HasSongExtra(std::string_view text)
 {
-    const std::string lower = Lower(text);
-    for (std::size_t i = 0; i < lower.size();) {
-        if (!std::isalnum(static_cast<unsigned char>(lower[i]))) {
-            ++i;
-            continue;
-        }
-        std::size_t end = i;
-        while (end < lower.size() && std::isalnum(static_cast<unsigned char>(lower[end])))
-            ++end;
-        const std::string_view word = std::string_view(lower).substr(i, end - i);
-        if (std::find(kSongExtras.begin(), kSongExtras.end(), word) != kSongExtras.end())
-            return true;
-        i = end;
+    return HasWordOf(text, kSongExtras);
+}
+
+bool HasTechWord(std::string_view text)
+{
+    // "320kbps": a number and its unit are one word.
+    std::string spaced;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        spaced += text[i];
+        if (std::isdigit(static_cast<unsigned char>(text[i])) && i + 1 < text.size() &&
+            std::isalpha(static_cast<unsigned char>(text[i + 1])))
+            spaced += ' ';
     }
-    return false;
+    return HasWordOf(text, kTechWords) || HasWordOf(spaced, kTechWords);
 }
 
 bool IsTitleFirstName(std::string_view text)
@@ -155,6 +185,38 @@ bool EndsWithBrowserName(std::string_view text)
     return std::any_of(kBrowserNames.begin(), kBrowserNames.end(), [&end](std::string_view name) {
         return end.ends_with(name) && (end.size() == name.size() || end[end.size() - name.size() - 1] == ' ');
     });
+}
+
+std::string_view FileExtension(std::string_view value)
+{
+    const std::size_t dot = value.rfind('.');
+    if (dot == std::string_view::npos || dot == 0)
+        return {};
+    const std::string_view ext = value.substr(dot + 1);
+    const bool known = std::any_of(kExtensions.begin(), kExtensions.end(), [ext](std::string_view known) {
+        return ext.size() == known.size() && std::equal(ext.begin(), ext.end(), known.begin(), [](char a, char b) {
+                   return std::tolower(static_cast<unsigned char>(a)) == b;
+               });
+    });
+    return known ? value.substr(dot) : std::string_view();
+}
+
+bool NamesFile(std::string_view text)
+{
+    const auto alnum = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; };
+    for (std::size_t dot = text.find('.'); dot != std::string_view::npos; dot = text.find('.', dot + 1)) {
+        std::size_t end = dot + 1;
+        while (end < text.size() && alnum(text[end]))
+            ++end;
+        if (end > dot + 1 && !FileExtension(text.substr(0, end)).empty())
+            return true;
+    }
+    return false;
+}
+
+bool BracketsHoldAlbums(std::string_view programFile)
+{
+    return Lower(WithoutExe(programFile)) != "osu!";
 }
 
 bool IsVideoSite(std::string_view text)

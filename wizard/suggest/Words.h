@@ -24,5 +24,14 @@ bool IsVideoSite(std::string_view text);
 bool IsNowPlayingLabel(std::string_view text);
 // A word of the text is one a song's brackets hold ("Official", "Live", "Mix").
 bool HasSongExtra(std::string_view text);
+// A word of the text says how the player plays ("MP3", "320kbps", "1080p", "EVR").
+bool HasTechWord(std::string_view text);
+// False for a program whose square brackets after the title hold something else than the
+// album: osu!'s "Artist - Title [Difficulty]".
+bool BracketsHoldAlbums(std::string_view programFile);
+// The extension of a media file that the value ends with, its dot included; empty when none.
+std::string_view FileExtension(std::string_view value);
+// The text holds a media file's name ("Show - 26 (1080p).mkv - mpv").
+bool NamesFile(std::string_view text);
 
 } // namespace suggest
