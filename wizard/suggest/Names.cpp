@@ -354,11 +354,19 @@ private:
         for (int j = 0; j < Parts(); ++j)
             if (Names(j, IsTitleFirstName))
                 return true;
-        // "Song (bullet) Artist" in a browser.
+        // "Song (bullet) Artist" in a browser, one artist's songs or many.
         for (int s = 0; s + 1 < Parts(); ++s)
-            if (Sep(s).bullet && Part(s).Varying() && Part(s + 1).Varying())
+            if (Sep(s).bullet && Part(s).Varying() && (Part(s + 1).Varying() || OthersName(s + 1)))
                 return IsBrowserProgram(m_hints.programFile) || Names(Parts() - 1, EndsWithBrowserName);
         return false;
+    }
+    // A constant name that is neither the player's nor a site's or browser's, nor an Edge
+    // profile's before "Microsoft Edge": someone else's, an artist's.
+    bool OthersName(int j)
+    {
+        if (!IsName(j) || !Part(j).Constant() || Names(j, IsSiteName) || Names(j, EndsWithBrowserName))
+            return false;
+        return !(j + 1 < Parts() && Part(j + 1).Constant() && Lower(Part(j + 1).slots[0].constant).ends_with("edge"));
     }
     // The first part after nothing but empty constant text.
     int Lead()
@@ -604,8 +612,10 @@ private:
             if (title && title->varying)
                 dashes.emplace_back(ArtistBefore(k - 1), t);
         }
-        if (dashes.empty())
+        if (dashes.empty()) {
+            NameSongThenConstantArtist();
             return;
+        }
         auto dash = std::find_if(dashes.begin(), dashes.end(), [&](const auto& d) {
             const Slot* artist = Free(d.first);
             return artist && artist->varying;
@@ -698,6 +708,23 @@ private:
         pairs.erase(std::unique(pairs.begin(), pairs.end()), pairs.end());
         return std::adjacent_find(pairs.begin(), pairs.end(),
                                   [](const auto& x, const auto& y) { return x.first == y.first; }) != pairs.end();
+    }
+
+    // The song and, after a dash, a constant name before the site's or browser's ("Fast Car -
+    // Tracy Chapman - Google Chrome", one artist's station): the name is the artist's.
+    void NameSongThenConstantArtist()
+    {
+        for (int j = 0; j + 2 < Parts(); ++j) {
+            Slot* song = Free(j);
+            if (!song || !song->varying || !Sep(j).dash || !OthersName(j + 1))
+                continue;
+            if (!std::all_of(m_plan.parts.begin() + j + 2, m_plan.parts.end(), [](const PartPlan& p) { return p.Constant(); }))
+                return;
+            song->name = "Title";
+            m_title = true;
+            Force(*Free(j + 1), "Artist");
+            return;
+        }
     }
 
     // Extras between an artist and a dash: empty parts, brackets and quotes, album and track.

@@ -87,6 +87,15 @@ constexpr std::array<std::string_view, 33> kTechWords = {
     "vbr",   "cbr",  "480p", "720p",  "1080p", "1440p", "2160p", "4k",  "hd",   "fhd",  "uhd",
     "hevc",  "x264", "x265", "h264",  "h265",  "dts",  "ac3",  "evr",  "madvr", "dxva", "gpu"};
 
+// Music and video sites that name themselves in their page titles.
+constexpr std::array<std::string_view, 27> kSites = {
+    "YouTube",      "YouTube Music", "Twitch",  "Spotify",    "SoundCloud", "Bandcamp", "Deezer",   "TIDAL",
+    "Pandora",      "Jellyfin",      "Plex",    "Mixcloud",   "Apple Music", "Amazon Music", "Vimeo", "Netflix",
+    "Napster",      "Qobuz",         "Audiomack", "Last.fm",  "TuneIn",     "iHeartRadio", "Dailymotion",
+    "Google Play Music", "Niconico", "Niconico Video",
+    "\x83\x6a\x83\x52\x83\x6a\x83\x52\x93\xae\x89\xe6", // "ニコニコ動画" (932)
+};
+
 template <std::size_t N>
 bool IsOneOf(std::string_view text, const std::array<std::string_view, N>& names)
 {
@@ -217,6 +226,11 @@ bool NamesFile(std::string_view text)
 bool BracketsHoldAlbums(std::string_view programFile)
 {
     return Lower(WithoutExe(programFile)) != "osu!";
+}
+
+bool IsSiteName(std::string_view text)
+{
+    return IsOneOf(text, kSites);
 }
 
 bool IsVideoSite(std::string_view text)
