@@ -201,10 +201,14 @@ Cut Cutter::operator()(const std::string& title) const
                 // A quote opens before a word and closes after one, as a bracket does.
                 const bool opening = m_opening[c] || (m_quote[c] && k + 1 == end && end < n && k > i);
                 const bool closing = m_closing[c] || (m_quote[c] && k == i && i > 0 && k + 1 < end);
+                // The stop that ends a name stays with it: "t.A.T.u. - Song", "Feel Good Inc. - ".
+                const bool stop = k == i && i > 0 && (c == '.' || c == '!' || c == '?') &&
+                                  IsDash(std::string_view(title).substr(static_cast<std::size_t>(k + 1),
+                                                                        static_cast<std::size_t>(end - k - 1)));
                 int cutAt = -1;
                 if (opening && markBefore)
                     cutAt = k;
-                else if (closing && markAfter)
+                else if ((closing && markAfter) || stop)
                     cutAt = k + 1;
                 if (cutAt > from) {
                     cut.fields.push_back({fieldStart, from - fieldStart});

@@ -35,7 +35,9 @@ bool IsPlayerName(std::string_view text, const stSuggestHints& hints)
         std::string word;
         for (; i < text.size() && alnum(text[i]); ++i)
             word += lower(text[i]);
-        if (word.size() >= 3 && known.find(word) != std::string::npos)
+        // A number is no name: "200 km/h" is not foobar2000's.
+        const bool letters = std::any_of(word.begin(), word.end(), [](char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; });
+        if (letters && word.size() >= 3 && known.find(word) != std::string::npos)
             return true;
         initials += word.front();
     }
