@@ -205,10 +205,11 @@ Cut Cutter::operator()(const std::string& title) const
                 const bool stop = k == i && i > 0 && (c == '.' || c == '!' || c == '?') &&
                                   IsDash(std::string_view(title).substr(static_cast<std::size_t>(k + 1),
                                                                         static_cast<std::size_t>(end - k - 1)));
+                // Marks inside brackets are the name's: "[...Hits]".
                 int cutAt = -1;
                 if (opening && markBefore)
                     cutAt = k;
-                else if ((closing && markAfter) || stop)
+                else if ((closing && markAfter) || (m_opening[c] && markAfter) || stop)
                     cutAt = k + 1;
                 if (cutAt > from) {
                     cut.fields.push_back({fieldStart, from - fieldStart});

@@ -682,7 +682,7 @@ private:
         int j = t + 1;
         while (j < Parts() && Part(j).inTitle)
             ++j;
-        if (!Bracketed(j) || !m_plan.separatorTexts[static_cast<std::size_t>(j - 1)].ends_with('[') ||
+        if (!Bracketed(j) || m_plan.separatorTexts[static_cast<std::size_t>(j - 1)].find('[') == std::string::npos ||
             !IsName(j) || std::any_of(Part(j).slots[0].wholes.begin(), Part(j).slots[0].wholes.end(), HasTechWord) ||
             !BracketsHoldAlbums(m_hints.programFile) || Has("Album"))
             return;
@@ -750,7 +750,9 @@ private:
         const int j = t + 1;
         if (t < 0 || j + 1 >= Parts() || m_plan.separatorTexts[static_cast<std::size_t>(t)] != " (")
             return false;
-        const bool bracket = Bracketed(j) && Empty(j + 1);
+        // What follows the bracket is nothing or the song's too ("(Official Audio) ft. Ann").
+        const Slot* next = Free(j + 1);
+        const bool bracket = Bracketed(j) && (Empty(j + 1) || (next && AllOf(next->wholes, HasSongExtra)));
         Slot* slot = bracket ? Free(j) : nullptr;
         return slot && (slot->varying || HasSongExtra(slot->constant)) && AllOf(slot->wholes, HasLetter) &&
                Part(t).slots[0].after.empty();
