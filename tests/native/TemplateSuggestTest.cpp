@@ -217,7 +217,7 @@ void ExpectCorpus(const std::string& fileName)
 // proposals were not tuned to.
 TEST(TemplateSuggest, CorporaMeetTheContractAndGetTheTagsAPersonWouldWrite)
 {
-    for (const char* fileName : {"SuggestTitles.txt", "SuggestTitlesSecond.txt", "SuggestTitlesHeldOut.txt"}) {
+    for (const char* fileName : {"SuggestTitles.txt", "SuggestTitlesSecond.txt", "SuggestTitlesHeldOut.txt", "SuggestTitlesFresh.txt"}) {
         SCOPED_TRACE(fileName);
         ExpectCorpus(fileName);
     }
