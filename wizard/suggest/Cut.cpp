@@ -186,7 +186,12 @@ Cut Cutter::operator()(const std::string& title) const
         const bool beforeTime = i > 0 && TimeLength(std::string_view(title).substr(static_cast<std::size_t>(end))) > 0;
         const bool afterCount = !cut.separators.empty() &&
                                 EndsCount(title, {fieldStart, i - fieldStart}, cut.separators.back().span, cut.fields.back());
-        if (!mark && (beforeTime || afterCount)) {
+        // And after a file's leading track number ("05 Crescendolls.flac"); one digit could be
+        // a name's ("3 Doors Down").
+        const std::string_view lead = std::string_view(title).substr(static_cast<std::size_t>(fieldStart),
+                                                                      static_cast<std::size_t>(i - fieldStart));
+        const bool afterTrack = cut.separators.empty() && lead.size() >= 2 && lead.size() <= 3 && AllDigits(lead);
+        if (!mark && (beforeTime || afterCount || afterTrack)) {
             cut.fields.push_back({fieldStart, i - fieldStart});
             cut.separators.push_back({{i, end - i}, false});
             fieldStart = end;
@@ -261,10 +266,12 @@ bool Cutter::Strong(const std::string& title, const Cut& cut, std::size_t s) con
 {
     const Span span = cut.separators[s].span;
     const std::string_view text = Text(title, span);
-    const bool timeColon = text == ":" && InTime(title, static_cast<std::size_t>(span.pos));
-    const bool bracket = std::any_of(text.begin(), text.end(), [this, timeColon](char c) {
+    // A colon inside square brackets is the album's: "[Guardians of the Galaxy: Awesome Mix #01]".
+    const bool weakColon = (text == ":" && InTime(title, static_cast<std::size_t>(span.pos))) ||
+                           (text == ": " && InSquareBrackets(title, span.pos));
+    const bool bracket = std::any_of(text.begin(), text.end(), [this, weakColon](char c) {
         const auto b = static_cast<unsigned char>(c);
-        return m_opening[b] || m_closing[b] || c == '|' || (c == ':' && !timeColon);
+        return m_opening[b] || m_closing[b] || c == '|' || (c == ':' && !weakColon);
     });
     if (text.find_first_not_of(' ') == std::string_view::npos)
         return s > 0 && EndsCount(title, cut.fields[s], cut.separators[s - 1].span, cut.fields[s - 1]);
@@ -283,6 +290,21 @@ bool Cutter::Closes(std::string_view separator, Span before, Span next) const
 {
     const auto b = static_cast<unsigned char>(separator.front());
     return m_closing[b] || (m_quote[b] && before.len > 0 && (separator.size() > 1 || next.len == 0));
+}
+
+bool Cutter::InSquareBrackets(const std::string& title, int pos) const
+{
+    int depth = 0;
+    for (int k = 0; k < pos; ++k) {
+        const auto b = static_cast<unsigned char>(title[static_cast<std::size_t>(k)]);
+        if (m_lead[b])
+            ++k;
+        else if (b == '[')
+            ++depth;
+        else if (b == ']' && depth > 0)
+            --depth;
+    }
+    return depth > 0;
 }
 
 bool Cutter::MarkIn(const std::string& title, int from, int to) const

@@ -75,6 +75,7 @@ private:
     enum class Kind : unsigned char { Word, Blank, Mark };
 
     bool MarkIn(const std::string& title, int from, int to) const;
+    bool InSquareBrackets(const std::string& title, int pos) const;
     bool IsDash(std::string_view separator) const;
     bool Strong(const std::string& title, const Cut& cut, std::size_t s) const;
     bool Opens(std::string_view separator, Span before, Span next) const;

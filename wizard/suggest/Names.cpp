@@ -537,6 +537,11 @@ private:
             int dashes = 0;
             for (int j = first; j < s - 1; ++j)
                 dashes += Sep(j).dash ? 1 : 0;
+            if (Names(s, IsLiveSite) && first == s - 1 && varying) {
+                Force(*Free(first), "Station");
+                m_title = true;
+                return;
+            }
             if (!varying || dashes == 1)
                 return;
             Force(*Free(first), "Title");

@@ -17,8 +17,13 @@ namespace {
 // - "Title - Artist", program TIDAL.exe: jonas-kaufmann/NowPlaying-for-TIDAL,
 //   TidalListener.cs (GetSongAndArtist splits the window title at its first "-");
 // - "Song - Artist - Google Play Music": raidzero/dotfiles polybar/songname.sh and
-//   apottr/my-ubersicht-widgets music.coffee, which both swap the two.
-constexpr std::array<std::string_view, 4> kTitleFirst = {"YouTube Music", "Deezer", "TIDAL", "Google Play Music"};
+//   apottr/my-ubersicht-widgets music.coffee, which both swap the two;
+// - "Song - Artist - Quod Libet": quodlibet's main window, whose title is the song's
+//   "~title~version~~people" and the player's name;
+// - "Song - Artist", program YTubic.exe: a YouTube Music client's main window
+//   (NUber-dev/YTubic issue 87).
+constexpr std::array<std::string_view, 6> kTitleFirst = {"YouTube Music",     "Deezer",     "TIDAL",
+                                                         "Google Play Music", "Quod Libet", "YTubic"};
 
 // "Song (bullet) Artist" in a browser is the tab title of Spotify's web player, which a media
 // reader's page-title cleaner splits song first; a desktop player's bullets (amp's
@@ -34,6 +39,10 @@ constexpr std::array<std::string_view, 7> kBrowserNames = {"google chrome", "moz
 // is the title; the suffixes are those of a media detector's list (" - YouTube",
 // " - Twitch").
 constexpr std::array<std::string_view, 2> kVideoSites = {"YouTube", "Twitch"};
+
+// Of those, the live ones, whose tab title is the channel's name ("shroud - Twitch"): a live
+// channel plays as a station does.
+constexpr std::array<std::string_view, 2> kLiveSites = {"Twitch", "Kick"};
 
 // What players write before a colon or in brackets to say that something plays or not ("Now
 // playing: ...", "(Paused) ..."), in the common languages, lower case, each in the code page
@@ -235,7 +244,12 @@ bool IsSiteName(std::string_view text)
 
 bool IsVideoSite(std::string_view text)
 {
-    return IsOneOf(text, kVideoSites);
+    return IsOneOf(text, kVideoSites) || IsLiveSite(text);
+}
+
+bool IsLiveSite(std::string_view text)
+{
+    return IsOneOf(text, kLiveSites);
 }
 
 } // namespace suggest
