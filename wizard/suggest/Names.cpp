@@ -441,7 +441,11 @@ private:
                     Force(after, "Unused");
                 } else if (before.name.empty() && part.joints[k].find('#') != std::string::npos) {
                     NameTrack(after);
-                    NameAlbum(j, &before);
+                    const bool disc = SplitDisc(part, k);
+                    if (disc)
+                        Force(part.slots[k + 1], "Unused");
+                    NameAlbum(j, &part.slots[k]);
+                    k += disc ? 1 : 0; // past the disc, to the '#' again
                 }
             }
             Slot& first = part.slots[0];
@@ -452,6 +456,28 @@ private:
                 NameAlbum(j, nullptr);
             }
         }
+    }
+
+    // The disc number that ends the album before "#<Track>" ("[The Beatles CD1 #01]", as
+    // foobar2000's default title writes it) is no part of the album: slot k becomes the album
+    // and the disc.
+    static bool SplitDisc(PartPlan& part, std::size_t k)
+    {
+        for (std::string_view label : {" CD", " Disc ", " Disk "}) {
+            const std::vector<std::string_view>& values = part.slots[k].values;
+            const bool every = std::all_of(values.begin(), values.end(), [label](std::string_view v) {
+                const std::size_t at = v.find(label);
+                return at != std::string_view::npos && at > 0 && AllDigits(v.substr(at + label.size()));
+            });
+            if (!every)
+                continue;
+            auto [album, disc] = CutAtWord(part.slots[k], label);
+            part.slots[k] = album;
+            part.slots.insert(part.slots.begin() + static_cast<std::ptrdiff_t>(k) + 1, disc);
+            part.joints.insert(part.joints.begin() + static_cast<std::ptrdiff_t>(k), std::string(label));
+            return true;
+        }
+        return false;
     }
 
     // The album before "#<Track>" in part j: the name before the '#' in brackets of its own
