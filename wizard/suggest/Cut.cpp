@@ -106,6 +106,12 @@ bool HasLetter(std::string_view text)
 
 std::size_t OpeningLength(std::string_view text)
 {
+    // A title scrolling in the taskbar: "ppeal - Winamp *** 3651. Jemina Pearl - Ecstatic
+    // Appeal - Winamp", the whole title after the last mark.
+    constexpr std::string_view kScroll = " *** ";
+    if (const std::size_t scroll = text.rfind(kScroll);
+        scroll != std::string_view::npos && scroll > 0 && scroll + kScroll.size() < text.size())
+        return scroll + kScroll.size();
     if (text.starts_with('(') || text.starts_with('[')) {
         const std::size_t close = text.find(text[0] == '(' ? ") " : "] ");
         if (close == std::string_view::npos || close < 2 || close + 2 >= text.size())

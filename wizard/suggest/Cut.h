@@ -58,8 +58,9 @@ bool IsTime(std::string_view text);
 std::size_t TimeLength(std::string_view text);
 // What opens a title now and then and is no part of its values: a count in brackets ("(12)
 // Song": a browser tab's waiting notifications), a player's status in brackets ("(Paused)
-// Song") or a lone mark and a blank ("? Song": a tab's playing mark, U+25B6, as an ANSI title
-// shows it). Its length with the blank, 0 when none.
+// Song"), a lone mark and a blank ("? Song": a tab's playing mark, U+25B6, as an ANSI title
+// shows it), or the part of a scrolling title before its last " *** " (Winamp's taskbar).
+// Its length with the blank, 0 when none.
 std::size_t OpeningLength(std::string_view text);
 
 class Cutter {

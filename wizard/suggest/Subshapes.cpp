@@ -16,13 +16,17 @@ struct Place {
     std::size_t slot = 0;
 };
 
-// The opening of a title that comes and goes, as a template writes it: a count is no tag.
+// The opening of a title that comes and goes, as a template writes it: a count or the
+// scrolled part is no tag.
 std::string Opening(std::string_view title)
 {
     const std::size_t length = OpeningLength(title);
     if (length == 0)
         return {};
-    return AllDigits(title.substr(1, length - 3)) ? "(<Unused>) " : std::string(title.substr(0, length));
+    const std::string_view opening = title.substr(0, length);
+    if (opening.ends_with(" *** "))
+        return "<Unused> *** ";
+    return AllDigits(opening.substr(1, length - 3)) ? "(<Unused>) " : std::string(opening);
 }
 
 // A member's own structure: whether its Artist is a number, and each value's extension.
