@@ -272,9 +272,13 @@ bool Cutter::Strong(const std::string& title, const Cut& cut, std::size_t s) con
 {
     const Span span = cut.separators[s].span;
     const std::string_view text = Text(title, span);
-    // A colon inside square brackets is the album's: "[Guardians of the Galaxy: Awesome Mix #01]".
+    // A colon inside square brackets is the album's ("[Guardians of the Galaxy: Awesome Mix
+    // #01]"), and one after an artist's dash the song's ("Beethoven - Symphony No. 5: I.
+    // Allegro"); a station's or a label's comes first.
+    const bool afterDash = std::any_of(cut.separators.begin(), cut.separators.begin() + static_cast<std::ptrdiff_t>(s),
+                                       [](const Separator& sep) { return sep.dash; });
     const bool weakColon = (text == ":" && InTime(title, static_cast<std::size_t>(span.pos))) ||
-                           (text == ": " && InSquareBrackets(title, span.pos));
+                           (text == ": " && (afterDash || InSquareBrackets(title, span.pos)));
     const bool bracket = std::any_of(text.begin(), text.end(), [this, weakColon](char c) {
         const auto b = static_cast<unsigned char>(c);
         return m_opening[b] || m_closing[b] || c == '|' || (c == ':' && !weakColon);
