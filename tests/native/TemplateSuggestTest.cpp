@@ -226,7 +226,8 @@ TEST(TemplateSuggest, CorporaMeetTheContractAndGetTheTagsAPersonWouldWrite)
 {
     for (const char* fileName : {"SuggestTitles.txt", "SuggestTitlesSecond.txt", "SuggestTitlesHeldOut.txt",
                                  "SuggestTitlesThird.txt", "SuggestTitlesH.txt", "SuggestTitlesI.txt",
-                                 "SuggestTitlesJ.txt", "SuggestTitlesFresh.txt"}) {
+                                 "SuggestTitlesJ.txt", "SuggestTitlesL.txt",
+                                 "SuggestTitlesFresh.txt"}) {
         SCOPED_TRACE(fileName);
         ExpectCorpus(fileName);
     }
