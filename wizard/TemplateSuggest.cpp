@@ -60,16 +60,18 @@ public:
     }
 
 private:
-    // The templates of the titles that open with a count, a status or a mark, which their
-    // families' templates leave out: those that read them without it, with it before.
+    // The templates of the titles that open or close with a count, a status or a mark, which
+    // their families' templates leave out: those that read them without, with them around.
     std::size_t AddOpenings()
     {
         std::vector<std::string> bare = m_titles;
         bool any = false;
         for (std::string& title : bare) {
-            const std::size_t length = OpeningLength(title);
-            title.erase(0, length);
-            any = any || length > 0;
+            const std::size_t opening = OpeningLength(title);
+            title.erase(0, opening);
+            const std::size_t closing = ClosingLength(title);
+            title.erase(title.size() - closing);
+            any = any || opening > 0 || closing > 0;
         }
         return any ? AddTemplates(OpeningTemplates(Assign(m_templates, bare, m_cutter, nullptr), m_titles)) : 0;
     }

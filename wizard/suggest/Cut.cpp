@@ -123,6 +123,16 @@ std::size_t OpeningLength(std::string_view text)
     return text.size() > 2 && kMarks.find(text[0]) != std::string_view::npos && text[1] == ' ' ? 2 : 0;
 }
 
+std::size_t ClosingLength(std::string_view text)
+{
+    if (!text.ends_with(']') && !text.ends_with(')'))
+        return 0;
+    const std::size_t open = text.rfind(text.back() == ']' ? " [" : " (");
+    if (open == std::string_view::npos || open == 0)
+        return 0;
+    return IsNowPlayingLabel(text.substr(open + 2, text.size() - open - 3)) ? text.size() - open : 0;
+}
+
 bool IsUrl(std::string_view text)
 {
     if (text.starts_with("www."))
@@ -159,10 +169,10 @@ bool Cutter::IsDash(std::string_view separator) const
 Cut Cutter::operator()(const std::string& title) const
 {
     Cut cut;
-    const int n = static_cast<int>(title.size());
-    // What opens the title now and then is no part of it: titles with and without it form one
-    // family, and its template gets the opening before it in the end.
+    // What opens or closes the title now and then is no part of it: titles with and without it
+    // form one family, and its template gets the opening or closing around it in the end.
     int fieldStart = static_cast<int>(OpeningLength(title));
+    const int n = static_cast<int>(title.size() - ClosingLength(std::string_view(title).substr(static_cast<std::size_t>(fieldStart))));
     int i = fieldStart;
     while (i < n) {
         const auto b = static_cast<unsigned char>(title[static_cast<std::size_t>(i)]);

@@ -62,6 +62,9 @@ std::size_t TimeLength(std::string_view text);
 // shows it), or the part of a scrolling title before its last " *** " (Winamp's taskbar).
 // Its length with the blank, 0 when none.
 std::size_t OpeningLength(std::string_view text);
+// A player's status in brackets that closes a title now and then ("Song - Winamp [Paused]"):
+// its length with the blank before it, 0 when none.
+std::size_t ClosingLength(std::string_view text);
 
 class Cutter {
 public:

@@ -88,9 +88,13 @@ std::vector<std::string> OpeningTemplates(const std::vector<stTemplateSuggestion
     std::vector<std::string> templates;
     for (const stTemplateSuggestion& proposal : proposals) {
         for (int t : proposal.titles) {
-            const std::string opening = Opening(titles[static_cast<std::size_t>(t)]);
-            if (!opening.empty() && std::find(templates.begin(), templates.end(), opening + proposal.templateText) == templates.end())
-                templates.push_back(opening + proposal.templateText);
+            const std::string_view title = titles[static_cast<std::size_t>(t)];
+            const std::string opening = Opening(title);
+            const std::string_view rest = title.substr(OpeningLength(title));
+            const std::string_view closing = rest.substr(rest.size() - ClosingLength(rest));
+            const std::string text = opening + proposal.templateText + std::string(closing);
+            if (text != proposal.templateText && std::find(templates.begin(), templates.end(), text) == templates.end())
+                templates.push_back(text);
         }
     }
     return templates;

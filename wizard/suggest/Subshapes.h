@@ -15,10 +15,10 @@ namespace suggest {
 // those with none; each shape only when some member has it.
 std::vector<std::string> FamilyTemplates(const Family& members, const FamilyPlan& plan);
 
-// What opens some titles now and then (a count, a status, a mark; see OpeningLength) is left
-// out of their families' templates. `proposals` say which template reads each title without
-// its opening; for each title with one, that template with the opening before it
-// ("(<Unused>) <Artist> - <Title>", "(Paused) <Artist> - <Title>").
+// What opens or closes some titles now and then (a count, a status, a mark; see
+// OpeningLength and ClosingLength) is left out of their families' templates. `proposals` say
+// which template reads each title without them; for each title with one, that template with
+// them around it ("(<Unused>) <Artist> - <Title>", "<Artist> - <Title> - Winamp [Paused]").
 std::vector<std::string> OpeningTemplates(const std::vector<stTemplateSuggestion>& proposals,
                                           const std::vector<std::string>& titles);
 
