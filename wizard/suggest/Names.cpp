@@ -303,6 +303,7 @@ public:
         NameTimes();
         NameCounts();
         NameLeadingNumber();
+        NameLiveChannel();
         NameVideoTitle();
         NameYear();
         NameStation();
@@ -545,6 +546,26 @@ private:
         Force(*slot, "Station");
     }
 
+    // On a live site the one name that varies is the channel's or the station's.
+    void NameLiveChannel()
+    {
+        int varying = -1;
+        bool live = false;
+        for (int j = 0; j < Parts(); ++j) {
+            live = live || Names(j, IsLiveSite);
+            if (Part(j).Varying()) {
+                if (varying >= 0)
+                    return;
+                varying = j;
+            }
+        }
+        Slot* channel = live && varying >= 0 ? Free(varying) : nullptr;
+        if (!channel || !AllOf(channel->wholes, HasLetter))
+            return;
+        Force(*channel, "Station");
+        m_title = true;
+    }
+
     // On a video site all before the site's name is the video's title, whatever dashes or
     // brackets it holds: the Title reads on over those parts.
     void NameVideoTitle()
@@ -563,11 +584,6 @@ private:
             int dashes = 0;
             for (int j = first; j < s - 1; ++j)
                 dashes += Sep(j).dash ? 1 : 0;
-            if (Names(s, IsLiveSite) && first == s - 1 && varying) {
-                Force(*Free(first), "Station");
-                m_title = true;
-                return;
-            }
             if (!varying || dashes == 1)
                 return;
             Force(*Free(first), "Title");

@@ -21,9 +21,10 @@ namespace {
 // - "Song - Artist - Quod Libet": quodlibet's main window, whose title is the song's
 //   "~title~version~~people" and the player's name;
 // - "Song - Artist", program YTubic.exe: a YouTube Music client's main window
-//   (NUber-dev/YTubic issue 87).
-constexpr std::array<std::string_view, 6> kTitleFirst = {"YouTube Music",     "Deezer",     "TIDAL",
-                                                         "Google Play Music", "Quod Libet", "YTubic"};
+//   (NUber-dev/YTubic issue 87);
+// - "Song (em dash) Artist | Last.fm": a track's page on Last.fm.
+constexpr std::array<std::string_view, 7> kTitleFirst = {"YouTube Music", "Deezer", "TIDAL", "Google Play Music",
+                                                         "Quod Libet",    "YTubic", "Last.fm"};
 
 // "Song (bullet) Artist" in a browser is the tab title of Spotify's web player, which a media
 // reader's page-title cleaner splits song first; a desktop player's bullets (amp's
@@ -40,9 +41,10 @@ constexpr std::array<std::string_view, 7> kBrowserNames = {"google chrome", "moz
 // " - Twitch").
 constexpr std::array<std::string_view, 2> kVideoSites = {"YouTube", "Twitch"};
 
-// Of those, the live ones, whose tab title is the channel's name ("shroud - Twitch"): a live
-// channel plays as a station does.
-constexpr std::array<std::string_view, 2> kLiveSites = {"Twitch", "Kick"};
+// Live sites, whose page title is the channel's or the station's name ("shroud - Twitch",
+// "KEXP, 90.3 FM, Seattle | Free Internet Radio | TuneIn"): a live channel plays as a station
+// does.
+constexpr std::array<std::string_view, 3> kLiveSites = {"Twitch", "Kick", "TuneIn"};
 
 // What players write before a colon or in brackets to say that something plays or not ("Now
 // playing: ...", "(Paused) ..."), in the common languages, lower case, each in the code page
@@ -244,7 +246,7 @@ bool IsSiteName(std::string_view text)
 
 bool IsVideoSite(std::string_view text)
 {
-    return IsOneOf(text, kVideoSites) || IsLiveSite(text);
+    return IsOneOf(text, kVideoSites);
 }
 
 bool IsLiveSite(std::string_view text)

@@ -22,7 +22,7 @@ bool EndsWithBrowserName(std::string_view text);
 bool IsSiteName(std::string_view text);
 // The whole text names a site whose titles are whatever the uploader wrote ("YouTube").
 bool IsVideoSite(std::string_view text);
-// Of those, one whose tab title is a live channel's name ("shroud - Twitch").
+// A live site, whose page title is a channel's or station's name ("shroud - Twitch").
 bool IsLiveSite(std::string_view text);
 // "Now playing", "Paused": the whole text, or its end after a blank.
 bool IsNowPlayingLabel(std::string_view text);
