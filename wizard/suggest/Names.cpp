@@ -100,6 +100,11 @@ bool Divides(const Family& members, int j, int k)
     const std::string_view sep = members.front().SepText(members.front().FirstSep(j) + k);
     if (sep.find_first_not_of(' ') == std::string_view::npos)
         return TimeFollows(members, j, k);
+    if (sep == ". " && k == 0)
+        return std::all_of(members.begin(), members.end(), [&](const Member& m) {
+            const std::string_view number = m.FieldText(m.FirstSep(j));
+            return number.size() <= 3 && AllDigits(number);
+        });
     if (sep.find_first_of("#/") == std::string_view::npos)
         return false;
     return std::all_of(members.begin(), members.end(),
@@ -324,6 +329,9 @@ private:
     Slot* Free(int j)
     {
         PartPlan& part = Part(j);
+        // "1. Aria" after a dash: the name after its track number.
+        if (part.slots.size() == 2 && part.joints[0] == ". " && part.slots[0].name == "Track")
+            return part.slots[1].name.empty() && !part.inTitle ? &part.slots[1] : nullptr;
         const bool times = std::all_of(part.slots.begin() + 1, part.slots.end(),
                                        [](const Slot& s) { return AllOf(s.wholes, IsTime); });
         return times && part.slots[0].name.empty() && !part.inTitle ? &part.slots[0] : nullptr;
@@ -450,6 +458,10 @@ private:
                 }
             }
             Slot& first = part.slots[0];
+            // A track number before the name of a part after a dash: "Album - 1. Aria".
+            if (j > 0 && part.slots.size() == 2 && part.joints[0] == ". " && first.name.empty() &&
+                AllOf(first.wholes, AllDigits))
+                NameTrack(first);
             if (j > 0 && m_plan.separatorTexts[static_cast<std::size_t>(j - 1)].ends_with('#') &&
                 AllOf(first.wholes, AllDigits)) {
                 if (first.name.empty())
