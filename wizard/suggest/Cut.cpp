@@ -249,7 +249,9 @@ Cut Cutter::operator()(const std::string& title) const
     for (std::size_t s = 0; s < cut.separators.size(); ++s) {
         Separator& sep = cut.separators[s];
         const std::string_view text = Text(title, sep.span);
-        sep.dash = IsDash(text);
+        // A dash inside brackets parts nothing: "(Progressive - DIGITALLY IMPORTED)".
+        sep.inBrackets = InBrackets(title, sep.span.pos);
+        sep.dash = IsDash(text) && !sep.inBrackets;
         sep.bullet = sep.dash && m_bullet[static_cast<unsigned char>(text[text.find_first_not_of(' ')])];
         sep.opens = Opens(text, cut.fields[s], cut.fields[s + 1]);
         sep.closes = Closes(text, cut.fields[s], cut.fields[s + 1]);
@@ -282,20 +284,20 @@ bool Cutter::Strong(const std::string& title, const Cut& cut, std::size_t s) con
 {
     const Span span = cut.separators[s].span;
     const std::string_view text = Text(title, span);
-    // A colon inside square brackets is the album's ("[Guardians of the Galaxy: Awesome Mix
-    // #01]"), and one after an artist's dash the song's ("Beethoven - Symphony No. 5: I.
-    // Allegro"); a station's or a label's comes first.
+    // A colon inside brackets is the name's ("[Guardians of the Galaxy: Awesome Mix #01]", a
+    // stream's "(Groove Salad: a nicely chilled plate)"), and one after an artist's dash the
+    // song's ("Beethoven - Symphony No. 5: I. Allegro"); a station's or a label's comes first.
     const bool afterDash = std::any_of(cut.separators.begin(), cut.separators.begin() + static_cast<std::ptrdiff_t>(s),
                                        [](const Separator& sep) { return sep.dash; });
     const bool weakColon = (text == ":" && InTime(title, static_cast<std::size_t>(span.pos))) ||
-                           (text == ": " && (afterDash || InSquareBrackets(title, span.pos)));
+                           (text == ": " && (afterDash || InBrackets(title, span.pos)));
     const bool bracket = std::any_of(text.begin(), text.end(), [this, weakColon](char c) {
         const auto b = static_cast<unsigned char>(c);
         return m_opening[b] || m_closing[b] || c == '|' || (c == ':' && !weakColon);
     });
     if (text.find_first_not_of(' ') == std::string_view::npos)
         return s > 0 && EndsCount(title, cut.fields[s], cut.separators[s - 1].span, cut.fields[s - 1]);
-    return bracket || (text.size() >= 3 && text.front() == ' ' && text.back() == ' ');
+    return bracket || (text.size() >= 3 && text.front() == ' ' && text.back() == ' ' && !cut.separators[s].inBrackets);
 }
 
 // A quote at the end of a separator opens when a word follows and none comes straight
@@ -312,19 +314,21 @@ bool Cutter::Closes(std::string_view separator, Span before, Span next) const
     return m_closing[b] || (m_quote[b] && before.len > 0 && (separator.size() > 1 || next.len == 0));
 }
 
-bool Cutter::InSquareBrackets(const std::string& title, int pos) const
+bool Cutter::InBrackets(const std::string& title, int pos) const
 {
     int depth = 0;
-    for (int k = 0; k < pos; ++k) {
+    for (int k = 0; k < static_cast<int>(title.size()); ++k) {
         const auto b = static_cast<unsigned char>(title[static_cast<std::size_t>(k)]);
+        if (k == pos && depth == 0)
+            return false;
         if (m_lead[b])
             ++k;
-        else if (b == '[')
+        else if (b == '[' || b == '(')
             ++depth;
-        else if (b == ']' && depth > 0)
-            --depth;
+        else if ((b == ']' || b == ')') && depth > 0 && --depth == 0 && k > pos)
+            return true;
     }
-    return depth > 0;
+    return false;
 }
 
 bool Cutter::MarkIn(const std::string& title, int from, int to) const

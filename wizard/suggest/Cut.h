@@ -33,6 +33,7 @@ struct Separator {
     bool strong = false;
     bool dash = false;   // a dash between blanks, as between an artist and a title
     bool bullet = false; // of those, a bullet
+    bool inBrackets = false;
     bool opens = false;  // ends with an opening bracket
     bool closes = false; // begins with a closing bracket
 };
@@ -79,7 +80,8 @@ private:
     enum class Kind : unsigned char { Word, Blank, Mark };
 
     bool MarkIn(const std::string& title, int from, int to) const;
-    bool InSquareBrackets(const std::string& title, int pos) const;
+    // Between an opening bracket and the one that closes it.
+    bool InBrackets(const std::string& title, int pos) const;
     bool IsDash(std::string_view separator) const;
     bool Strong(const std::string& title, const Cut& cut, std::size_t s) const;
     bool Opens(std::string_view separator, Span before, Span next) const;

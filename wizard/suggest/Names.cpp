@@ -318,6 +318,7 @@ public:
         else
             NameArtistAndTitle();
         NameTheRest();
+        KeepPageLabel();
     }
 
 private:
@@ -730,6 +731,22 @@ private:
         else if (artist && !artist->constant.empty() && !PlayersWords(a))
             Force(*artist, "Artist");
         NameAlbumAfter(t);
+        NameStationAfter(t);
+    }
+
+    // A stream's name in round brackets after the song, the same in every title, is the
+    // station's, as Winamp shows a stream ("Guy J - Lamur (Progressive - DIGITALLY IMPORTED)
+    // - Winamp"); but not a song's own words or the player's status ("(Live)", "(Paused)").
+    void NameStationAfter(int t)
+    {
+        int j = t + 1;
+        while (j < Parts() && Part(j).inTitle)
+            ++j;
+        if (!Bracketed(j) || m_plan.separatorTexts[static_cast<std::size_t>(j - 1)].find('(') == std::string::npos ||
+            !IsName(j) || !Part(j).Constant() || HasSongExtra(Part(j).slots[0].constant) ||
+            HasTechWord(Part(j).slots[0].constant) || Has("Station"))
+            return;
+        Force(*Free(j), "Station");
     }
 
     // A name in square brackets after the title is its album ("Ann - Song [Sea Songs]"), one
@@ -832,6 +849,26 @@ private:
     {
         const Slot* slot = t + 1 < Parts() && Sep(t).dash ? Free(t + 1) : nullptr;
         return slot && AllOf(slot->wholes, HasSongExtra);
+    }
+
+    // A site's label before every title ("Watch The Bear", "Watch Bluey") stays text.
+    void KeepPageLabel()
+    {
+        for (PartPlan& part : m_plan.parts) {
+            for (Slot& slot : part.slots) {
+                if (slot.name != "Title" || !slot.varying || !slot.before.empty())
+                    continue;
+                const std::size_t label = PageLabelLength(slot.values.front());
+                const bool every = label > 0 && std::all_of(slot.values.begin(), slot.values.end(), [&](std::string_view v) {
+                    return PageLabelLength(v) == label && v.starts_with(slot.values.front().substr(0, label));
+                });
+                if (!every)
+                    continue;
+                slot.before.assign(slot.values.front().substr(0, label));
+                for (std::string_view& v : slot.values)
+                    v.remove_prefix(label);
+            }
+        }
     }
 
     void NameTheRest()

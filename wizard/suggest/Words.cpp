@@ -99,13 +99,17 @@ constexpr std::array<std::string_view, 33> kTechWords = {
     "hevc",  "x264", "x265", "h264",  "h265",  "dts",  "ac3",  "evr",  "madvr", "dxva", "gpu"};
 
 // Music and video sites that name themselves in their page titles.
-constexpr std::array<std::string_view, 27> kSites = {
+constexpr std::array<std::string_view, 38> kSites = {
     "YouTube",      "YouTube Music", "Twitch",  "Spotify",    "SoundCloud", "Bandcamp", "Deezer",   "TIDAL",
     "Pandora",      "Jellyfin",      "Plex",    "Mixcloud",   "Apple Music", "Amazon Music", "Vimeo", "Netflix",
     "Napster",      "Qobuz",         "Audiomack", "Last.fm",  "TuneIn",     "iHeartRadio", "Dailymotion",
-    "Google Play Music", "Niconico", "Niconico Video",
+    "Google Play Music", "Niconico", "Niconico Video", "Hulu", "Disney+", "Max", "HBO Max", "Crunchyroll",
+    "Prime Video", "Apple TV+", "Paramount+", "Peacock", "Netflix Official Site", "Kick",
     "\x83\x6a\x83\x52\x83\x6a\x83\x52\x93\xae\x89\xe6", // "ニコニコ動画" (932)
 };
+
+// What a streaming site's page title puts before the show's name ("Watch The Bear | Hulu").
+constexpr std::array<std::string_view, 3> kPageLabels = {"Watch ", "Listen to ", "Stream "};
 
 template <std::size_t N>
 bool IsOneOf(std::string_view text, const std::array<std::string_view, N>& names)
@@ -237,6 +241,14 @@ bool NamesFile(std::string_view text)
 bool BracketsHoldAlbums(std::string_view programFile)
 {
     return Lower(WithoutExe(programFile)) != "osu!";
+}
+
+std::size_t PageLabelLength(std::string_view text)
+{
+    for (std::string_view label : kPageLabels)
+        if (text.size() > label.size() && text.starts_with(label))
+            return label.size();
+    return 0;
 }
 
 bool IsSiteName(std::string_view text)
