@@ -100,6 +100,10 @@ bool Divides(const Family& members, int j, int k)
     const std::string_view sep = members.front().SepText(members.front().FirstSep(j) + k);
     if (sep.find_first_not_of(' ') == std::string_view::npos)
         return TimeFollows(members, j, k);
+    if (sep == "." && members.front().FieldText(members.front().FirstSep(j) + k + 1).size() == 4)
+        return std::all_of(members.begin(), members.end(), [&](const Member& m) {
+            return IsYear(m.FieldText(m.FirstSep(j) + k + 1)) && NamesFile(m.PartText(j));
+        });
     if (sep == ". " && k == 0)
         return std::all_of(members.begin(), members.end(), [&](const Member& m) {
             const std::string_view number = m.FieldText(m.FirstSep(j));
@@ -532,12 +536,20 @@ private:
             NameTrack(*slot);
     }
 
+    // Four digits standing alone are the year, also after a file's name ("Tenet.2020.mkv").
     void NameYear()
     {
         for (int j = 0; j < Parts(); ++j) {
             if (Slot* slot = Free(j); slot && AllOf(slot->wholes, IsYear)) {
                 Force(*slot, "Year");
                 return;
+            }
+            PartPlan& part = Part(j);
+            for (std::size_t k = 1; k < part.slots.size() && !part.inTitle; ++k) {
+                if (part.joints[k - 1] == "." && part.slots[k].name.empty() && AllOf(part.slots[k].values, IsYear)) {
+                    part.slots[k].name = "Year";
+                    return;
+                }
             }
         }
     }
