@@ -481,6 +481,34 @@ TEST_F(TemplatesPage, SuggestReadsEnDashesAndABracketedAlbumThroughThePaintDialo
     EXPECT_EQ(m_boxes.Count(), 0u);
 }
 
+// What comes and goes around some titles, a tab's count or a player's status, gets a template
+// of its own that the Paint title dialog takes as it is.
+TEST_F(TemplatesPage, SuggestReadsCountsAndStatusesThatComeAndGoThroughThePaintDialog)
+{
+    LoadLibraryA("RICHED32.DLL");
+    m_player.SetWndClass("Chrome_WidgetWin_1");
+    const std::vector<std::string> titles = {
+        "Ann - Blue Road - YouTube - Google Chrome", "(3) Bob - Night Train - YouTube - Google Chrome",
+        "Cy - Red Sky - YouTube - Google Chrome", "Cy - Red Sky - YouTube - Google Chrome [Paused]"};
+    Open(titles);
+    Dialog::SetModalRunner([&](Dialog& dialog, HWND parent) -> INT_PTR {
+        auto& paint = dynamic_cast<CPaintTitleDlg&>(dialog);
+        EXPECT_NE(paint.Create(parent), nullptr);
+        PumpMessages();
+        SendMessageA(paint.Hwnd(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        PumpMessages();
+        return paint.Result();
+    });
+    Click(IDC_STEP3_SUGGEST);
+    EXPECT_EQ(Column(IDC_STEP3_TEMPLATES, 1),
+              (std::vector<std::string>{"(<Unused>) <Artist> - <Title> - YouTube - Google Chrome",
+                                        "<Artist> - <Title> - YouTube - Google Chrome [Paused]",
+                                        "<Artist> - <Title> - YouTube - Google Chrome"}));
+    EXPECT_EQ(Cell(IDC_STEP3_TITLES, 1, 2), "Artist=[Bob] Title=[Night Train]");
+    EXPECT_EQ(Cell(IDC_STEP3_TITLES, 3, 2), "Artist=[Cy] Title=[Red Sky]");
+    EXPECT_EQ(m_boxes.Count(), 0u);
+}
+
 // The program that step 1 found names the player: its name opening every title is constant
 // text, where without it the constant opening would be read as the Artist.
 TEST_F(TemplatesPage, SuggestTakesTheProgramFromStepOneAsThePlayersName)
