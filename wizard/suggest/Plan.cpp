@@ -1,0 +1,326 @@
+#include "wizard/suggest/Plan.h"
+
+#include <algorithm>
+
+#include "platform/ParseError.h"
+#include "rules/TpTemplate.h"
+#include "wizard/suggest/Words.h"
+
+namespace suggest {
+
+bool PartPlan::Varying() const
+{
+    return std::any_of(slots.begin(), slots.end(), [](const Slot& s) { return s.varying; });
+}
+
+bool PartPlan::Constant() const
+{
+    return slots.size() == 1 && !slots[0].varying && slots[0].name.empty();
+}
+
+bool AllOf(const std::vector<std::string_view>& values, bool (*test)(std::string_view))
+{
+    return std::all_of(values.begin(), values.end(), test);
+}
+
+std::pair<Slot, Slot> CutAtWord(const Slot& slot, std::string_view word)
+{
+    Slot before, after;
+    for (std::size_t m = 0; m < slot.values.size(); ++m) {
+        const std::string_view value = slot.values[m], whole = slot.wholes[m];
+        const std::size_t at = value.find(word);
+        before.wholes.push_back(whole.substr(0, slot.before.size() + at));
+        before.values.push_back(value.substr(0, at));
+        after.wholes.push_back(whole.substr(slot.before.size() + at + word.size()));
+        after.values.push_back(value.substr(at + word.size()));
+    }
+    before.before = slot.before;
+    after.after = slot.after;
+    for (Slot* s : {&before, &after}) {
+        s->constant.assign(s->wholes.front());
+        s->varying = std::any_of(s->values.begin(), s->values.end(), [s](std::string_view v) { return v != s->values.front(); });
+    }
+    return {before, after};
+}
+
+void Force(Slot& slot, const char* name)
+{
+    slot.name = name;
+    slot.before.clear();
+    slot.after.clear();
+    slot.values = slot.wholes;
+}
+
+namespace {
+
+// Every member has the same separators inside part j.
+bool Aligned(const Family& members, int j)
+{
+    const Member& first = members.front();
+    const int seps = first.LastSep(j) - first.FirstSep(j);
+    return std::all_of(members.begin(), members.end(), [&](const Member& m) {
+        if (m.LastSep(j) - m.FirstSep(j) != seps)
+            return false;
+        for (int k = 0; k < seps; ++k)
+            if (m.SepText(m.FirstSep(j) + k) != first.SepText(first.FirstSep(j) + k))
+                return false;
+        return true;
+    });
+}
+
+// Fields [from, to] of part j of a member.
+std::string_view Stretch(const Member& m, int j, int from, int to)
+{
+    const Span a = m.cut->fields[static_cast<std::size_t>(m.FirstSep(j) + from)];
+    const Span b = m.cut->fields[static_cast<std::size_t>(m.FirstSep(j) + to)];
+    return Text(*m.title, {a.pos, b.pos + b.len - a.pos});
+}
+
+// A time follows the blanks that are the k-th separator of part j in every member, and it
+// opens with the same field in all: interpretation takes the first occurrence of the text
+// after the name before it, so " 00:" parts them where a blank alone would not.
+bool TimeFollows(const Family& members, int j, int k)
+{
+    const Member& first = members.front();
+    const std::string_view lead = first.FieldText(first.FirstSep(j) + k + 1);
+    return std::all_of(members.begin(), members.end(), [&](const Member& m) {
+        const Span field = m.cut->fields[static_cast<std::size_t>(m.FirstSep(j) + k + 1)];
+        return m.FieldText(m.FirstSep(j) + k + 1) == lead &&
+               TimeLength(std::string_view(*m.title).substr(static_cast<std::size_t>(field.pos))) > 0;
+    });
+}
+
+// A number follows the k-th separator of part j in every member, and the separator holds a
+// '#' or a '/': "#03", "3/12"; or a time follows a blank.
+bool Divides(const Family& members, int j, int k)
+{
+    const std::string_view sep = members.front().SepText(members.front().FirstSep(j) + k);
+    if (sep.find_first_not_of(' ') == std::string_view::npos)
+        return TimeFollows(members, j, k);
+    if (sep == "." && members.front().FieldText(members.front().FirstSep(j) + k + 1).size() == 4)
+        return std::all_of(members.begin(), members.end(), [&](const Member& m) {
+            return IsYear(m.FieldText(m.FirstSep(j) + k + 1)) && NamesFile(m.PartText(j));
+        });
+    if (sep == ". " && k == 0)
+        return std::all_of(members.begin(), members.end(), [&](const Member& m) {
+            const std::string_view number = m.FieldText(m.FirstSep(j));
+            return number.size() <= 3 && AllDigits(number);
+        });
+    if (sep.find_first_of("#/") == std::string_view::npos)
+        return false;
+    return std::all_of(members.begin(), members.end(),
+                       [&](const Member& m) { return AllDigits(m.FieldText(m.FirstSep(j) + k + 1)); });
+}
+
+// The stretch of fields [from, to] of part j: its constant text before and after the first
+// and last field that varies.
+Slot PlanStretch(const Family& members, int j, int from, int to)
+{
+    const Member& first = members.front();
+    int lo = -1, hi = -1;
+    for (int k = from; k <= to; ++k) {
+        const std::string_view field0 = first.FieldText(first.FirstSep(j) + k);
+        const bool constant = !HasBracket(field0) && std::all_of(members.begin(), members.end(), [&](const Member& m) {
+            return m.FieldText(m.FirstSep(j) + k) == field0;
+        });
+        if (!constant) {
+            if (lo < 0)
+                lo = k;
+            hi = k;
+        }
+    }
+    Slot slot;
+    slot.constant.assign(Stretch(first, j, from, to));
+    for (const Member& m : members)
+        slot.wholes.push_back(Stretch(m, j, from, to));
+    slot.values = slot.wholes;
+    if (lo < 0)
+        return slot;
+    slot.varying = true;
+    const std::string_view whole = Stretch(first, j, from, to);
+    const std::string_view inner = Stretch(first, j, lo, hi);
+    const std::size_t start = static_cast<std::size_t>(inner.data() - whole.data());
+    slot.before.assign(whole.substr(0, start));
+    slot.after.assign(whole.substr(start + inner.size()));
+    for (std::string_view& value : slot.values)
+        value = value.substr(slot.before.size(), value.size() - slot.before.size() - slot.after.size());
+    return slot;
+}
+
+PartPlan PlanPart(const Family& members, int j, bool varying)
+{
+    PartPlan plan;
+    const Member& first = members.front();
+    const std::string_view text0 = first.PartText(j);
+    const bool same = !HasBracket(text0) && std::all_of(members.begin(), members.end(), [&](const Member& m) {
+        return m.PartText(j) == text0;
+    });
+    const int seps = first.LastSep(j) - first.FirstSep(j);
+    if ((same && !varying) || !Aligned(members, j)) {
+        Slot slot;
+        slot.constant.assign(text0);
+        for (const Member& m : members)
+            slot.wholes.push_back(m.PartText(j));
+        slot.values = slot.wholes;
+        slot.varying = !same;
+        plan.slots.push_back(std::move(slot));
+        return plan;
+    }
+    int from = 0;
+    for (int k = 0; k <= seps; ++k) {
+        if (k < seps && !Divides(members, j, k))
+            continue;
+        plan.slots.push_back(PlanStretch(members, j, from, k));
+        if (k < seps)
+            plan.joints.emplace_back(first.SepText(first.FirstSep(j) + k));
+        from = k + 1;
+    }
+    // A part that varies although one member cannot show it: each stretch is a value whole.
+    if (varying) {
+        for (Slot& slot : plan.slots) {
+            slot.varying = true;
+            slot.before.clear();
+            slot.after.clear();
+            slot.values = slot.wholes;
+        }
+    }
+    return plan;
+}
+
+// The values' common opening up to and with a blank, when every value goes on past it and
+// it is more than an article ("Stream Baddie", "Stream Xaxa": "Stream "); empty when none.
+std::string_view CommonWords(const std::vector<std::string_view>& values)
+{
+    if (values.size() < 2)
+        return {};
+    std::string_view common = values.front();
+    for (std::string_view v : values) {
+        std::size_t n = 0;
+        while (n < common.size() && n < v.size() && common[n] == v[n])
+            ++n;
+        common = common.substr(0, n);
+    }
+    const std::size_t blank = common.rfind(' ');
+    if (blank == std::string_view::npos)
+        return {};
+    common = common.substr(0, blank + 1);
+    const std::string article = Lower(common);
+    if (article == "the " || article == "a " || article == "an ")
+        return {};
+    const bool more = std::all_of(values.begin(), values.end(), [&](std::string_view v) { return v.size() > common.size(); });
+    return more ? common : std::string_view();
+}
+
+
+// A label that opens every song's stretch ("Stream ") is constant text.
+void KeepLabelConstant(Slot& song)
+{
+    const std::string_view label = CommonWords(song.values);
+    song.before += label;
+    for (std::string_view& v : song.values)
+        v.remove_prefix(label.size());
+}
+
+// " on Site" after the artist, the same in every title, is constant text ("... on Apple
+// Music"); interpretation ends the artist at its first " on ", as this does.
+void KeepSiteConstant(Slot& artist)
+{
+    constexpr std::string_view kOn = " on ";
+    const std::size_t on = artist.values.front().find(kOn);
+    if (on == std::string_view::npos || on == 0)
+        return;
+    const std::string_view site = artist.values.front().substr(on);
+    const bool same = std::all_of(artist.values.begin(), artist.values.end(), [&](std::string_view v) {
+        const std::size_t at = v.find(kOn);
+        return at != std::string_view::npos && at > 0 && v.substr(at) == site;
+    });
+    if (!same)
+        return;
+    artist.after.insert(0, site);
+    for (std::string_view& v : artist.values)
+        v.remove_suffix(site.size());
+}
+
+// "Song by Artist" and "Song by Artist on Site": a page or player that names the artist
+// after the song with a word. Only where no dash parts two varying names, so that a song
+// called "Stand by Me" after its artist stays whole.
+void SplitSongByArtist(FamilyPlan& plan)
+{
+    constexpr std::string_view kBy = " by ";
+    for (std::size_t s = 0; s < plan.separators.size(); ++s)
+        if (plan.separators[s].dash && plan.parts[s].Varying() && plan.parts[s + 1].Varying())
+            return;
+    for (PartPlan& part : plan.parts) {
+        if (part.slots.size() != 1 || !part.slots[0].varying)
+            continue;
+        const Slot& slot = part.slots[0];
+        const bool every = std::all_of(slot.values.begin(), slot.values.end(), [kBy](std::string_view v) {
+            const std::size_t at = v.find(kBy);
+            return at != std::string_view::npos && at > 0 && at + kBy.size() < v.size();
+        });
+        if (!every)
+            continue;
+        auto [song, artist] = CutAtWord(slot, kBy);
+        KeepLabelConstant(song);
+        KeepSiteConstant(artist);
+        part.slots = {song, artist};
+        part.joints = {std::string(kBy)};
+        return;
+    }
+}
+
+} // namespace
+
+FamilyPlan PlanFamily(const Family& members, const std::vector<bool>& varyingParts)
+{
+    FamilyPlan plan;
+    const Member& first = members.front();
+    for (int j = 0; j < first.PartCount(); ++j) {
+        const bool varying = j < static_cast<int>(varyingParts.size()) && varyingParts[static_cast<std::size_t>(j)];
+        plan.parts.push_back(PlanPart(members, j, varying));
+    }
+    if (std::none_of(plan.parts.begin(), plan.parts.end(), [](const PartPlan& p) { return p.Varying(); }))
+        return {};
+    for (int s : first.splits) {
+        plan.separators.push_back(first.cut->separators[static_cast<std::size_t>(s)]);
+        plan.separatorTexts.emplace_back(first.SepText(s));
+    }
+    plan.namesFile = NamesFile(*first.title);
+    SplitSongByArtist(plan);
+    return plan;
+}
+
+std::string Render(const FamilyPlan& plan)
+{
+    if (plan.parts.empty())
+        return {};
+    std::string text;
+    bool constant = false;
+    for (std::size_t j = 0; j < plan.parts.size(); ++j) {
+        const PartPlan& part = plan.parts[j];
+        // The Title reads on over the part and the separator before it.
+        if (part.inTitle)
+            continue;
+        if (j > 0) {
+            text += plan.separatorTexts[j - 1];
+            constant = true;
+        }
+        for (std::size_t k = 0; k < part.slots.size(); ++k) {
+            const Slot& slot = part.slots[k];
+            if (k > 0)
+                text += part.joints[k - 1];
+            text += slot.Text();
+            constant = constant || k > 0 || slot.name.empty() || !slot.before.empty() || !slot.after.empty();
+        }
+    }
+    // A template of parameters alone reads any title: that is no family's shape.
+    if (!constant)
+        return {};
+    stParseError error;
+    ParseError_Clear(error);
+    if (CTpTemplate::Check(text, '<', '>', error) != 0)
+        return {};
+    return text;
+}
+
+} // namespace suggest
