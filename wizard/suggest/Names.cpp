@@ -390,11 +390,11 @@ private:
                 continue;
             if (!artist->varying && (artist->constant.empty() || PlayersWords(k) || Names(k, IsTitleFirstName)))
                 continue;
-            title->name = "Title";
+            Force(*title, "Title");
             m_title = true;
             TakeIntoTitle(t);
             if (artist->varying)
-                artist->name = "Artist";
+                Force(*artist, "Artist");
             else
                 Force(*artist, "Artist");
             return;
@@ -461,13 +461,13 @@ private:
         // does, the player shows the song first ("Shivers - Armin van Buuren", "Orbion - Armin
         // van Buuren").
         if (t == a + 1 && first && first->varying && !WithSeveral(*first, *Free(t)) && WithSeveral(*Free(t), *first)) {
-            Free(a)->name = "Title";
-            Free(t)->name = "Artist";
+            Force(*Free(a), "Title");
+            Force(*Free(t), "Artist");
             m_title = true;
             TakeIntoTitle(a);
             return;
         }
-        Free(t)->name = "Title";
+        Force(*Free(t), "Title");
         m_title = true;
         TakeIntoTitle(t);
         // The track's own artist after " // " (foobar2000's "%title% // %track artist%" on a
@@ -476,7 +476,7 @@ private:
             a = t + 1;
         Slot* artist = Free(a);
         if (artist && artist->varying)
-            artist->name = "Artist";
+            Force(*artist, "Artist");
         else if (artist && !artist->constant.empty() && !PlayersWords(a))
             Force(*artist, "Artist");
         NameAlbumAfter(t);
@@ -547,7 +547,7 @@ private:
                 continue;
             if (!std::all_of(m_plan.parts.begin() + j + 2, m_plan.parts.end(), [](const PartPlan& p) { return p.Constant(); }))
                 return;
-            song->name = "Title";
+            Force(*song, "Title");
             m_title = true;
             Force(*Free(j + 1), "Artist");
             return;
