@@ -417,10 +417,10 @@ private:
             // named, such as an album and a track number (`Ann - "Album": #3/9 Song`), up to
             // the next dash.
             int t = k;
-            while (t + 1 < Parts() && !Sep(t).dash && (Empty(t) || Bracketed(t) || Named(t)))
+            while (t + 1 < Parts() && !Sep(t).dash && !OpensWithBracket(t) && (Empty(t) || Bracketed(t) || Named(t)))
                 ++t;
             const Slot* title = Free(t);
-            if (title && title->varying)
+            if (title && (title->varying || OpensWithBracket(t)))
                 dashes.emplace_back(ArtistBefore(k - 1), t);
         }
         if (dashes.empty()) {
@@ -460,7 +460,7 @@ private:
         // (played twice, or paused, it is the same pair): where only the name after the dash
         // does, the player shows the song first ("Shivers - Armin van Buuren", "Orbion - Armin
         // van Buuren").
-        if (t == a + 1 && first && first->varying && !WithSeveral(*first, *Free(t)) && WithSeveral(*Free(t), *first)) {
+        if (t == a + 1 && !OpensWithBracket(t) && first && first->varying && !WithSeveral(*first, *Free(t)) && WithSeveral(*Free(t), *first)) {
             Force(*Free(a), "Title");
             Force(*Free(t), "Artist");
             m_title = true;
@@ -582,8 +582,29 @@ private:
         return slot && (slot->varying || HasSongExtra(slot->constant)) && AllOf(slot->wholes, HasLetter) &&
                Part(t).slots[0].after.empty();
     }
+    // A song whose name opens with its own round brackets, in some titles or all: "(I Can't
+    // Get No) Satisfaction" after the artist's dash is one Title, read from the empty part
+    // before the bracket.
+    bool OpensWithBracket(int t)
+    {
+        const std::vector<Slot>& slots = Part(t).slots; // empty, named Title or not yet
+        const bool empty = slots.size() == 1 && AllOf(slots[0].wholes, [](std::string_view w) { return w.empty(); });
+        if (t < 1 || t + 2 >= Parts() || !Sep(t - 1).dash || !empty ||
+            !m_plan.separatorTexts[static_cast<std::size_t>(t)].ends_with('(') || !Bracketed(t + 1) || Sep(t + 1).dash)
+            return false;
+        const Slot* inside = Free(t + 1);
+        const Slot* after = Free(t + 2);
+        return inside && after && AllOf(inside->wholes, HasLetter) && AllOf(after->wholes, HasLetter) &&
+               !(Part(t + 1).Constant() && IsNowPlayingLabel(Part(t + 1).slots[0].constant));
+    }
+
     void TakeIntoTitle(int t)
     {
+        if (OpensWithBracket(t)) {
+            Part(t + 1).inTitle = true;
+            Part(t + 2).inTitle = true;
+            t += 2;
+        }
         if (ReadsOn(t)) {
             Part(t + 1).inTitle = true;
             Part(t + 2).inTitle = true;
