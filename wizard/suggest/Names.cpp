@@ -525,6 +525,14 @@ private:
         });
     }
 
+    bool OnVideoSite()
+    {
+        for (int j = 0; j < Parts(); ++j)
+            if (Names(j, IsVideoSite))
+                return true;
+        return false;
+    }
+
     // A value of the slot comes with two different values of the other in the same members.
     static bool WithSeveral(const Slot& slot, const Slot& other)
     {
@@ -547,9 +555,13 @@ private:
                 continue;
             if (!std::all_of(m_plan.parts.begin() + j + 2, m_plan.parts.end(), [](const PartPlan& p) { return p.Constant(); }))
                 return;
-            Force(*song, "Title");
+            // A music video names its artist first: "Band - Full Performance (Live on KEXP) -
+            // YouTube" is one show's sessions.
+            const bool video = OnVideoSite();
+            Force(*song, video ? "Artist" : "Title");
+            Force(*Free(j + 1), video ? "Title" : "Artist");
             m_title = true;
-            Force(*Free(j + 1), "Artist");
+            TakeIntoTitle(video ? j + 1 : j);
             return;
         }
     }
