@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <functional>
 
 #include "wizard/suggest/Words.h"
 
@@ -46,6 +47,7 @@ public:
     void Name()
     {
         NameUrls();
+        NameSites();
         NameTimes();
         NameCounts();
         NameLeadingNumber();
@@ -117,7 +119,7 @@ private:
     // profile's before "Microsoft Edge": someone else's, an artist's.
     bool OthersName(int j)
     {
-        if (!IsName(j) || !Part(j).Constant() || Names(j, IsSiteName) || Names(j, EndsWithBrowserName))
+        if (!IsName(j) || !Part(j).Constant() || Names(j, EndsWithSiteName) || Names(j, EndsWithBrowserName))
             return false;
         return !(j + 1 < Parts() && Part(j + 1).Constant() && Lower(Part(j + 1).slots[0].constant).ends_with("edge"));
     }
@@ -150,6 +152,16 @@ private:
             for (Slot& slot : part.slots)
                 if (AllOf(slot.wholes, IsUrl))
                     Force(slot, "URL");
+    }
+
+    // A site's name that differs from tab to tab ("Prime Video", "YouTube") is no tag.
+    void NameSites()
+    {
+        for (PartPlan& part : m_plan.parts)
+            for (Slot& slot : part.slots)
+                if (std::adjacent_find(slot.wholes.begin(), slot.wholes.end(), std::not_equal_to<>()) != slot.wholes.end() &&
+                    AllOf(slot.wholes, IsSiteName))
+                    Force(slot, "Unused");
     }
 
     // A time of play is no tag; a constant one ("0:00" before the playlist moves) is a

@@ -256,6 +256,15 @@ bool IsSiteName(std::string_view text)
     return IsOneOf(text, kSites);
 }
 
+bool EndsWithSiteName(std::string_view text)
+{
+    const std::string lower = Lower(text);
+    return std::any_of(kSites.begin(), kSites.end(), [&lower](std::string_view site) {
+        const std::string name = Lower(site);
+        return lower.ends_with(name) && (lower.size() == name.size() || lower[lower.size() - name.size() - 1] == ' ');
+    });
+}
+
 bool IsVideoSite(std::string_view text)
 {
     return IsOneOf(text, kVideoSites);
