@@ -227,7 +227,7 @@ TEST(TemplateSuggest, CorporaMeetTheContractAndGetTheTagsAPersonWouldWrite)
     for (const char* fileName : {"SuggestTitles.txt", "SuggestTitlesSecond.txt", "SuggestTitlesHeldOut.txt",
                                  "SuggestTitlesThird.txt", "SuggestTitlesH.txt", "SuggestTitlesI.txt",
                                  "SuggestTitlesJ.txt", "SuggestTitlesL.txt",
-                                 "SuggestTitlesFresh.txt", "SuggestTitlesFresh2.txt"}) {
+                                 "SuggestTitlesFresh.txt", "SuggestTitlesFresh2.txt", "SuggestTitlesFresh3.txt"}) {
         SCOPED_TRACE(fileName);
         ExpectCorpus(fileName);
     }
