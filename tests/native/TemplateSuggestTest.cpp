@@ -227,7 +227,8 @@ TEST(TemplateSuggest, CorporaMeetTheContractAndGetTheTagsAPersonWouldWrite)
     for (const char* fileName : {"SuggestTitles.txt", "SuggestTitlesSecond.txt", "SuggestTitlesHeldOut.txt",
                                  "SuggestTitlesThird.txt", "SuggestTitlesH.txt", "SuggestTitlesI.txt",
                                  "SuggestTitlesJ.txt", "SuggestTitlesL.txt",
-                                 "SuggestTitlesFresh.txt", "SuggestTitlesFresh2.txt", "SuggestTitlesN.txt"}) {
+                                 "SuggestTitlesFresh.txt", "SuggestTitlesFresh2.txt", "SuggestTitlesN.txt",
+                                 "SuggestTitlesFresh3.txt"}) {
         SCOPED_TRACE(fileName);
         ExpectCorpus(fileName);
     }
