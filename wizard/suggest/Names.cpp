@@ -56,10 +56,11 @@ public:
         NameYear();
         NameStation();
         NameSongByArtist();
+        // A song-first player's build that shows the artist first (a constant name before the
+        // dash, the songs after it) is read as any other.
         if (TitleFirst())
             NameTitleThenArtist();
-        else
-            NameArtistAndTitle();
+        NameArtistAndTitle();
         NameTheRest();
         KeepPageLabel();
     }

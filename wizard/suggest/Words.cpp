@@ -22,9 +22,10 @@ namespace {
 //   "~title~version~~people" and the player's name;
 // - "Song - Artist", program YTubic.exe: a YouTube Music client's main window
 //   (NUber-dev/YTubic issue 87);
-// - "Song (em dash) Artist | Last.fm": a track's page on Last.fm.
-constexpr std::array<std::string_view, 7> kTitleFirst = {"YouTube Music", "Deezer", "TIDAL", "Google Play Music",
-                                                         "Quod Libet",    "YTubic", "Last.fm"};
+// - "Song (em dash) Artist | Last.fm": a track's page on Last.fm;
+// - "Song - Artist", program Qobuz.exe: a window-title detector's split of Qobuz's title.
+constexpr std::array<std::string_view, 8> kTitleFirst = {"YouTube Music", "Deezer", "TIDAL",   "Google Play Music",
+                                                         "Quod Libet",    "YTubic", "Last.fm", "Qobuz"};
 
 // "Song (bullet) Artist" in a browser is the tab title of Spotify's web player, which a media
 // reader's page-title cleaner splits song first; a desktop player's bullets (amp's
