@@ -5,11 +5,14 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "platform/ParseError.h"
+#include "rules/TpTemplate.h"
 #include "wizard/suggest/Cut.h"
 #include "wizard/suggest/Families.h"
 #include "wizard/suggest/Names.h"
 #include "wizard/suggest/Order.h"
 #include "wizard/suggest/Subshapes.h"
+#include "wizard/suggest/Words.h"
 
 // The pipeline: cut each title into parts, group the titles into families, name each
 // family's parameters, split off the more specific shapes inside it, then order the
@@ -129,6 +132,8 @@ private:
         }
         if (best.empty())
             return;
+        if (AddBrowserTab(lone, best))
+            return;
         // What it does not share varies, but an empty part stays the empty text between two
         // separators.
         std::vector<bool> varying(best.size());
@@ -136,6 +141,27 @@ private:
             varying[j] = !best[j] && !lone.PartText(static_cast<int>(j)).empty();
         const Family alone = {lone};
         AddTemplates(FamilyTemplates(alone, NameFamily(alone, m_hints, varying)));
+    }
+
+    // A browser tab standing alone that shares only the browser's suffix is one page's title,
+    // dashes and all ("Home - Netflix - Google Chrome"): "<Title>" and the suffix.
+    bool AddBrowserTab(const Member& lone, const std::vector<bool>& shared)
+    {
+        const int parts = lone.PartCount();
+        int tail = parts;
+        while (tail > 0 && shared[static_cast<std::size_t>(tail - 1)])
+            --tail;
+        if (tail == 0 || tail != parts - 1 || !EndsWithBrowserName(lone.PartText(tail)) ||
+            std::find(shared.begin(), shared.begin() + tail, true) != shared.begin() + tail)
+            return false;
+        const Span cut = lone.cut->separators[static_cast<std::size_t>(lone.splits[static_cast<std::size_t>(tail - 1)])].span;
+        const std::string text = "<Title>" + lone.title->substr(static_cast<std::size_t>(cut.pos));
+        stParseError error;
+        ParseError_Clear(error);
+        if (CTpTemplate::Check(text, '<', '>', error) != 0)
+            return false;
+        AddTemplates({text});
+        return true;
     }
 
     std::size_t AddTemplates(const std::vector<std::string>& texts)
