@@ -228,7 +228,7 @@ TEST(TemplateSuggest, CorporaMeetTheContractAndGetTheTagsAPersonWouldWrite)
                                  "SuggestTitlesThird.txt", "SuggestTitlesH.txt", "SuggestTitlesI.txt",
                                  "SuggestTitlesJ.txt", "SuggestTitlesL.txt",
                                  "SuggestTitlesFresh.txt", "SuggestTitlesFresh2.txt", "SuggestTitlesN.txt",
-                                 "SuggestTitlesFresh3.txt"}) {
+                                 "SuggestTitlesFresh3.txt", "SuggestTitlesFresh4.txt"}) {
         SCOPED_TRACE(fileName);
         ExpectCorpus(fileName);
     }
