@@ -7,9 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "HostFixture.h"
-#include "MessageBoxRecorder.h"
-#include "WizardSupport.h"
+#include "WizardFixture.h"
 #include "app/QuorvelExtPlrWizardDlg.h"
 #include "framework/ResString.h"
 #include "res/resource.h"
@@ -41,24 +39,21 @@ std::unique_ptr<CPlayerInfo> Listed(const std::string& name, const std::string& 
     return player;
 }
 
-class WizardFinish : public testing::Test {
+class WizardFinish : public WizardFixture {
 protected:
     void SetUp() override { SetDispNameSupportedForTesting(true); }
     void TearDown() override
     {
-        m_wizard.reset();
+        WizardFixture::TearDown();
         SetDispNameSupportedForTesting(false);
     }
 
     // Opens the sheet and goes straight to step 4, as if the steps before had run.
     void OpenAtFinish(bool editMode)
     {
-        m_wizard = std::make_unique<CCi_wizard>(editMode);
-        m_wizard->m_pPlayerInfo = &m_player;
-        m_wizard->m_pAllPlayersInfo = &m_players;
-        ASSERT_NE(m_wizard->Create(nullptr), nullptr);
-        PumpMessages();
-        GoToFinish();
+        Open(editMode);
+        if (!HasFatalFailure())
+            GoToFinish();
     }
     void GoToFinish()
     {
@@ -67,13 +62,6 @@ protected:
         ASSERT_EQ(PageIndex(), kFinishPage);
     }
 
-    HWND Sheet() const { return m_wizard->Hwnd(); }
-    HWND Page() const { return CurrentPage(Sheet()); }
-    int PageIndex() const
-    {
-        return static_cast<int>(SendMessageA(Sheet(), PSM_HWNDTOINDEX, reinterpret_cast<WPARAM>(Page()), 0));
-    }
-    HWND Item(int id) const { return GetDlgItem(Page(), id); }
     std::string Text(int id) const
     {
         const HWND item = Item(id);
@@ -115,10 +103,6 @@ protected:
         EXPECT_EQ(GetFocus(), Item(IDC_INTERNAL_NAME));
     }
 
-    CPlayerInfo m_player;
-    CAllPlayersInfo m_players;
-    std::unique_ptr<CCi_wizard> m_wizard;
-    MessageBoxRecorder m_boxes;
 };
 
 TEST_F(WizardFinish, AddNewModeProposesTheNameOfTheFirstTemplate)
