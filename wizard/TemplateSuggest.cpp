@@ -5,8 +5,6 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "platform/ParseError.h"
-#include "rules/TpTemplate.h"
 #include "wizard/suggest/Cut.h"
 #include "wizard/suggest/Families.h"
 #include "wizard/suggest/Names.h"
@@ -70,11 +68,9 @@ private:
         std::vector<std::string> bare = m_titles;
         bool any = false;
         for (std::string& title : bare) {
-            const std::size_t opening = OpeningLength(title);
-            title.erase(0, opening);
-            const std::size_t closing = ClosingLength(title);
-            title.erase(title.size() - closing);
-            any = any || opening > 0 || closing > 0;
+            const Around around = AroundLengths(title);
+            title = title.substr(around.opening, title.size() - around.opening - around.closing);
+            any = any || around.opening > 0 || around.closing > 0;
         }
         return any ? AddTemplates(OpeningTemplates(Assign(m_templates, bare, m_cutter, nullptr), m_titles)) : 0;
     }
@@ -156,9 +152,7 @@ private:
             return false;
         const Span cut = lone.cut->separators[static_cast<std::size_t>(lone.splits[static_cast<std::size_t>(tail - 1)])].span;
         const std::string text = "<Title>" + lone.title->substr(static_cast<std::size_t>(cut.pos));
-        stParseError error;
-        ParseError_Clear(error);
-        if (CTpTemplate::Check(text, '<', '>', error) != 0)
+        if (!PassesCheck(text))
             return false;
         AddTemplates({text});
         return true;

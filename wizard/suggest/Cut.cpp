@@ -1,11 +1,10 @@
 #include "wizard/suggest/Cut.h"
 
-#include "wizard/suggest/Words.h"
-
 #include <algorithm>
 #include <cctype>
 
 #include "rules/TpParameter.h"
+#include "wizard/suggest/Words.h"
 
 namespace suggest {
 
@@ -104,6 +103,8 @@ bool HasLetter(std::string_view text)
     });
 }
 
+namespace {
+
 std::size_t OpeningLength(std::string_view text)
 {
     // A title scrolling in the taskbar: "ppeal - Winamp *** 3651. Jemina Pearl - Ecstatic
@@ -131,6 +132,14 @@ std::size_t ClosingLength(std::string_view text)
     if (open == std::string_view::npos || open == 0)
         return 0;
     return IsNowPlayingLabel(text.substr(open + 2, text.size() - open - 3)) ? text.size() - open : 0;
+}
+
+} // namespace
+
+Around AroundLengths(std::string_view title)
+{
+    const std::size_t opening = OpeningLength(title);
+    return {opening, ClosingLength(title.substr(opening))};
 }
 
 bool IsUrl(std::string_view text)
@@ -171,8 +180,9 @@ Cut Cutter::operator()(const std::string& title) const
     Cut cut;
     // What opens or closes the title now and then is no part of it: titles with and without it
     // form one family, and its template gets the opening or closing around it in the end.
-    int fieldStart = static_cast<int>(OpeningLength(title));
-    const int n = static_cast<int>(title.size() - ClosingLength(std::string_view(title).substr(static_cast<std::size_t>(fieldStart))));
+    const Around around = AroundLengths(title);
+    int fieldStart = static_cast<int>(around.opening);
+    const int n = static_cast<int>(title.size() - around.closing);
     int i = fieldStart;
     while (i < n) {
         const auto b = static_cast<unsigned char>(title[static_cast<std::size_t>(i)]);

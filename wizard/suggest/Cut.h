@@ -57,15 +57,17 @@ bool IsUrl(std::string_view text); // begins with a scheme and "://", or with "w
 bool IsTime(std::string_view text);
 // The length of the time that opens the text, 0 when none does.
 std::size_t TimeLength(std::string_view text);
-// What opens a title now and then and is no part of its values: a count in brackets ("(12)
-// Song": a browser tab's waiting notifications), a player's status in brackets ("(Paused)
-// Song"), a lone mark and a blank ("? Song": a tab's playing mark, U+25B6, as an ANSI title
-// shows it), or the part of a scrolling title before its last " *** " (Winamp's taskbar).
-// Its length with the blank, 0 when none.
-std::size_t OpeningLength(std::string_view text);
-// A player's status in brackets that closes a title now and then ("Song - Winamp [Paused]"):
-// its length with the blank before it, 0 when none.
-std::size_t ClosingLength(std::string_view text);
+// What opens or closes a title now and then and is no part of its values, each length with
+// its blank, 0 when none. It opens with a count in brackets ("(12) Song": a browser tab's
+// waiting notifications), a player's status in brackets ("(Paused) Song"), a lone mark and a
+// blank ("? Song": a tab's playing mark, U+25B6, as an ANSI title shows it), or the part of a
+// scrolling title before its last " *** " (Winamp's taskbar); it closes with a player's
+// status in brackets ("Song - Winamp [Paused]").
+struct Around {
+    std::size_t opening = 0;
+    std::size_t closing = 0;
+};
+Around AroundLengths(std::string_view title);
 
 class Cutter {
 public:

@@ -1,7 +1,6 @@
 #include "wizard/suggest/Names.h"
 
 #include <algorithm>
-#include <array>
 #include <cctype>
 #include <functional>
 
@@ -501,14 +500,23 @@ private:
     // - Winamp"); but not a song's own words or the player's status ("(Live)", "(Paused)").
     void NameStationAfter(int t)
     {
+        const int j = NameInBracketsAfter(t, '(');
+        if (j < 0 || !Part(j).Constant() || HasSongExtra(Part(j).slots[0].constant) || Has("Station"))
+            return;
+        Force(*Free(j), "Station");
+    }
+
+    // The part in brackets that opens with `bracket` straight after the title and what it
+    // reads on over, when it holds a name that is not the player's extras; else -1.
+    int NameInBracketsAfter(int t, char bracket)
+    {
         int j = t + 1;
         while (j < Parts() && Part(j).inTitle)
             ++j;
-        if (!Bracketed(j) || m_plan.separatorTexts[static_cast<std::size_t>(j - 1)].find('(') == std::string::npos ||
-            !IsName(j) || !Part(j).Constant() || HasSongExtra(Part(j).slots[0].constant) ||
-            HasTechWord(Part(j).slots[0].constant) || Has("Station"))
-            return;
-        Force(*Free(j), "Station");
+        if (!Bracketed(j) || m_plan.separatorTexts[static_cast<std::size_t>(j - 1)].find(bracket) == std::string::npos ||
+            !IsName(j) || std::any_of(Part(j).slots[0].wholes.begin(), Part(j).slots[0].wholes.end(), HasTechWord))
+            return -1;
+        return j;
     }
 
     // A name in square brackets after the title is its album ("Ann - Song [Sea Songs]"), one
@@ -517,12 +525,8 @@ private:
     // the player's names are known, as it could be the player's.
     void NameAlbumAfter(int t)
     {
-        int j = t + 1;
-        while (j < Parts() && Part(j).inTitle)
-            ++j;
-        if (!Bracketed(j) || m_plan.separatorTexts[static_cast<std::size_t>(j - 1)].find('[') == std::string::npos ||
-            !IsName(j) || std::any_of(Part(j).slots[0].wholes.begin(), Part(j).slots[0].wholes.end(), HasTechWord) ||
-            !BracketsHoldAlbums(m_hints.programFile) || Has("Album"))
+        const int j = NameInBracketsAfter(t, '[');
+        if (j < 0 || !BracketsHoldAlbums(m_hints.programFile) || Has("Album"))
             return;
         Slot& album = *Free(j);
         const bool known = !m_hints.windowClass.empty() || !m_hints.programFile.empty();

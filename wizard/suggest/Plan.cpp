@@ -314,13 +314,14 @@ std::string Render(const FamilyPlan& plan)
         }
     }
     // A template of parameters alone reads any title: that is no family's shape.
-    if (!constant)
-        return {};
+    return constant && PassesCheck(text) ? text : std::string();
+}
+
+bool PassesCheck(const std::string& text)
+{
     stParseError error;
     ParseError_Clear(error);
-    if (CTpTemplate::Check(text, '<', '>', error) != 0)
-        return {};
-    return text;
+    return CTpTemplate::Check(text, '<', '>', error) == 0;
 }
 
 } // namespace suggest

@@ -60,5 +60,6 @@ void Force(Slot& slot, const char* name);
 
 // The template text, or empty when it would read any title or fails the parameter check.
 std::string Render(const FamilyPlan& plan);
+bool PassesCheck(const std::string& templateText);
 
 } // namespace suggest

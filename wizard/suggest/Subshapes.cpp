@@ -1,11 +1,9 @@
 #include "wizard/suggest/Subshapes.h"
 
-#include "wizard/suggest/Words.h"
-
 #include <algorithm>
-#include <array>
-#include <cctype>
 #include <optional>
+
+#include "wizard/suggest/Words.h"
 
 namespace suggest {
 
@@ -20,7 +18,7 @@ struct Place {
 // scrolled part is no tag.
 std::string Opening(std::string_view title)
 {
-    const std::size_t length = OpeningLength(title);
+    const std::size_t length = AroundLengths(title).opening;
     if (length == 0)
         return {};
     const std::string_view opening = title.substr(0, length);
@@ -89,10 +87,8 @@ std::vector<std::string> OpeningTemplates(const std::vector<stTemplateSuggestion
     for (const stTemplateSuggestion& proposal : proposals) {
         for (int t : proposal.titles) {
             const std::string_view title = titles[static_cast<std::size_t>(t)];
-            const std::string opening = Opening(title);
-            const std::string_view rest = title.substr(OpeningLength(title));
-            const std::string_view closing = rest.substr(rest.size() - ClosingLength(rest));
-            const std::string text = opening + proposal.templateText + std::string(closing);
+            const std::string_view closing = title.substr(title.size() - AroundLengths(title).closing);
+            const std::string text = Opening(title) + proposal.templateText + std::string(closing);
             if (text != proposal.templateText && std::find(templates.begin(), templates.end(), text) == templates.end())
                 templates.push_back(text);
         }

@@ -16,7 +16,7 @@ namespace suggest {
 std::vector<std::string> FamilyTemplates(const Family& members, const FamilyPlan& plan);
 
 // What opens or closes some titles now and then (a count, a status, a mark; see
-// OpeningLength and ClosingLength) is left out of their families' templates. `proposals` say
+// AroundLengths) is left out of their families' templates. `proposals` say
 // which template reads each title without them; for each title with one, that template with
 // them around it ("(<Unused>) <Artist> - <Title>", "<Artist> - <Title> - Winamp [Paused]").
 std::vector<std::string> OpeningTemplates(const std::vector<stTemplateSuggestion>& proposals,

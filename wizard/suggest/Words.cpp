@@ -139,6 +139,17 @@ bool HasWordOf(std::string_view text, const std::array<std::string_view, N>& nam
     return false;
 }
 
+// The text is one of the names, or ends with one after a blank.
+template <std::size_t N>
+bool EndsWithOneOf(std::string_view text, const std::array<std::string_view, N>& names)
+{
+    const std::string lower = Lower(text);
+    return std::any_of(names.begin(), names.end(), [&lower](std::string_view name) {
+        const std::string end = Lower(name);
+        return lower.ends_with(end) && (lower.size() == end.size() || lower[lower.size() - end.size() - 1] == ' ');
+    });
+}
+
 std::string_view WithoutExe(std::string_view program)
 {
     if (program.size() > 4 && Lower(program.substr(program.size() - 4)) == ".exe")
@@ -206,10 +217,7 @@ bool IsBrowserProgram(std::string_view programFile)
 
 bool EndsWithBrowserName(std::string_view text)
 {
-    const std::string end = Lower(text);
-    return std::any_of(kBrowserNames.begin(), kBrowserNames.end(), [&end](std::string_view name) {
-        return end.ends_with(name) && (end.size() == name.size() || end[end.size() - name.size() - 1] == ' ');
-    });
+    return EndsWithOneOf(text, kBrowserNames);
 }
 
 std::string_view FileExtension(std::string_view value)
@@ -259,11 +267,7 @@ bool IsSiteName(std::string_view text)
 
 bool EndsWithSiteName(std::string_view text)
 {
-    const std::string lower = Lower(text);
-    return std::any_of(kSites.begin(), kSites.end(), [&lower](std::string_view site) {
-        const std::string name = Lower(site);
-        return lower.ends_with(name) && (lower.size() == name.size() || lower[lower.size() - name.size() - 1] == ' ');
-    });
+    return EndsWithOneOf(text, kSites);
 }
 
 bool IsVideoSite(std::string_view text)
