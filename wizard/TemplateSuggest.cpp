@@ -9,6 +9,7 @@
 #include "wizard/suggest/Families.h"
 #include "wizard/suggest/Names.h"
 #include "wizard/suggest/Order.h"
+#include "wizard/suggest/Plan.h"
 #include "wizard/suggest/Subshapes.h"
 #include "wizard/suggest/Words.h"
 
@@ -98,7 +99,7 @@ private:
 
     void AddFamilies(const std::vector<Family>& families)
     {
-        for (const Family& family : families) {
+        for (const Family& family : SplitReleases(families)) {
             if (family.size() < 2)
                 continue;
             const FamilyPlan plan = NameFamily(family, m_hints);
@@ -109,6 +110,25 @@ private:
                 named.constantParts.push_back(part.Constant());
             m_named.push_back(std::move(named));
         }
+    }
+
+    // A season's or a film's release files among other titles of the same shape ("No file -
+    // mpv") form a family of their own, so that their episode or year is read.
+    static std::vector<Family> SplitReleases(const std::vector<Family>& families)
+    {
+        std::vector<Family> split;
+        for (const Family& family : families) {
+            Family releases, others;
+            for (const Member& m : family)
+                (IsRelease(m) ? releases : others).push_back(m);
+            if (releases.size() >= 2 && !others.empty()) {
+                split.push_back(std::move(releases));
+                split.push_back(std::move(others));
+            } else {
+                split.push_back(family);
+            }
+        }
+        return split;
     }
 
     // The family that shares most of its constant text with the title, the first of equals.

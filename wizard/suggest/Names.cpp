@@ -47,6 +47,7 @@ public:
     {
         NameUrls();
         NameSites();
+        NameRelease();
         NameTimes();
         NameCounts();
         NameLeadingNumber();
@@ -285,7 +286,7 @@ private:
             NameTrack(*slot);
     }
 
-    // Four digits standing alone are the year, also after a file's name ("Tenet.2020.mkv").
+    // Four digits standing alone are the year.
     void NameYear()
     {
         for (int j = 0; j < Parts(); ++j) {
@@ -293,13 +294,28 @@ private:
                 Force(*slot, "Year");
                 return;
             }
-            PartPlan& part = Part(j);
-            for (std::size_t k = 1; k < part.slots.size() && !part.inTitle; ++k) {
-                if (part.joints[k - 1] == "." && part.slots[k].name.empty() && AllOf(part.slots[k].values, IsYear)) {
-                    part.slots[k].name = "Year";
-                    return;
-                }
+        }
+    }
+
+    // A release's name is the title, constant or not; its year, its episode and the season
+    // before it are parameters whether they vary or not, so that the next film or episode is
+    // read too.
+    void NameRelease()
+    {
+        for (PartPlan& part : m_plan.parts) {
+            if (!part.release)
+                continue;
+            Force(part.slots[0], "Title");
+            m_title = true;
+            if (part.slots.size() == 3) {
+                part.slots[1].name = "Year";
+            } else {
+                if (part.slots[1].varying)
+                    part.slots[1].name = "Unused";
+                part.slots[2].name = "Track";
+                m_track = true;
             }
+            return;
         }
     }
 

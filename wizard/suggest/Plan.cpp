@@ -97,10 +97,6 @@ bool Divides(const Family& members, int j, int k)
     const std::string_view sep = members.front().SepText(members.front().FirstSep(j) + k);
     if (sep.find_first_not_of(' ') == std::string_view::npos)
         return TimeFollows(members, j, k);
-    if (sep == "." && members.front().FieldText(members.front().FirstSep(j) + k + 1).size() == 4)
-        return std::all_of(members.begin(), members.end(), [&](const Member& m) {
-            return IsYear(m.FieldText(m.FirstSep(j) + k + 1)) && NamesFile(m.PartText(j));
-        });
     if (sep == ". " && k == 0)
         return std::all_of(members.begin(), members.end(), [&](const Member& m) {
             const std::string_view number = m.FieldText(m.FirstSep(j));
@@ -147,9 +143,103 @@ Slot PlanStretch(const Family& members, int j, int from, int to)
     return slot;
 }
 
+// "S01E05" in a release's file name.
+bool IsEpisodeMark(std::string_view field)
+{
+    const std::size_t e = field.find_first_of("Ee", 1);
+    return field.size() >= 4 && (field[0] == 'S' || field[0] == 's') && e != std::string_view::npos &&
+           AllDigits(field.substr(1, e - 1)) && AllDigits(field.substr(e + 1));
+}
+
+// The field of part j that marks a release's file name: its episode mark, else the last year
+// with more of the name after it. 0 when there is none, for a mark needs a name before it.
+int ReleaseMark(const Member& m, int j, bool episode)
+{
+    const int first = m.FirstSep(j), last = m.LastSep(j);
+    int mark = 0;
+    for (int f = first + 1; f < last; ++f) {
+        if (m.SepText(f - 1) != ".")
+            continue;
+        const std::string_view field = m.FieldText(f);
+        if (episode ? IsEpisodeMark(field) : IsYear(field) && m.SepText(f) == ".") {
+            mark = f - first;
+            if (episode)
+                break;
+        }
+    }
+    return mark;
+}
+
+// A release's file name ("Andor.S01E01.1080p.WEB-DL.mkv", "Knives.Out.2019.1080p.mkv"): the
+// name before the mark whatever dots it holds, the mark, and the release's words after it.
+// Interpretation ends a name at its first dot, so a year marks only where most names have
+// none; the constant ".S01E" ends any name.
+bool PlanRelease(const Family& members, int j, PartPlan& plan)
+{
+    if (!std::all_of(members.begin(), members.end(), [j](const Member& m) { return NamesFile(m.PartText(j)); }))
+        return false;
+    for (bool episode : {true, false}) {
+        std::vector<int> marks;
+        int dotted = 0;
+        for (const Member& m : members) {
+            marks.push_back(ReleaseMark(m, j, episode));
+            dotted += marks.back() > 1 ? 1 : 0;
+        }
+        if (std::find(marks.begin(), marks.end(), 0) != marks.end() || (!episode && 2 * dotted > static_cast<int>(members.size())))
+            continue;
+        const auto pieces = [&](auto&& piece) {
+            std::vector<std::string_view> out;
+            for (std::size_t m = 0; m < members.size(); ++m)
+                out.push_back(piece(members[m], marks[m]));
+            return out;
+        };
+        const auto slotOf = [](std::vector<std::string_view> wholes, std::string before = {}) {
+            Slot slot;
+            slot.before = std::move(before);
+            slot.wholes = wholes;
+            slot.values = wholes;
+            for (std::string_view& v : slot.values)
+                v.remove_prefix(slot.before.size());
+            slot.constant.assign(wholes.front());
+            slot.varying = std::adjacent_find(wholes.begin(), wholes.end(), std::not_equal_to<>()) != wholes.end();
+            return slot;
+        };
+        plan.slots.push_back(slotOf(pieces([j](const Member& m, int mark) { return Stretch(m, j, 0, mark - 1); })));
+        plan.joints.emplace_back(".");
+        const std::vector<std::string_view> marksText =
+            pieces([j](const Member& m, int mark) { return m.FieldText(m.FirstSep(j) + mark); });
+        if (episode) {
+            // "S<Unused>E<Track>": the season, then the episode.
+            std::vector<std::string_view> seasons, numbers;
+            for (std::string_view mark : marksText) {
+                const std::size_t e = mark.find_first_of("Ee", 1);
+                seasons.push_back(mark.substr(0, e));
+                numbers.push_back(mark.substr(e + 1));
+            }
+            const std::string letter(marksText.front().substr(0, 1));
+            if (std::any_of(seasons.begin(), seasons.end(), [&](std::string_view s) { return !s.starts_with(letter); }))
+                return false;
+            plan.slots.push_back(slotOf(seasons, letter));
+            plan.joints.emplace_back(marksText.front().substr(seasons.front().size(), 1));
+            plan.slots.push_back(slotOf(numbers));
+        } else {
+            plan.slots.push_back(slotOf(marksText));
+        }
+        plan.joints.emplace_back(".");
+        plan.slots.push_back(slotOf(pieces([j](const Member& m, int mark) {
+            return Stretch(m, j, mark + 1, m.LastSep(j) - m.FirstSep(j));
+        })));
+        plan.release = true;
+        return true;
+    }
+    return false;
+}
+
 PartPlan PlanPart(const Family& members, int j, bool varying)
 {
     PartPlan plan;
+    if (!varying && PlanRelease(members, j, plan))
+        return plan;
     const Member& first = members.front();
     const std::string_view text0 = first.PartText(j);
     const bool same = !HasBracket(text0) && std::all_of(members.begin(), members.end(), [&](const Member& m) {
@@ -270,6 +360,14 @@ void SplitSongByArtist(FamilyPlan& plan)
 }
 
 } // namespace
+
+bool IsRelease(const Member& m)
+{
+    for (int j = 0; j < m.PartCount(); ++j)
+        if (NamesFile(m.PartText(j)) && (ReleaseMark(m, j, true) > 0 || ReleaseMark(m, j, false) > 0))
+            return true;
+    return false;
+}
 
 FamilyPlan PlanFamily(const Family& members, const std::vector<bool>& varyingParts)
 {

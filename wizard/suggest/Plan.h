@@ -2,8 +2,8 @@
 // Third stage, first half: where a family's titles vary. Each part stays constant text or
 // gives slots, one for each stretch of it that varies; a '#' or '/' before a number that
 // every member has in the same place divides a part into stretches ("[Sea Songs #03]",
-// "3/12"), and so do a time after a blank, a dot before a file's year and the ". " after a
-// track number; " by " parts a song from its artist. The naming half (Names.h) then says
+// "3/12"), and so do a time after a blank and the ". " after a track number; a release's
+// file name divides at its year or episode mark; " by " parts a song from its artist. The naming half (Names.h) then says
 // which slot is which tag.
 
 #include <string>
@@ -32,6 +32,7 @@ struct PartPlan {
     std::vector<Slot> slots;
     std::vector<std::string> joints; // the dividing separators between the slots
     bool inTitle = false;            // read, with the separator before it, by the Title before it
+    bool release = false;            // a release's file name: name, mark ("2019", "S01" "E" "05"), the rest
 
     bool Varying() const;
     bool Constant() const; // one unnamed slot whose text every member has
@@ -48,6 +49,9 @@ struct FamilyPlan {
 // parts are parameters although the family's one member cannot show them varying. No parts
 // when nothing varies.
 FamilyPlan PlanFamily(const Family& members, const std::vector<bool>& varyingParts = {});
+
+// A part of the title is a release's file name with an episode mark or a year.
+bool IsRelease(const Member& m);
 
 bool AllOf(const std::vector<std::string_view>& values, bool (*test)(std::string_view));
 
