@@ -340,9 +340,10 @@ private:
     void NameLiveChannel()
     {
         int varying = -1;
-        bool live = false;
+        bool live = false, logins = false;
         for (int j = 0; j < Parts(); ++j) {
             live = live || Names(j, IsLiveSite);
+            logins = logins || Names(j, IsLoginSite);
             if (Part(j).Varying()) {
                 if (varying >= 0)
                     return;
@@ -352,7 +353,7 @@ private:
         Slot* channel = live && varying >= 0 ? Free(varying) : nullptr;
         if (!channel || !AllOf(channel->wholes, HasLetter))
             return;
-        Force(*channel, "Station");
+        Force(*channel, logins && !AllOf(channel->wholes, IsLogin) ? "Title" : "Station");
         m_title = true;
     }
 

@@ -46,6 +46,10 @@ constexpr std::array<std::string_view, 2> kVideoSites = {"YouTube", "Twitch"};
 // "KEXP, 90.3 FM, Seattle | Free Internet Radio | TuneIn"): a live channel plays as a station
 // does.
 constexpr std::array<std::string_view, 3> kLiveSites = {"Twitch", "Kick", "TuneIn"};
+// Of those, the sites whose channel is a user's login: letters, digits and underscores, no
+// blank (Twitch's username rules); a page with a blank names a category ("Just Chatting -
+// Twitch").
+constexpr std::array<std::string_view, 2> kLoginSites = {"Twitch", "Kick"};
 
 // What players write before a colon or in brackets to say that something plays or not ("Now
 // playing: ...", "(Paused) ..."), in the common languages, lower case, each in the code page
@@ -278,6 +282,18 @@ bool IsVideoSite(std::string_view text)
 bool IsLiveSite(std::string_view text)
 {
     return IsOneOf(text, kLiveSites);
+}
+
+bool IsLoginSite(std::string_view text)
+{
+    return IsOneOf(text, kLoginSites);
+}
+
+bool IsLogin(std::string_view text)
+{
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
+        return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_';
+    });
 }
 
 } // namespace suggest
