@@ -265,6 +265,13 @@ Cut Cutter::operator()(const std::string& title) const
         sep.bullet = sep.dash && m_bullet[static_cast<unsigned char>(text[text.find_first_not_of(' ')])];
         sep.opens = Opens(text, cut.fields[s], cut.fields[s + 1]);
         sep.closes = Closes(text, cut.fields[s], cut.fields[s + 1]);
+    }
+    const std::vector<bool> named = NameBrackets(title, cut);
+    for (std::size_t s = 0; s < cut.separators.size(); ++s) {
+        Separator& sep = cut.separators[s];
+        const std::string_view text = Text(title, sep.span);
+        if (named[s])
+            continue;
         sep.strong = sep.opens || sep.closes || Strong(title, cut, s);
         // A leading number followed by a separator that ends in a blank is a track number.
         if (s == 0 && AllDigits(Text(title, cut.fields[0])) && text.back() == ' ')
@@ -273,6 +280,41 @@ Cut Cutter::operator()(const std::string& title) const
             cut.strong.push_back(static_cast<int>(s));
     }
     return cut;
+}
+
+// The brackets that end a file's name before its extension are the name's own, and so are
+// those straight before them: "Take On Me (Official Video) [Remastered in 4K].mp4", "01 Shine
+// On (Parts I-V).mp3". Not a release's words or a year ("Show - 26 (1080p).mkv", "Film
+// (1982).mkv"), which templates read apart.
+std::vector<bool> Cutter::NameBrackets(const std::string& title, const Cut& cut) const
+{
+    std::vector<bool> named(cut.separators.size(), false);
+    const auto sepText = [&](std::size_t s) { return Text(title, cut.separators[s].span); };
+    for (std::size_t close = 0; close + 2 < cut.fields.size(); ++close) {
+        if (!cut.separators[close].closes || sepText(close + 1) != "." || cut.fields[close + 1].len != 0 ||
+            FileExtension("file." + std::string(Text(title, cut.fields[close + 2]))).empty())
+            continue;
+        // Back over each bracketed stretch to the separator that opens it.
+        std::size_t s = close;
+        while (cut.separators[s].closes) {
+            std::size_t open = s;
+            while (open > 0 && !cut.separators[open - 1].opens)
+                --open;
+            if (open == 0)
+                break;
+            --open;
+            const Span inside = {cut.fields[open + 1].pos, cut.separators[s].span.pos - cut.fields[open + 1].pos};
+            const std::string_view words = Text(title, inside);
+            if (!HasLetter(words) || HasTechWord(words))
+                break;
+            for (std::size_t k = open; k <= s; ++k)
+                named[k] = true;
+            if (open == 0 || cut.fields[open].len != 0 || !cut.separators[open - 1].closes)
+                break;
+            s = open - 1;
+        }
+    }
+    return named;
 }
 
 bool Cutter::SplitsCharacter(const std::string& title, const std::vector<CTpParameter>& values) const

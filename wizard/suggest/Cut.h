@@ -86,6 +86,7 @@ private:
     bool InBrackets(const std::string& title, int pos) const;
     bool IsDash(std::string_view separator) const;
     bool Strong(const std::string& title, const Cut& cut, std::size_t s) const;
+    std::vector<bool> NameBrackets(const std::string& title, const Cut& cut) const;
     bool Opens(std::string_view separator, Span before, Span next) const;
     bool Closes(std::string_view separator, Span before, Span next) const;
 
