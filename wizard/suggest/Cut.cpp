@@ -282,17 +282,25 @@ Cut Cutter::operator()(const std::string& title) const
     return cut;
 }
 
-// The brackets that end a file's name before its extension are the name's own, and so are
-// those straight before them: "Take On Me (Official Video) [Remastered in 4K].mp4", "01 Shine
-// On (Parts I-V).mp3". Not a release's words or a year ("Show - 26 (1080p).mkv", "Film
+// The brackets that end a song's or a file's name before " by " and its artist or before the
+// file's extension are the name's own, and so are those straight before them: "Say My Name
+// (feat. Zyra) by ODESZA", "Take On Me (Official Video) [Remastered in 4K].mp4", "01 Shine On
+// (Parts I-V).mp3". Not a release's words or a year ("Show - 26 (1080p).mkv", "Film
 // (1982).mkv"), which templates read apart.
 std::vector<bool> Cutter::NameBrackets(const std::string& title, const Cut& cut) const
 {
     std::vector<bool> named(cut.separators.size(), false);
-    const auto sepText = [&](std::size_t s) { return Text(title, cut.separators[s].span); };
-    for (std::size_t close = 0; close + 2 < cut.fields.size(); ++close) {
-        if (!cut.separators[close].closes || sepText(close + 1) != "." || cut.fields[close + 1].len != 0 ||
-            FileExtension("file." + std::string(Text(title, cut.fields[close + 2]))).empty())
+    const auto endsName = [&title](std::size_t at) {
+        const std::string_view after = std::string_view(title).substr(at);
+        if (after.starts_with(" by ") && after.size() > 4 && after[4] != ' ')
+            return true;
+        std::size_t end = 1;
+        while (end < after.size() && std::isalnum(static_cast<unsigned char>(after[end])))
+            ++end;
+        return after.starts_with('.') && !FileExtension("file" + std::string(after.substr(0, end))).empty();
+    };
+    for (std::size_t close = 0; close < cut.separators.size(); ++close) {
+        if (!cut.separators[close].closes || !endsName(static_cast<std::size_t>(cut.separators[close].span.pos) + 1))
             continue;
         // Back over each bracketed stretch to the separator that opens it.
         std::size_t s = close;
