@@ -246,6 +246,24 @@ PartPlan PlanPart(const Family& members, int j, bool varying)
         return m.PartText(j) == text0;
     });
     const int seps = first.LastSep(j) - first.FirstSep(j);
+    // "1. I. Allegro ma non troppo, un poco maestoso", "2. II. Molto vivace": the track number
+    // before the name, whatever the name holds.
+    const bool numbered = std::all_of(members.begin(), members.end(), [j](const Member& m) {
+        return m.LastSep(j) > m.FirstSep(j) && m.SepText(m.FirstSep(j)) == ". " && m.FieldText(m.FirstSep(j)).size() <= 3 &&
+               AllDigits(m.FieldText(m.FirstSep(j)));
+    });
+    if (!varying && !same && numbered && !Aligned(members, j)) {
+        plan.slots.push_back(PlanStretch(members, j, 0, 0));
+        plan.joints.emplace_back(". ");
+        Slot name;
+        for (const Member& m : members)
+            name.wholes.push_back(Stretch(m, j, 1, m.LastSep(j) - m.FirstSep(j)));
+        name.values = name.wholes;
+        name.constant.assign(name.wholes.front());
+        name.varying = true;
+        plan.slots.push_back(std::move(name));
+        return plan;
+    }
     if ((same && !varying) || !Aligned(members, j)) {
         Slot slot;
         slot.constant.assign(text0);
