@@ -146,7 +146,11 @@ private:
                 bestCount = count;
             }
         }
-        if (best.empty())
+        // The player's status alone ("No file - mpv") names nothing.
+        bool status = true;
+        for (std::size_t j = 0; j < best.size(); ++j)
+            status = status && (best[j] || IsNowPlayingLabel(lone.PartText(static_cast<int>(j))));
+        if (best.empty() || status)
             return;
         if (AddBrowserTab(lone, best))
             return;
