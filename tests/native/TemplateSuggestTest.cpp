@@ -428,8 +428,9 @@ TEST(TemplateSuggest, HardDecisions)
         {"a track number before the name after a dash is the track, whatever marks the names hold",
          {"Ann - Sea - 3. Song A - P", "Bob - Sky - 1. I. Song, B - P"},
          {{"<Artist> - <Album> - <Track>. <Title> - P", {0, 1}}}},
-        {"a stream's name in round brackets after the song is the station; dashes and colons inside brackets part nothing",
-         {"1. Ann - Song A (Radio X - house: beats) - Winamp", "2. Bob - Song B (Radio X - house: beats) - Winamp",
+        {"a stream's name in round brackets after the song is the station; dashes, colons and brackets inside "
+         "brackets part nothing",
+         {"1. Ann - Song A (Radio X - house: beats [X]) - Winamp", "2. Bob - Song B (Radio X - house: beats [X]) - Winamp",
           "Cy - Song C (64-bit Edition) - P", "Di - Song D (64-bit Edition) - P"},
          {{"<Track>. <Artist> - <Title> (<Station>) - Winamp", {0, 1}}, {"<Artist> - <Title> (64-bit Edition) - P", {2, 3}}}},
         {"a streaming site's label before the show stays text, and its name is no artist",

@@ -299,6 +299,26 @@ std::vector<bool> Cutter::NameBrackets(const std::string& title, const Cut& cut)
             ++end;
         return after.starts_with('.') && !FileExtension("file" + std::string(after.substr(0, end))).empty();
     };
+    // Brackets inside brackets are the outer ones' name's: "(Groove Salad: a nicely chilled
+    // plate [SomaFM])", a stream's name as Winamp shows it.
+    int depth = 0;
+    std::size_t s = 0;
+    for (int k = 0; k < static_cast<int>(title.size()); ++k) {
+        while (s < cut.separators.size() && cut.separators[s].span.pos + cut.separators[s].span.len <= k)
+            ++s;
+        const auto b = static_cast<unsigned char>(title[static_cast<std::size_t>(k)]);
+        if (m_lead[b]) {
+            ++k;
+            continue;
+        }
+        const bool open = b == '(' || b == '[', close = b == ')' || b == ']';
+        if (close && depth > 0)
+            --depth;
+        if ((open || close) && depth > 0 && s < cut.separators.size() && cut.separators[s].span.pos <= k)
+            named[s] = true;
+        if (open)
+            ++depth;
+    }
     for (std::size_t close = 0; close < cut.separators.size(); ++close) {
         if (!cut.separators[close].closes || !endsName(static_cast<std::size_t>(cut.separators[close].span.pos) + 1))
             continue;
