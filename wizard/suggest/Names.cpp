@@ -111,8 +111,10 @@ private:
             if (Names(j, IsTitleFirstName))
                 return true;
         // "Song (bullet) Artist" in a browser, one artist's songs or many.
+        // The song's own brackets may come before the bullet: "Timeless (with Playboi Carti)".
         for (int s = 0; s + 1 < Parts(); ++s)
-            if (Sep(s).bullet && Part(s).Varying() && (Part(s + 1).Varying() || OthersName(s + 1)))
+            if (Sep(s).bullet && (Part(s).Varying() || (s >= 2 && Empty(s) && ReadsOn(s - 2))) &&
+                (Part(s + 1).Varying() || OthersName(s + 1)))
                 return IsBrowserProgram(m_hints.programFile) || Names(Parts() - 1, EndsWithBrowserName);
         return false;
     }
