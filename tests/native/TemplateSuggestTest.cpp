@@ -31,6 +31,9 @@ static std::ostream& operator<<(std::ostream& out, const stTemplateSuggestion& s
 namespace {
 
 const stCodePage kShiftJis = DoubleByteCodePage({{0x81, 0x9F}, {0xE0, 0xFC}});
+// Chinese (936, 950) and Korean (949): lead bytes 0x81 to 0xFE, as GetCPInfoEx lists them.
+const stCodePage kEastAsian = DoubleByteCodePage({{0x81, 0xFE}});
+// 1251's dashes, bullet, quotes and guillemets have 1252's bytes.
 const stCodePage kWestern = WesternCodePage();
 
 // Where each character of the text begins, and its end.
@@ -125,7 +128,10 @@ Capture ReadCaptureLine(const std::string& line)
     for (std::string field; std::getline(in, field, '|');)
         fields.push_back(Trim(field));
     capture.name = fields[0];
-    capture.codePage = fields[0].ends_with("(932)") ? &kShiftJis : &kWestern;
+    capture.codePage = fields[0].ends_with("(932)") ? &kShiftJis
+                       : fields[0].ends_with("(936)") || fields[0].ends_with("(949)") || fields[0].ends_with("(950)")
+                           ? &kEastAsian
+                           : &kWestern;
     if (fields.size() > 1)
         capture.hints.windowClass = fields[1];
     if (fields.size() > 2)
