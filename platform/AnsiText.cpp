@@ -8,7 +8,7 @@ void stCodePage::SetCharacter(unsigned char byte, char32_t character)
     case U'\u2013': case U'\u2014':
         dashes.set(byte);
         break;
-    case U'\u2022':
+    case U'\u2022': case U'\u00B7': // bullet, and the middle dot that some players write as one
         dashes.set(byte);
         bullets.set(byte);
         break;

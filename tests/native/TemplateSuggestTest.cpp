@@ -234,7 +234,7 @@ TEST(TemplateSuggest, CorporaMeetTheContractAndGetTheTagsAPersonWouldWrite)
                                  "SuggestTitlesThird.txt", "SuggestTitlesH.txt", "SuggestTitlesI.txt",
                                  "SuggestTitlesJ.txt", "SuggestTitlesL.txt",
                                  "SuggestTitlesFresh.txt", "SuggestTitlesFresh2.txt", "SuggestTitlesN.txt",
-                                 "SuggestTitlesFresh3.txt", "SuggestTitlesFresh4.txt"}) {
+                                 "SuggestTitlesFresh3.txt", "SuggestTitlesFresh4.txt", "SuggestTitlesP.txt"}) {
         SCOPED_TRACE(fileName);
         ExpectCorpus(fileName);
     }
@@ -380,6 +380,17 @@ TEST(TemplateSuggest, HardDecisions)
           "Red Sky by Ann | S"},
          {{"[Grp] <Title> - <Track> (1080p).mkv - Q", {3, 4}}, {"<Track> <Title>.mp3 - P", {0, 1, 2}},
           {"<Title> by <Artist> | S", {5, 6}}}},
+        {"a site's name opening a title or its label is neither artist nor station; NetEase shows the song first, "
+         "and Supersonic too, after a middle dot",
+         {"YouTube Music - Song A - YouTube Music", "YouTube Music - Song B - YouTube Music",
+          "YouTube Audio Library: Ann - Song C \x97 F", "YouTube Audio Library: Bob - Song D \x97 F",
+          "Song E \x96 Ann \xb7 Supersonic", "Song F \x96 Bob \xb7 Supersonic"},
+         {{"YouTube Audio Library: <Artist> - <Title> \x97 F", {2, 3}}, {"<Title> \x96 <Artist> \xb7 Supersonic", {4, 5}},
+          {"YouTube Music - <Title> - YouTube Music", {0, 1}}}},
+        {"a song-first program without its name in the title",
+         {"Lemon - Ann", "Tune - Bob"},
+         {{"<Title> - <Artist>", {0, 1}}},
+         {"OrpheusBrowserHost", "cloudmusic.exe"}},
         {"a program whose name begins with a song-first player's is that player's",
          {"Song A - Ann", "Song B - Ann"},
          {{"<Title> - <Artist>", {0, 1}}},

@@ -333,7 +333,9 @@ private:
         const bool colon = lead == 0 && Parts() > 1 && m_plan.separatorTexts[0].find(':') != std::string::npos &&
                            m_plan.separatorTexts[0].find_first_not_of(": ") == std::string::npos;
         Slot* slot = Free(lead);
-        if (!slot || !(bracket || colon) || !DashAfter(lead) || PlayersWords(lead) || !AllOf(slot->wholes, HasLetter))
+        // A site's own label is no station: "YouTube Audio Library: Ann - Song".
+        if (!slot || !(bracket || colon) || !DashAfter(lead) || PlayersWords(lead) || !AllOf(slot->wholes, HasLetter) ||
+            Names(lead, StartsWithSiteName))
             return;
         Force(*slot, "Station");
     }
@@ -508,7 +510,7 @@ private:
         Slot* artist = Free(a);
         if (artist && artist->varying)
             Force(*artist, "Artist");
-        else if (artist && !artist->constant.empty() && !PlayersWords(a))
+        else if (artist && !artist->constant.empty() && !PlayersWords(a) && !Names(a, StartsWithSiteName))
             Force(*artist, "Artist");
         NameAlbumAfter(t);
         NameStationAfter(t);

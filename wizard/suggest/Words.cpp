@@ -23,9 +23,16 @@ namespace {
 // - "Song - Artist", program YTubic.exe: a YouTube Music client's main window
 //   (NUber-dev/YTubic issue 87);
 // - "Song (em dash) Artist | Last.fm": a track's page on Last.fm;
-// - "Song - Artist", program Qobuz.exe: a window-title detector's split of Qobuz's title.
-constexpr std::array<std::string_view, 8> kTitleFirst = {"YouTube Music", "Deezer", "TIDAL",   "Google Play Music",
-                                                         "Quod Libet",    "YTubic", "Last.fm", "Qobuz"};
+// - "Song - Artist", program Qobuz.exe: a window-title detector's split of Qobuz's title;
+// - "Song (en dash) Artists (middle dot) Supersonic": the Subsonic client's main window
+//   (dweymouth/supersonic ui/mainwindow.go).
+constexpr std::array<std::string_view, 9> kTitleFirst = {"YouTube Music", "Deezer", "TIDAL",   "Google Play Music",
+                                                         "Quod Libet",    "YTubic", "Last.fm", "Qobuz", "Supersonic"};
+// Programs that show the song first without their names in the title: NetEase Cloud Music's
+// OrpheusBrowserHost window, "Song - Artist" as a Discord presence for it reads it (its
+// Program.cs splits at " - ", the song first), and QQ Music's, which a player bridge's
+// controllers cut the same way.
+constexpr std::array<std::string_view, 2> kTitleFirstPrograms = {"cloudmusic", "qqmusic"};
 
 // "Song (bullet) Artist" in a browser is the tab title of Spotify's web player, which a media
 // reader's page-title cleaner splits song first; a desktop player's bullets (amp's
@@ -45,7 +52,8 @@ constexpr std::array<std::string_view, 2> kVideoSites = {"YouTube", "Twitch"};
 // Live sites, whose page title is the channel's or the station's name ("shroud - Twitch",
 // "KEXP, 90.3 FM, Seattle | Free Internet Radio | TuneIn"): a live channel plays as a station
 // does.
-constexpr std::array<std::string_view, 3> kLiveSites = {"Twitch", "Kick", "TuneIn"};
+// radio.net's station pages are "1LIVE | Listen Online | radio.net".
+constexpr std::array<std::string_view, 4> kLiveSites = {"Twitch", "Kick", "TuneIn", "radio.net"};
 // Of those, the sites whose channel is a user's login: letters, digits and underscores, no
 // blank (Twitch's username rules); a page with a blank names a category ("Just Chatting -
 // Twitch").
@@ -105,12 +113,12 @@ constexpr std::array<std::string_view, 33> kTechWords = {
     "hevc",  "x264", "x265", "h264",  "h265",  "dts",  "ac3",  "evr",  "madvr", "dxva", "gpu"};
 
 // Music and video sites that name themselves in their page titles.
-constexpr std::array<std::string_view, 38> kSites = {
+constexpr std::array<std::string_view, 39> kSites = {
     "YouTube",      "YouTube Music", "Twitch",  "Spotify",    "SoundCloud", "Bandcamp", "Deezer",   "TIDAL",
     "Pandora",      "Jellyfin",      "Plex",    "Mixcloud",   "Apple Music", "Amazon Music", "Vimeo", "Netflix",
     "Napster",      "Qobuz",         "Audiomack", "Last.fm",  "TuneIn",     "iHeartRadio", "Dailymotion",
     "Google Play Music", "Niconico", "Niconico Video", "Hulu", "Disney+", "Max", "HBO Max", "Crunchyroll",
-    "Prime Video", "Apple TV+", "Paramount+", "Peacock", "Netflix Official Site", "Kick",
+    "Prime Video", "Apple TV+", "Paramount+", "Peacock", "Netflix Official Site", "Kick", "radio.net",
     "\x83\x6a\x83\x52\x83\x6a\x83\x52\x93\xae\x89\xe6", // "ニコニコ動画" (932)
 };
 
@@ -208,6 +216,8 @@ bool IsTitleFirstName(std::string_view text)
 bool IsTitleFirstProgram(std::string_view programFile)
 {
     const std::string program = Lower(WithoutExe(programFile));
+    if (IsOneOf(program, kTitleFirstPrograms))
+        return true;
     return std::any_of(kTitleFirst.begin(), kTitleFirst.end(), [&program](std::string_view name) {
         const std::string lower = Lower(name);
         return program.starts_with(lower) &&
@@ -294,6 +304,15 @@ bool IsLogin(std::string_view text)
 {
     return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
         return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_';
+    });
+}
+
+bool StartsWithSiteName(std::string_view text)
+{
+    const std::string lower = Lower(text);
+    return std::any_of(kSites.begin(), kSites.end(), [&lower](std::string_view site) {
+        const std::string name = Lower(site);
+        return lower.starts_with(name) && (lower.size() == name.size() || lower[name.size()] == ' ');
     });
 }
 
