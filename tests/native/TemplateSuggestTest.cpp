@@ -234,7 +234,7 @@ TEST(TemplateSuggest, CorporaMeetTheContractAndGetTheTagsAPersonWouldWrite)
                                  "SuggestTitlesThird.txt", "SuggestTitlesH.txt", "SuggestTitlesI.txt",
                                  "SuggestTitlesJ.txt", "SuggestTitlesL.txt",
                                  "SuggestTitlesFresh.txt", "SuggestTitlesFresh2.txt", "SuggestTitlesN.txt",
-                                 "SuggestTitlesFresh3.txt", "SuggestTitlesFresh4.txt", "SuggestTitlesP.txt"}) {
+                                 "SuggestTitlesFresh3.txt", "SuggestTitlesFresh4.txt", "SuggestTitlesP.txt", "SuggestTitlesQ.txt"}) {
         SCOPED_TRACE(fileName);
         ExpectCorpus(fileName);
     }

@@ -63,13 +63,14 @@ constexpr std::array<std::string_view, 2> kLoginSites = {"Twitch", "Kick"};
 // playing: ...", "(Paused) ..."), in the common languages, lower case, each in the code page
 // its language is written in. The label is the whole part or its end after a blank
 // ("Currently playing"). A Japanese Qt player's status line "再生中: %1" is one such.
-constexpr std::array<std::string_view, 28> kNowPlaying = {
+constexpr std::array<std::string_view, 29> kNowPlaying = {
     "playing",          // English: "Now playing", "Playing", "Currently playing"
     "listening to",     //
     "paused",           // and what they write when it does not: "Paused: ...", "(Paused) ..."
     "stopped",          //
     "buffering",        //
     "no file",          // mpv with nothing open: "No file - mpv"
+    "loading file",     // LosslessCut while it opens one: "Loading file - LosslessCut"
     "pausiert",         // German
     "angehalten",       //
     "en pause",         // French
