@@ -369,8 +369,10 @@ bool Cutter::Strong(const std::string& title, const Cut& cut, std::size_t s) con
     // song's ("Beethoven - Symphony No. 5: I. Allegro"); a station's or a label's comes first.
     const bool afterDash = std::any_of(cut.separators.begin(), cut.separators.begin() + static_cast<std::ptrdiff_t>(s),
                                        [](const Separator& sep) { return sep.dash; });
+    // A drive's colon opens a path: "D:\Music\Ann\01 - Song.flac".
+    const bool drive = text == ":\\" && s == 0 && cut.fields[0].len == 1;
     const bool weakColon = (text == ":" && InTime(title, static_cast<std::size_t>(span.pos))) ||
-                           (text == ": " && (afterDash || InBrackets(title, span.pos)));
+                           (text == ": " && (afterDash || InBrackets(title, span.pos))) || drive;
     const bool bracket = std::any_of(text.begin(), text.end(), [this, weakColon](char c) {
         const auto b = static_cast<unsigned char>(c);
         return m_opening[b] || m_closing[b] || c == '|' || (c == ':' && !weakColon);

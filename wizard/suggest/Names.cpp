@@ -48,6 +48,7 @@ public:
         NameUrls();
         NameSites();
         NameRelease();
+        NamePath();
         NameTimes();
         NameCounts();
         NameLeadingNumber();
@@ -286,6 +287,25 @@ private:
             Force(*slot, "Unused");
         else
             NameTrack(*slot);
+    }
+
+    // A path's last folders say what its numbered files are: a music library's
+    // "Artist\Album\01 - Song.flac", a video library's "Series\01.mkv".
+    void NamePath()
+    {
+        PartPlan& part = Part(0);
+        const std::size_t n = part.slots.size();
+        const bool path = n >= 3 && std::all_of(part.joints.begin(), part.joints.end(),
+                                               [](const std::string& j) { return j == "\\" || j == ":\\"; });
+        if (!path || !part.slots.back().name.empty() || !AllOf(part.slots.back().values, AllDigits))
+            return;
+        part.slots.back().name = "Track";
+        m_track = true;
+        Force(part.slots[n - 2], m_plan.namesAudio ? "Album" : "Title");
+        if (!m_plan.namesAudio)
+            m_title = true;
+        else if (n >= 4)
+            Force(part.slots[n - 3], "Artist");
     }
 
     // Four digits standing alone are the year.

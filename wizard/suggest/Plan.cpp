@@ -1,6 +1,7 @@
 #include "wizard/suggest/Plan.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "platform/ParseError.h"
 #include "rules/TpTemplate.h"
@@ -102,6 +103,9 @@ bool Divides(const Family& members, int j, int k)
             const std::string_view number = m.FieldText(m.FirstSep(j));
             return number.size() <= 3 && AllDigits(number);
         });
+    // A path's folders: "D:\Music\Ann\Album\01".
+    if (sep == "\\" || sep == ":\\")
+        return std::all_of(members.begin(), members.end(), [j](const Member& m) { return IsPath(*m.title) && j == 0; });
     if (sep.find_first_of("#/") == std::string_view::npos)
         return false;
     return std::all_of(members.begin(), members.end(),
@@ -379,6 +383,11 @@ void SplitSongByArtist(FamilyPlan& plan)
 
 } // namespace
 
+bool IsPath(std::string_view title)
+{
+    return title.size() > 3 && std::isalpha(static_cast<unsigned char>(title[0])) && title.substr(1, 2) == ":\\";
+}
+
 bool IsRelease(const Member& m)
 {
     for (int j = 0; j < m.PartCount(); ++j)
@@ -402,6 +411,7 @@ FamilyPlan PlanFamily(const Family& members, const std::vector<bool>& varyingPar
         plan.separatorTexts.emplace_back(first.SepText(s));
     }
     plan.namesFile = NamesFile(*first.title);
+    plan.namesAudio = NamesFile(*first.title, true);
     SplitSongByArtist(plan);
     return plan;
 }

@@ -43,12 +43,16 @@ struct FamilyPlan {
     std::vector<Separator> separators; // between the parts, as the first member has them
     std::vector<std::string> separatorTexts;
     bool namesFile = false; // the titles are a media file's name, never a stream's
+    bool namesAudio = false; // of those, a sound file's
 };
 
 // The family's parts and slots, nothing named yet; `varyingParts`, when given, says which
 // parts are parameters although the family's one member cannot show them varying. No parts
 // when nothing varies.
 FamilyPlan PlanFamily(const Family& members, const std::vector<bool>& varyingParts = {});
+
+// The title opens with a drive's path: "D:\Music\Ann".
+bool IsPath(std::string_view title);
 
 // A part of the title is a release's file name with an episode mark or a year.
 bool IsRelease(const Member& m);

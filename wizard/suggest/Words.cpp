@@ -102,7 +102,8 @@ constexpr std::array<std::string_view, 22> kSongExtras = {
     "mix",      "remix",   "edit",  "version",  "acoustic", "demo",    "mono",     "stereo",
     "instrumental", "visualizer", "feat", "ft", "extended", "unplugged"};
 
-// Extensions of the files players show in their titles.
+// Extensions of the files players show in their titles, the sound files' first.
+constexpr std::size_t kAudioExtensions = 15;
 constexpr std::array<std::string_view, 30> kExtensions = {
     "mp3", "flac", "ogg", "opus", "m4a", "aac", "wav", "wma", "ape", "wv", "mpc", "aiff", "mid", "mod", "xm",
     "mp4", "mkv", "avi", "webm", "mov", "wmv", "flv", "m4v", "ts", "mpg", "mpeg", "3gp", "m2ts", "vob", "ogv"};
@@ -250,14 +251,21 @@ std::string_view FileExtension(std::string_view value)
     return known ? value.substr(dot) : std::string_view();
 }
 
-bool NamesFile(std::string_view text)
+bool IsAudioExtension(std::string_view extension)
+{
+    const std::string lower = Lower(extension);
+    return std::find(kExtensions.begin(), kExtensions.begin() + kAudioExtensions, lower) != kExtensions.begin() + kAudioExtensions;
+}
+
+bool NamesFile(std::string_view text, bool audio)
 {
     const auto alnum = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; };
     for (std::size_t dot = text.find('.'); dot != std::string_view::npos; dot = text.find('.', dot + 1)) {
         std::size_t end = dot + 1;
         while (end < text.size() && alnum(text[end]))
             ++end;
-        if (end > dot + 1 && !FileExtension(text.substr(0, end)).empty())
+        const std::string_view extension = FileExtension(text.substr(0, end));
+        if (end > dot + 1 && !extension.empty() && (!audio || IsAudioExtension(extension.substr(1))))
             return true;
     }
     return false;

@@ -43,6 +43,6 @@ bool BracketsHoldAlbums(std::string_view programFile);
 // The extension of a media file that the value ends with, its dot included; empty when none.
 std::string_view FileExtension(std::string_view value);
 // The text holds a media file's name ("Show - 26 (1080p).mkv - mpv").
-bool NamesFile(std::string_view text);
+bool NamesFile(std::string_view text, bool audio = false); // of a sound file, when `audio`
 
 } // namespace suggest
