@@ -105,7 +105,7 @@ bool Divides(const Family& members, int j, int k)
         });
     // A path's folders: "D:\Music\Ann\Album\01".
     if (sep == "\\" || sep == ":\\")
-        return std::all_of(members.begin(), members.end(), [j](const Member& m) { return IsPath(*m.title) && j == 0; });
+        return j == 0 && std::all_of(members.begin(), members.end(), [](const Member& m) { return IsPath(*m.title); });
     if (sep.find_first_of("#/") == std::string_view::npos)
         return false;
     return std::all_of(members.begin(), members.end(),
@@ -183,21 +183,34 @@ bool PlanRelease(const Family& members, int j, PartPlan& plan)
     if (!std::all_of(members.begin(), members.end(), [j](const Member& m) { return NamesFile(m.PartText(j)); }))
         return false;
     for (bool episode : {true, false}) {
-        std::vector<int> marks;
+        std::vector<std::string_view> names, marks, rest;
         int dotted = 0;
         for (const Member& m : members) {
-            marks.push_back(ReleaseMark(m, j, episode));
-            dotted += marks.back() > 1 ? 1 : 0;
+            const int mark = ReleaseMark(m, j, episode);
+            if (mark == 0)
+                break;
+            names.push_back(Stretch(m, j, 0, mark - 1));
+            marks.push_back(m.FieldText(m.FirstSep(j) + mark));
+            rest.push_back(Stretch(m, j, mark + 1, m.LastSep(j) - m.FirstSep(j)));
+            dotted += mark > 1 ? 1 : 0;
         }
-        if (std::find(marks.begin(), marks.end(), 0) != marks.end() || (!episode && 2 * dotted > static_cast<int>(members.size())))
+        if (marks.size() != members.size() || (!episode && 2 * dotted > static_cast<int>(members.size())))
             continue;
-        const auto pieces = [&](auto&& piece) {
-            std::vector<std::string_view> out;
-            for (std::size_t m = 0; m < members.size(); ++m)
-                out.push_back(piece(members[m], marks[m]));
-            return out;
-        };
-        const auto slotOf = [](std::vector<std::string_view> wholes, std::string before = {}) {
+        // "S<Unused>E<Track>": the season after its letter, then the episode.
+        std::vector<std::string_view> seasons, numbers;
+        for (std::string_view mark : marks) {
+            const std::size_t e = mark.find_first_of("Ee", 1);
+            seasons.push_back(mark.substr(0, e));
+            numbers.push_back(e == std::string_view::npos ? std::string_view() : mark.substr(e + 1));
+        }
+        // One letter and one 'E' for all, as the template writes the first's.
+        const std::string letter(marks.front().substr(0, 1));
+        const std::size_t e = seasons.front().size();
+        if (episode && std::any_of(marks.begin(), marks.end(), [&](std::string_view m) {
+                return !m.starts_with(letter) || m.size() <= e || m[e] != marks.front()[e];
+            }))
+            return false;
+        const auto slotOf = [](const std::vector<std::string_view>& wholes, std::string before = {}) {
             Slot slot;
             slot.before = std::move(before);
             slot.wholes = wholes;
@@ -208,32 +221,20 @@ bool PlanRelease(const Family& members, int j, PartPlan& plan)
             slot.varying = std::adjacent_find(wholes.begin(), wholes.end(), std::not_equal_to<>()) != wholes.end();
             return slot;
         };
-        plan.slots.push_back(slotOf(pieces([j](const Member& m, int mark) { return Stretch(m, j, 0, mark - 1); })));
-        plan.joints.emplace_back(".");
-        const std::vector<std::string_view> marksText =
-            pieces([j](const Member& m, int mark) { return m.FieldText(m.FirstSep(j) + mark); });
+        PartPlan release;
+        release.release = true;
+        release.slots.push_back(slotOf(names));
+        release.joints.emplace_back(".");
         if (episode) {
-            // "S<Unused>E<Track>": the season, then the episode.
-            std::vector<std::string_view> seasons, numbers;
-            for (std::string_view mark : marksText) {
-                const std::size_t e = mark.find_first_of("Ee", 1);
-                seasons.push_back(mark.substr(0, e));
-                numbers.push_back(mark.substr(e + 1));
-            }
-            const std::string letter(marksText.front().substr(0, 1));
-            if (std::any_of(seasons.begin(), seasons.end(), [&](std::string_view s) { return !s.starts_with(letter); }))
-                return false;
-            plan.slots.push_back(slotOf(seasons, letter));
-            plan.joints.emplace_back(marksText.front().substr(seasons.front().size(), 1));
-            plan.slots.push_back(slotOf(numbers));
+            release.slots.push_back(slotOf(seasons, letter));
+            release.joints.emplace_back(marks.front().substr(seasons.front().size(), 1));
+            release.slots.push_back(slotOf(numbers));
         } else {
-            plan.slots.push_back(slotOf(marksText));
+            release.slots.push_back(slotOf(marks));
         }
-        plan.joints.emplace_back(".");
-        plan.slots.push_back(slotOf(pieces([j](const Member& m, int mark) {
-            return Stretch(m, j, mark + 1, m.LastSep(j) - m.FirstSep(j));
-        })));
-        plan.release = true;
+        release.joints.emplace_back(".");
+        release.slots.push_back(slotOf(rest));
+        plan = std::move(release);
         return true;
     }
     return false;
