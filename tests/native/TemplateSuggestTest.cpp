@@ -234,7 +234,8 @@ TEST(TemplateSuggest, CorporaMeetTheContractAndGetTheTagsAPersonWouldWrite)
                                  "SuggestTitlesThird.txt", "SuggestTitlesH.txt", "SuggestTitlesI.txt",
                                  "SuggestTitlesJ.txt", "SuggestTitlesL.txt",
                                  "SuggestTitlesFresh.txt", "SuggestTitlesFresh2.txt", "SuggestTitlesN.txt",
-                                 "SuggestTitlesFresh3.txt", "SuggestTitlesFresh4.txt", "SuggestTitlesP.txt", "SuggestTitlesQ.txt"}) {
+                                 "SuggestTitlesFresh3.txt", "SuggestTitlesFresh4.txt", "SuggestTitlesP.txt", "SuggestTitlesQ.txt",
+                                 "SuggestTitlesR.txt"}) {
         SCOPED_TRACE(fileName);
         ExpectCorpus(fileName);
     }
@@ -391,6 +392,12 @@ TEST(TemplateSuggest, HardDecisions)
          {"D:\\Music\\Ann\\Sea\\01 - Song A.flac", "D:\\Music\\Ann\\Sea\\02 - Song B.flac",
           "D:\\TV\\Show\\01.mkv [P]", "D:\\TV\\Show\\02.mkv [P]"},
          {{"D:\\Music\\<Artist>\\<Album>\\<Track> - <Title>.flac", {0, 1}}, {"D:\\TV\\<Title>\\<Track>.mkv [P]", {2, 3}}}},
+        {"a series' episode: its mark between dashes, \"Episode\" or a mark after its name, its number after a dash",
+         {"Show - S01E01 - Pilot.mkv - P", "Show - S01E02 - Cat's Bag.mkv - P", "Saga Episode 23 | Q", "Saga Episode 24 | Q",
+          "Hero S05E12.mp4 - R", "Hero S05E13.mp4 - R", "Frieren - 05 [1080p].mkv - V", "Frieren - 06 [1080p].mkv - V",
+          "Cap(20161224).avi", "Cap(20161225).avi"},
+         {{"<Album> - S01E<Track> - <Title>.mkv - P", {0, 1}}, {"<Title> - <Track> [1080p].mkv - V", {6, 7}},
+          {"<Title> Episode <Track> | Q", {2, 3}}, {"<Title> S05E<Track>.mp4 - R", {4, 5}}, {"<Title>.avi", {8, 9}}}},
         {"a song-first program without its name in the title",
          {"Lemon - Ann", "Tune - Bob"},
          {{"<Title> - <Artist>", {0, 1}}},

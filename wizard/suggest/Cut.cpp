@@ -90,6 +90,13 @@ bool IsYear(std::string_view text)
     return text.size() == 4 && AllDigits(text) && (text.starts_with("19") || text.starts_with("20"));
 }
 
+bool IsEpisodeMark(std::string_view text)
+{
+    const std::size_t e = text.find_first_of("Ee", 1);
+    return text.size() >= 4 && (text[0] == 'S' || text[0] == 's') && e != std::string_view::npos &&
+           AllDigits(text.substr(1, e - 1)) && AllDigits(text.substr(e + 1));
+}
+
 bool HasBracket(std::string_view text)
 {
     return text.find_first_of("<>") != std::string_view::npos;
@@ -270,7 +277,8 @@ Cut Cutter::operator()(const std::string& title) const
     for (std::size_t s = 0; s < cut.separators.size(); ++s) {
         Separator& sep = cut.separators[s];
         const std::string_view text = Text(title, sep.span);
-        if (named[s])
+        sep.ofName = named[s];
+        if (sep.ofName)
             continue;
         sep.strong = sep.opens || sep.closes || Strong(title, cut, s);
         // A leading number followed by a separator that ends in a blank is a track number.
@@ -285,8 +293,8 @@ Cut Cutter::operator()(const std::string& title) const
 // The brackets that end a song's or a file's name before " by " and its artist or before the
 // file's extension are the name's own, and so are those straight before them: "Say My Name
 // (feat. Zyra) by ODESZA", "Take On Me (Official Video) [Remastered in 4K].mp4", "01 Shine On
-// (Parts I-V).mp3". Not a release's words or a year ("Show - 26 (1080p).mkv", "Film
-// (1982).mkv"), which templates read apart.
+// (Parts I-V).mp3", "AmaRecCap(20161224).avi". Not a release's words or a year ("Show - 26
+// (1080p).mkv", "Film (1982).mkv"), which templates read apart.
 std::vector<bool> Cutter::NameBrackets(const std::string& title, const Cut& cut) const
 {
     std::vector<bool> named(cut.separators.size(), false);
@@ -333,7 +341,7 @@ std::vector<bool> Cutter::NameBrackets(const std::string& title, const Cut& cut)
             --open;
             const Span inside = {cut.fields[open + 1].pos, cut.separators[s].span.pos - cut.fields[open + 1].pos};
             const std::string_view words = Text(title, inside);
-            if (!HasLetter(words) || HasTechWord(words))
+            if (IsYear(words) || HasTechWord(words))
                 break;
             for (std::size_t k = open; k <= s; ++k)
                 named[k] = true;

@@ -36,6 +36,7 @@ struct Separator {
     bool inBrackets = false;
     bool opens = false;  // ends with an opening bracket
     bool closes = false; // begins with a closing bracket
+    bool ofName = false; // a bracket of a name's own, weak: "Song (Live).mp3"
 };
 
 // fields.size() == separators.size() + 1; a field may be empty.
@@ -50,6 +51,7 @@ std::string_view Text(const std::string& title, Span span);
 // Shapes of a value that the later stages decide by.
 bool AllDigits(std::string_view text);
 bool IsYear(std::string_view text);
+bool IsEpisodeMark(std::string_view text); // "S01E05"
 bool HasBracket(std::string_view text); // a template bracket, which is never constant text
 bool HasLetter(std::string_view text);
 bool IsUrl(std::string_view text); // begins with a scheme and "://", or with "www."

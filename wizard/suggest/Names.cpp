@@ -49,6 +49,7 @@ public:
         NameSites();
         NameRelease();
         NamePath();
+        NameEpisodeMark();
         NameTimes();
         NameCounts();
         NameLeadingNumber();
@@ -63,6 +64,7 @@ public:
             NameTitleThenArtist();
         NameArtistAndTitle();
         NameTheRest();
+        SplitEpisode();
         KeepPageLabel();
     }
 
@@ -283,10 +285,48 @@ private:
         if (!slot || !AllOf(slot->wholes, AllDigits) || AllOf(slot->wholes, IsYear))
             return;
         const bool counted = lead > 0 && m_plan.separatorTexts[static_cast<std::size_t>(lead - 1)].ends_with("(");
-        if (counted)
+        if (counted) {
             Force(*slot, "Unused");
-        else
-            NameTrack(*slot);
+            return;
+        }
+        NameTrack(*slot);
+        // A file's episode number after the series' name, with no name after it: "Frieren -
+        // 05 [1080p].mkv".
+        bool more = false;
+        for (int j = lead + 1; j < Parts(); ++j)
+            more = more || (Free(j) && Part(j).Varying());
+        Slot* series = lead > 0 && m_plan.namesFile && !more ? Free(lead - 1) : nullptr;
+        if (series && Sep(lead - 1).dash && !PlayersWords(lead - 1)) {
+            Force(*series, "Title");
+            m_title = true;
+        }
+    }
+
+    // An episode's mark between dashes: the series before it, the episode's name after it
+    // ("Breaking Bad - S01E01 - Pilot.mkv"), else the series is the title.
+    void NameEpisodeMark()
+    {
+        for (int j = 1; j < Parts(); ++j) {
+            Slot* mark = Free(j);
+            Slot* series = Free(j - 1);
+            if (!mark || !series || !Sep(j - 1).dash || !AllOf(mark->wholes, IsEpisodeMark))
+                continue;
+            const std::size_t e = mark->wholes.front().find_first_of("Ee", 1) + 1;
+            const std::string season(mark->wholes.front().substr(0, e));
+            if (!std::all_of(mark->wholes.begin(), mark->wholes.end(), [&](std::string_view w) { return w.starts_with(season); }))
+                return;
+            Force(*mark, "Track");
+            mark->before = season;
+            for (std::string_view& v : mark->values)
+                v.remove_prefix(season.size());
+            m_track = true;
+            Slot* episode = j + 1 < Parts() && Sep(j).dash ? Free(j + 1) : nullptr;
+            Force(*series, episode ? "Album" : "Title");
+            if (episode)
+                Force(*episode, "Title");
+            m_title = true;
+            return;
+        }
     }
 
     // A path's last folders say what its numbered files are: a music library's
@@ -709,6 +749,54 @@ private:
                     v.remove_prefix(label);
             }
         }
+    }
+
+    // The episode after the series' name in its title: "Attack on Titan Episode 23", "My
+    // Hero Academia S05E12".
+    void SplitEpisode()
+    {
+        if (m_track)
+            return;
+        for (PartPlan& part : m_plan.parts) {
+            for (std::size_t k = 0; k < part.slots.size(); ++k) {
+                const Slot& slot = part.slots[k];
+                if (slot.name != "Title" || !slot.varying || part.inTitle)
+                    continue;
+                const std::string word = EpisodeWord(slot.values.front());
+                const bool every = !word.empty() && std::all_of(slot.values.begin(), slot.values.end(), [&](std::string_view v) {
+                    const std::size_t at = v.find(word);
+                    return at != std::string_view::npos && at > 0 && AllDigits(v.substr(at + word.size()));
+                });
+                if (!every)
+                    continue;
+                auto [series, number] = CutAtWord(slot, word);
+                series.name = "Title";
+                number.name = "Track";
+                part.slots[k] = series;
+                part.slots.insert(part.slots.begin() + static_cast<std::ptrdiff_t>(k) + 1, number);
+                part.joints.insert(part.joints.begin() + static_cast<std::ptrdiff_t>(k), word);
+                m_track = true;
+                return;
+            }
+        }
+    }
+
+    // The words before an episode's number that end a value, with their blanks: " Episode ",
+    // " Ep ", " S05E"; empty when it ends otherwise.
+    static std::string EpisodeWord(std::string_view value)
+    {
+        const std::size_t blank = value.rfind(' ');
+        if (blank == std::string_view::npos || blank == 0)
+            return {};
+        const std::string_view last = value.substr(blank + 1);
+        if (IsEpisodeMark(last))
+            return std::string(value.substr(blank, last.find_first_of("Ee", 1) + 2));
+        const std::size_t before = value.rfind(' ', blank - 1);
+        const std::string label = Lower(value.substr(before == std::string_view::npos ? 0 : before + 1,
+                                                     blank - (before == std::string_view::npos ? 0 : before + 1)));
+        if (!AllDigits(last) || before == std::string_view::npos || (label != "episode" && label != "ep" && label != "ep."))
+            return {};
+        return std::string(value.substr(before, blank + 1 - before));
     }
 
     void NameTheRest()

@@ -147,14 +147,6 @@ Slot PlanStretch(const Family& members, int j, int from, int to)
     return slot;
 }
 
-// "S01E05" in a release's file name.
-bool IsEpisodeMark(std::string_view field)
-{
-    const std::size_t e = field.find_first_of("Ee", 1);
-    return field.size() >= 4 && (field[0] == 'S' || field[0] == 's') && e != std::string_view::npos &&
-           AllDigits(field.substr(1, e - 1)) && AllDigits(field.substr(e + 1));
-}
-
 // The field of part j that marks a release's file name: its episode mark, else the last year
 // with more of the name after it. 0 when there is none, for a mark needs a name before it.
 int ReleaseMark(const Member& m, int j, bool episode)
@@ -269,7 +261,12 @@ PartPlan PlanPart(const Family& members, int j, bool varying)
         plan.slots.push_back(std::move(name));
         return plan;
     }
-    if ((same && !varying) || !Aligned(members, j)) {
+    // A name with brackets of its own is one value, brackets and all.
+    const bool ofName = std::any_of(members.begin(), members.end(), [j](const Member& m) {
+        return std::any_of(m.cut->separators.begin() + m.FirstSep(j), m.cut->separators.begin() + m.LastSep(j),
+                           [](const Separator& sep) { return sep.ofName; });
+    });
+    if ((same && !varying) || !Aligned(members, j) || ofName) {
         Slot slot;
         slot.constant.assign(text0);
         for (const Member& m : members)
