@@ -168,6 +168,63 @@ private:
                 if (std::adjacent_find(slot.wholes.begin(), slot.wholes.end(), std::not_equal_to<>()) != slot.wholes.end() &&
                     AllOf(slot.wholes, IsSiteName))
                     Force(slot, "Unused");
+        for (PartPlan& part : m_plan.parts)
+            if (part.slots.size() == 1 && part.slots[0].name.empty() && part.slots[0].wholes.size() > 1)
+                NameTabCount(part.slots[0]);
+    }
+
+    // Edge names the other tabs of its window after the site's ("YouTube and 2 more pages",
+    // "YouTube e altre 2 pagine"): their count is no tag, and a parameter so that the next
+    // count is read too. One page alone keeps its title whole.
+    static void NameTabCount(Slot& slot)
+    {
+        std::string before, after;
+        for (std::string_view whole : slot.wholes) {
+            const TabCount count = TabCountAround(whole);
+            if (count.site.empty() || (!before.empty() && (count.before != before || count.after != after)))
+                return;
+            before = count.before;
+            after = count.after;
+        }
+        Force(slot, "Unused");
+        slot.before = before;
+        slot.after = after;
+        for (std::string_view& v : slot.values)
+            v = v.substr(before.size(), v.size() - before.size() - after.size());
+    }
+
+    // The site's name, it with " and " before a tab count, and the words after the count; all
+    // empty when the text is no such count.
+    struct TabCount {
+        std::string_view site, before, after;
+    };
+    static TabCount TabCountAround(std::string_view text)
+    {
+        for (auto [joint, label] : {std::pair{" and ", " more page"}, std::pair{" e altre ", " pagin"}}) {
+            const std::size_t at = text.find(joint);
+            if (at == std::string_view::npos || at == 0)
+                continue;
+            const std::size_t number = at + std::string_view(joint).size();
+            std::size_t end = number;
+            while (end < text.size() && text[end] >= '0' && text[end] <= '9')
+                ++end;
+            const std::string_view rest = text.substr(end);
+            if (end > number && rest.starts_with(label) && rest.size() <= std::string_view(label).size() + 1 &&
+                IsSiteName(text.substr(0, at)))
+                return {text.substr(0, at), text.substr(0, number), rest};
+        }
+        return {};
+    }
+
+    // The site a part names, also with Edge's count of the other tabs after it.
+    std::string SiteOf(int j)
+    {
+        const PartPlan& part = Part(j);
+        if (part.Constant())
+            return part.slots[0].constant;
+        if (part.slots.size() == 1 && part.slots[0].name == "Unused")
+            return std::string(TabCountAround(part.slots[0].wholes.front()).site);
+        return {};
     }
 
     // A time of play is no tag; a constant one ("0:00" before the playlist moves) is a
@@ -426,7 +483,7 @@ private:
     void NameVideoTitle()
     {
         for (int s = 1; s < Parts(); ++s) {
-            if (!Sep(s - 1).dash || !Names(s, IsVideoSite))
+            if (!Sep(s - 1).dash || !IsVideoSite(SiteOf(s)))
                 continue;
             int first = s;
             bool varying = false;
