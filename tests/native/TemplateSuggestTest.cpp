@@ -235,7 +235,7 @@ TEST(TemplateSuggest, CorporaMeetTheContractAndGetTheTagsAPersonWouldWrite)
                                  "SuggestTitlesJ.txt", "SuggestTitlesL.txt",
                                  "SuggestTitlesFresh.txt", "SuggestTitlesFresh2.txt", "SuggestTitlesN.txt",
                                  "SuggestTitlesFresh3.txt", "SuggestTitlesFresh4.txt", "SuggestTitlesP.txt", "SuggestTitlesQ.txt",
-                                 "SuggestTitlesR.txt"}) {
+                                 "SuggestTitlesR.txt", "SuggestTitlesS.txt"}) {
         SCOPED_TRACE(fileName);
         ExpectCorpus(fileName);
     }
@@ -404,6 +404,12 @@ TEST(TemplateSuggest, HardDecisions)
         {"and in Italian",
          {"Azzurro - YouTube e altre 2 pagine - Personale - Microsoft Edge", "Volare - YouTube e altre 3 pagine - Personale - Microsoft Edge"},
          {{"<Title> - YouTube e altre <Unused> pagine - Personale - Microsoft Edge", {0, 1}}}},
+        {"a live page's station, a site's name after the title, a dash in square brackets, an episode before its extension",
+         {"Radio 1 - Listen Live - BBC Sounds - C", "Radio 2 - Listen Live - BBC Sounds - C", "Alike on Vimeo | F",
+          "Serial on Vimeo | F", "musikcube [Ann - Song A]", "musikcube [Bob - Song B]", "Frieren - 13.mkv - mpv",
+          "Frieren - 14.mkv - mpv"},
+         {{"musikcube [<Artist> - <Title>]", {4, 5}}, {"<Title> - <Track>.mkv - mpv", {6, 7}},
+          {"<Station> - Listen Live - BBC Sounds - C", {0, 1}}, {"<Title> on Vimeo | F", {2, 3}}}},
         {"a song-first program without its name in the title",
          {"Lemon - Ann", "Tune - Bob"},
          {{"<Title> - <Artist>", {0, 1}}},

@@ -266,9 +266,10 @@ Cut Cutter::operator()(const std::string& title) const
     for (std::size_t s = 0; s < cut.separators.size(); ++s) {
         Separator& sep = cut.separators[s];
         const std::string_view text = Text(title, sep.span);
-        // A dash inside brackets parts nothing: "(Progressive - DIGITALLY IMPORTED)".
+        // A dash inside round brackets parts nothing: "(Progressive - DIGITALLY IMPORTED)"; in
+        // square ones it may part the song after a player's name: "musikcube [Ann - Song]".
         sep.inBrackets = InBrackets(title, sep.span.pos);
-        sep.dash = IsDash(text) && !sep.inBrackets;
+        sep.dash = IsDash(text) && !InBrackets(title, sep.span.pos, true);
         sep.bullet = sep.dash && m_bullet[static_cast<unsigned char>(text[text.find_first_not_of(' ')])];
         sep.opens = Opens(text, cut.fields[s], cut.fields[s + 1]);
         sep.closes = Closes(text, cut.fields[s], cut.fields[s + 1]);
@@ -387,7 +388,7 @@ bool Cutter::Strong(const std::string& title, const Cut& cut, std::size_t s) con
     });
     if (text.find_first_not_of(' ') == std::string_view::npos)
         return s > 0 && EndsCount(title, cut.fields[s], cut.separators[s - 1].span, cut.fields[s - 1]);
-    return bracket || (text.size() >= 3 && text.front() == ' ' && text.back() == ' ' && !cut.separators[s].inBrackets);
+    return bracket || (text.size() >= 3 && text.front() == ' ' && text.back() == ' ' && (!cut.separators[s].inBrackets || cut.separators[s].dash));
 }
 
 // A quote at the end of a separator opens when a word follows and none comes straight
@@ -404,7 +405,7 @@ bool Cutter::Closes(std::string_view separator, Span before, Span next) const
     return m_closing[b] || (m_quote[b] && before.len > 0 && (separator.size() > 1 || next.len == 0));
 }
 
-bool Cutter::InBrackets(const std::string& title, int pos) const
+bool Cutter::InBrackets(const std::string& title, int pos, bool roundOnly) const
 {
     int depth = 0;
     for (int k = 0; k < static_cast<int>(title.size()); ++k) {
@@ -413,9 +414,9 @@ bool Cutter::InBrackets(const std::string& title, int pos) const
             return false;
         if (m_lead[b])
             ++k;
-        else if (b == '[' || b == '(')
+        else if (b == '(' || (b == '[' && !roundOnly))
             ++depth;
-        else if ((b == ']' || b == ')') && depth > 0 && --depth == 0 && k > pos)
+        else if ((b == ')' || (b == ']' && !roundOnly)) && depth > 0 && --depth == 0 && k > pos)
             return true;
     }
     return false;

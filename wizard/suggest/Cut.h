@@ -85,7 +85,7 @@ private:
 
     bool MarkIn(const std::string& title, int from, int to) const;
     // Between an opening bracket and the one that closes it.
-    bool InBrackets(const std::string& title, int pos) const;
+    bool InBrackets(const std::string& title, int pos, bool roundOnly = false) const;
     bool IsDash(std::string_view separator) const;
     bool Strong(const std::string& title, const Cut& cut, std::size_t s) const;
     std::vector<bool> NameBrackets(const std::string& title, const Cut& cut) const;

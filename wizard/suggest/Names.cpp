@@ -463,7 +463,7 @@ private:
         int varying = -1;
         bool live = false, logins = false;
         for (int j = 0; j < Parts(); ++j) {
-            live = live || Names(j, IsLiveSite);
+            live = live || Names(j, IsLiveSite) || Names(j, IsLiveLabel);
             logins = logins || Names(j, IsLoginSite);
             if (Part(j).Varying()) {
                 if (varying >= 0)
@@ -586,9 +586,16 @@ private:
         auto [a, t] = dash != dashes.end() ? *dash : dashes.front();
         // A number after the dash is an episode's, and the name before it is the series's
         // ("Show - 26 (1080p).mkv").
-        if (Slot* series = Free(a); series && !series->constant.empty() && AllOf(Free(t)->wholes, AllDigits) &&
-                                    !AllOf(Free(t)->wholes, IsYear)) {
-            NameTrack(*Free(t));
+        if (Slot* series = Free(a); series && !series->constant.empty() && AllOf(Free(t)->values, AllDigits) &&
+                                    !AllOf(Free(t)->values, IsYear) &&
+                                    (AllOf(Free(t)->wholes, AllDigits) || Free(t)->after.starts_with('.'))) {
+            Slot& number = *Free(t);
+            if (AllOf(number.wholes, AllDigits)) {
+                NameTrack(number);
+            } else { // "Frieren - 13.mkv": the extension stays text
+                number.name = m_track ? "Unused" : "Track";
+                m_track = true;
+            }
             Force(*series, "Title");
             m_title = true;
             return;
@@ -788,11 +795,14 @@ private:
         return slot && AllOf(slot->wholes, HasSongExtra);
     }
 
-    // A site's label before every title ("Watch The Bear", "Watch Bluey") stays text.
+    // A site's label before every title ("Watch The Bear", "Watch Bluey") stays text, and so
+    // does the site's name after it ("Alike on Vimeo", "Serial on Apple Podcasts").
     void KeepPageLabel()
     {
         for (PartPlan& part : m_plan.parts) {
             for (Slot& slot : part.slots) {
+                if (slot.name == "Title" && slot.varying)
+                    KeepSiteAfter(slot);
                 if (slot.name != "Title" || !slot.varying || !slot.before.empty())
                     continue;
                 const std::size_t label = PageLabelLength(slot.values.front());
@@ -854,6 +864,22 @@ private:
         if (!AllDigits(last) || before == std::string_view::npos || (label != "episode" && label != "ep" && label != "ep."))
             return {};
         return std::string(value.substr(before, blank + 1 - before));
+    }
+
+    static void KeepSiteAfter(Slot& slot)
+    {
+        constexpr std::string_view kOn = " on ";
+        const std::string_view first = slot.values.front();
+        const std::size_t on = first.rfind(kOn);
+        if (on == std::string_view::npos || on == 0 || !IsSiteName(first.substr(on + kOn.size())))
+            return;
+        const std::string_view site = first.substr(on);
+        if (!std::all_of(slot.values.begin(), slot.values.end(),
+                         [&](std::string_view v) { return v.size() > site.size() && v.ends_with(site); }))
+            return;
+        slot.after.insert(0, site);
+        for (std::string_view& v : slot.values)
+            v.remove_suffix(site.size());
     }
 
     void NameTheRest()

@@ -53,7 +53,10 @@ constexpr std::array<std::string_view, 2> kVideoSites = {"YouTube", "Twitch"};
 // "KEXP, 90.3 FM, Seattle | Free Internet Radio | TuneIn"): a live channel plays as a station
 // does.
 // radio.net's station pages are "1LIVE | Listen Online | radio.net".
-constexpr std::array<std::string_view, 4> kLiveSites = {"Twitch", "Kick", "TuneIn", "radio.net"};
+// CHZZK, Naver's live site, names its channels as Twitch does ("Name - CHZZK").
+constexpr std::array<std::string_view, 5> kLiveSites = {"Twitch", "Kick", "TuneIn", "radio.net", "CHZZK"};
+// A page's label that says it plays a station live: "Radio 1 - Listen Live - BBC Sounds".
+constexpr std::array<std::string_view, 1> kLiveLabels = {"Listen Live"};
 // Of those, the sites whose channel is a user's login: letters, digits and underscores, no
 // blank (Twitch's username rules); a page with a blank names a category ("Just Chatting -
 // Twitch").
@@ -115,12 +118,13 @@ constexpr std::array<std::string_view, 33> kTechWords = {
     "hevc",  "x264", "x265", "h264",  "h265",  "dts",  "ac3",  "evr",  "madvr", "dxva", "gpu"};
 
 // Music and video sites that name themselves in their page titles.
-constexpr std::array<std::string_view, 39> kSites = {
+constexpr std::array<std::string_view, 42> kSites = {
     "YouTube",      "YouTube Music", "Twitch",  "Spotify",    "SoundCloud", "Bandcamp", "Deezer",   "TIDAL",
     "Pandora",      "Jellyfin",      "Plex",    "Mixcloud",   "Apple Music", "Amazon Music", "Vimeo", "Netflix",
     "Napster",      "Qobuz",         "Audiomack", "Last.fm",  "TuneIn",     "iHeartRadio", "Dailymotion",
     "Google Play Music", "Niconico", "Niconico Video", "Hulu", "Disney+", "Max", "HBO Max", "Crunchyroll",
     "Prime Video", "Apple TV+", "Paramount+", "Peacock", "Netflix Official Site", "Kick", "radio.net",
+    "CHZZK", "Apple Podcasts", "BBC Sounds",
     "\x83\x6a\x83\x52\x83\x6a\x83\x52\x93\xae\x89\xe6", // "ニコニコ動画" (932)
 };
 
@@ -323,6 +327,11 @@ bool StartsWithSiteName(std::string_view text)
         const std::string name = Lower(site);
         return lower.starts_with(name) && (lower.size() == name.size() || lower[name.size()] == ' ');
     });
+}
+
+bool IsLiveLabel(std::string_view text)
+{
+    return IsOneOf(text, kLiveLabels);
 }
 
 } // namespace suggest
