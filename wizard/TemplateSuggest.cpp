@@ -113,11 +113,13 @@ private:
     }
 
     // A season's or a film's release files among other titles of the same shape ("No file -
-    // mpv") form a family of their own, so that their episode or year is read.
+    // mpv") form a family of their own, so that their episode or year is read; and the tabs of
+    // a browser's normal and private windows ("... - Mozilla Firefox Private Browsing") form
+    // one each.
     static std::vector<Family> SplitReleases(const std::vector<Family>& families)
     {
         std::vector<Family> split;
-        for (const Family& family : families) {
+        for (const Family& family : BrowserWindows(families)) {
             Family releases, others;
             for (const Member& m : family)
                 (IsRelease(m) ? releases : others).push_back(m);
@@ -126,6 +128,31 @@ private:
                 split.push_back(std::move(others));
             } else {
                 split.push_back(family);
+            }
+        }
+        return split;
+    }
+
+    static std::vector<Family> BrowserWindows(const std::vector<Family>& families)
+    {
+        std::vector<Family> split;
+        for (const Family& family : families) {
+            const int last = family.front().PartCount() - 1;
+            const bool browsers = last > 0 && std::all_of(family.begin(), family.end(), [last](const Member& m) {
+                return StartsWithBrowserName(m.PartText(last));
+            });
+            if (!browsers) {
+                split.push_back(family);
+                continue;
+            }
+            const std::size_t first = split.size();
+            for (const Member& m : family) {
+                auto window = std::find_if(split.begin() + static_cast<std::ptrdiff_t>(first), split.end(),
+                                           [&](const Family& f) { return f.front().PartText(last) == m.PartText(last); });
+                if (window == split.end())
+                    split.push_back({m});
+                else
+                    window->push_back(m);
             }
         }
         return split;

@@ -241,6 +241,14 @@ bool EndsWithBrowserName(std::string_view text)
     return EndsWithOneOf(text, kBrowserNames);
 }
 
+bool StartsWithBrowserName(std::string_view text)
+{
+    const std::string lower = Lower(text);
+    return std::any_of(kBrowserNames.begin(), kBrowserNames.end(), [&lower](std::string_view name) {
+        return lower.starts_with(name) && name.find(' ') != std::string_view::npos;
+    });
+}
+
 std::string_view FileExtension(std::string_view value)
 {
     const std::size_t dot = value.rfind('.');

@@ -18,6 +18,8 @@ bool IsTitleFirstProgram(std::string_view programFile);
 bool IsBrowserProgram(std::string_view programFile);
 // The text ends with a browser's name (" - Google Chrome" ends a tab's title with "Google Chrome").
 bool EndsWithBrowserName(std::string_view text);
+// "Mozilla Firefox Private Browsing": a browser's full name and what its window adds.
+bool StartsWithBrowserName(std::string_view text);
 // The length of a site's label that opens the text ("Watch " of "Watch The Bear"), 0 when none.
 std::size_t PageLabelLength(std::string_view text);
 // The whole text names a music or video site ("SoundCloud", "Pandora", "YouTube").
