@@ -66,6 +66,7 @@ public:
         NameTheRest();
         SplitEpisode();
         KeepPageLabel();
+        NameShow();
     }
 
 private:
@@ -864,6 +865,20 @@ private:
         if (!AllDigits(last) || before == std::string_view::npos || (label != "episode" && label != "ep" && label != "ep."))
             return {};
         return std::string(value.substr(before, blank + 1 - before));
+    }
+
+    // On a podcast site the artist's place holds the show, an album of episodes.
+    void NameShow()
+    {
+        bool podcast = false;
+        for (int j = 0; j < Parts(); ++j)
+            podcast = podcast || Names(j, IsPodcastSite);
+        if (!podcast && !IsPodcastProgram(m_hints.programFile))
+            return;
+        for (PartPlan& part : m_plan.parts)
+            for (Slot& slot : part.slots)
+                if (slot.name == "Artist" && !Has("Album"))
+                    slot.name = "Album";
     }
 
     static void KeepSiteAfter(Slot& slot)

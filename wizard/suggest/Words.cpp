@@ -55,6 +55,9 @@ constexpr std::array<std::string_view, 2> kVideoSites = {"YouTube", "Twitch"};
 // radio.net's station pages are "1LIVE | Listen Online | radio.net".
 // CHZZK, Naver's live site, names its channels as Twitch does ("Name - CHZZK").
 constexpr std::array<std::string_view, 5> kLiveSites = {"Twitch", "Kick", "TuneIn", "radio.net", "CHZZK"};
+// Podcast sites and players, whose shows are albums of episodes: "In Our Time - Marie Curie -
+// BBC Sounds", "The Gin Craze - In Our Time - Pocket Casts".
+constexpr std::array<std::string_view, 3> kPodcastSites = {"BBC Sounds", "Pocket Casts", "Apple Podcasts"};
 // A page's label that says it plays a station live: "Radio 1 - Listen Live - BBC Sounds".
 constexpr std::array<std::string_view, 1> kLiveLabels = {"Listen Live"};
 // Of those, the sites whose channel is a user's login: letters, digits and underscores, no
@@ -340,6 +343,16 @@ bool StartsWithSiteName(std::string_view text)
 bool IsLiveLabel(std::string_view text)
 {
     return IsOneOf(text, kLiveLabels);
+}
+
+bool IsPodcastSite(std::string_view text)
+{
+    return IsOneOf(text, kPodcastSites);
+}
+
+bool IsPodcastProgram(std::string_view programFile)
+{
+    return IsOneOf(WithoutExe(programFile), kPodcastSites);
 }
 
 } // namespace suggest

@@ -31,6 +31,8 @@ bool IsVideoSite(std::string_view text);
 // A live site, whose page title is a channel's or station's name ("shroud - Twitch").
 bool IsLiveSite(std::string_view text);
 bool IsLiveLabel(std::string_view text); // "Listen Live"
+bool IsPodcastSite(std::string_view text);
+bool IsPodcastProgram(std::string_view programFile); // "Pocket Casts.exe"
 bool StartsWithSiteName(std::string_view text); // "YouTube Audio Library"
 bool IsLoginSite(std::string_view text); // a live site whose channels are users' logins
 bool IsLogin(std::string_view text);
