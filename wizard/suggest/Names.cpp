@@ -867,22 +867,33 @@ private:
         return std::string(value.substr(before, blank + 1 - before));
     }
 
-    // On a podcast site the artist's place holds the show, an album of episodes.
+    // On a podcast site the artist's place holds the show, an album of episodes; on an album
+    // site the title's place holds the album.
     void NameShow()
     {
-        bool podcast = false;
-        for (int j = 0; j < Parts(); ++j)
+        bool podcast = IsPodcastProgram(m_hints.programFile), albums = false;
+        for (int j = 0; j < Parts(); ++j) {
             podcast = podcast || Names(j, IsPodcastSite);
-        if (!podcast && !IsPodcastProgram(m_hints.programFile))
-            return;
+            albums = albums || Names(j, IsAlbumSite);
+        }
+        const char* from = podcast ? "Artist" : albums ? "Title" : nullptr;
         for (PartPlan& part : m_plan.parts)
             for (Slot& slot : part.slots)
-                if (slot.name == "Artist" && !Has("Album"))
+                if (from && slot.name == from && !Has("Album"))
                     slot.name = "Album";
     }
 
     static void KeepSiteAfter(Slot& slot)
     {
+        // A lyrics page's word after the song: "Fire Squad Lyrics | Genius Lyrics".
+        constexpr std::string_view kLyrics = " Lyrics";
+        if (std::all_of(slot.values.begin(), slot.values.end(),
+                        [&](std::string_view v) { return v.size() > kLyrics.size() && v.ends_with(kLyrics); })) {
+            slot.after.insert(0, kLyrics);
+            for (std::string_view& v : slot.values)
+                v.remove_suffix(kLyrics.size());
+            return;
+        }
         constexpr std::string_view kOn = " on ";
         const std::string_view first = slot.values.front();
         const std::size_t on = first.rfind(kOn);

@@ -58,6 +58,9 @@ constexpr std::array<std::string_view, 5> kLiveSites = {"Twitch", "Kick", "TuneI
 // Podcast sites and players, whose shows are albums of episodes: "In Our Time - Marie Curie -
 // BBC Sounds", "The Gin Craze - In Our Time - Pocket Casts".
 constexpr std::array<std::string_view, 3> kPodcastSites = {"BBC Sounds", "Pocket Casts", "Apple Podcasts"};
+// Sites whose pages are albums, the title's place holding the album: "Artist - Album |
+// Discogs", a release's page there.
+constexpr std::array<std::string_view, 1> kAlbumSites = {"Discogs"};
 // A page's label that says it plays a station live: "Radio 1 - Listen Live - BBC Sounds".
 constexpr std::array<std::string_view, 1> kLiveLabels = {"Listen Live"};
 // Of those, the sites whose channel is a user's login: letters, digits and underscores, no
@@ -353,6 +356,11 @@ bool IsPodcastSite(std::string_view text)
 bool IsPodcastProgram(std::string_view programFile)
 {
     return IsOneOf(WithoutExe(programFile), kPodcastSites);
+}
+
+bool IsAlbumSite(std::string_view text)
+{
+    return IsOneOf(text, kAlbumSites);
 }
 
 } // namespace suggest

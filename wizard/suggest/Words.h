@@ -32,6 +32,7 @@ bool IsVideoSite(std::string_view text);
 bool IsLiveSite(std::string_view text);
 bool IsLiveLabel(std::string_view text); // "Listen Live"
 bool IsPodcastSite(std::string_view text);
+bool IsAlbumSite(std::string_view text);
 bool IsPodcastProgram(std::string_view programFile); // "Pocket Casts.exe"
 bool StartsWithSiteName(std::string_view text); // "YouTube Audio Library"
 bool IsLoginSite(std::string_view text); // a live site whose channels are users' logins
