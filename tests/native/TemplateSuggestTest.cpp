@@ -381,12 +381,12 @@ TEST(TemplateSuggest, HardDecisions)
           "Red Sky by Ann | S"},
          {{"[Grp] <Title> - <Track> (1080p).mkv - Q", {3, 4}}, {"<Track> <Title>.mp3 - P", {0, 1, 2}},
           {"<Title> by <Artist> | S", {5, 6}}}},
-        {"a site's name opening a title or its label is neither artist nor station; NetEase shows the song first, "
-         "and Supersonic too, after a middle dot",
+        {"a site's name opening a page's title or its label is neither artist nor station; Supersonic shows the "
+         "song first, after a middle dot",
          {"YouTube Music - Song A - YouTube Music", "YouTube Music - Song B - YouTube Music",
-          "YouTube Audio Library: Ann - Song C \x97 F", "YouTube Audio Library: Bob - Song D \x97 F",
+          "YouTube Audio Library: Ann - Song C \x97 Mozilla Firefox", "YouTube Audio Library: Bob - Song D \x97 Mozilla Firefox",
           "Song E \x96 Ann \xb7 Supersonic", "Song F \x96 Bob \xb7 Supersonic"},
-         {{"YouTube Audio Library: <Artist> - <Title> \x97 F", {2, 3}}, {"<Title> \x96 <Artist> \xb7 Supersonic", {4, 5}},
+         {{"YouTube Audio Library: <Artist> - <Title> \x97 Mozilla Firefox", {2, 3}}, {"<Title> \x96 <Artist> \xb7 Supersonic", {4, 5}},
           {"YouTube Music - <Title> - YouTube Music", {0, 1}}}},
         {"a path's last folders say what its numbered files are: artist and album of music, a video's series",
          {"D:\\Music\\Ann\\Sea\\01 - Song A.flac", "D:\\Music\\Ann\\Sea\\02 - Song B.flac",

@@ -107,6 +107,14 @@ private:
     {
         return Part(j).Constant() && known(Part(j).slots[0].constant);
     }
+    // A page's constant part that names its site ("YouTube Music - Song - YouTube Music",
+    // "YouTube Audio Library: ..."): a site's or browser's name ends the title too. Without
+    // that, "Spotify - Song" may be an artist's.
+    bool SitesLabel(int j)
+    {
+        const bool page = Names(Parts() - 1, EndsWithBrowserName) || Names(Parts() - 1, IsSiteName);
+        return page && j < Parts() - 1 && Names(j, StartsWithSiteName);
+    }
     bool TitleFirst()
     {
         if (IsTitleFirstProgram(m_hints.programFile))
@@ -453,7 +461,7 @@ private:
         Slot* slot = Free(lead);
         // A site's own label is no station: "YouTube Audio Library: Ann - Song".
         if (!slot || !(bracket || colon) || !DashAfter(lead) || PlayersWords(lead) || !AllOf(slot->wholes, HasLetter) ||
-            Names(lead, StartsWithSiteName))
+            SitesLabel(lead))
             return;
         Force(*slot, "Station");
     }
@@ -635,7 +643,7 @@ private:
         Slot* artist = Free(a);
         if (artist && artist->varying)
             Force(*artist, "Artist");
-        else if (artist && !artist->constant.empty() && !PlayersWords(a) && !Names(a, StartsWithSiteName))
+        else if (artist && !artist->constant.empty() && !PlayersWords(a) && !SitesLabel(a))
             Force(*artist, "Artist");
         NameAlbumAfter(t);
         NameStationAfter(t);
