@@ -332,23 +332,23 @@ std::vector<bool> Cutter::NameBrackets(const std::string& title, const Cut& cut)
         if (!cut.separators[close].closes || !endsName(static_cast<std::size_t>(cut.separators[close].span.pos) + 1))
             continue;
         // Back over each bracketed stretch to the separator that opens it.
-        std::size_t s = close;
-        while (cut.separators[s].closes) {
-            std::size_t open = s;
+        std::size_t at = close;
+        while (cut.separators[at].closes) {
+            std::size_t open = at;
             while (open > 0 && !cut.separators[open - 1].opens)
                 --open;
             if (open == 0)
                 break;
             --open;
-            const Span inside = {cut.fields[open + 1].pos, cut.separators[s].span.pos - cut.fields[open + 1].pos};
+            const Span inside = {cut.fields[open + 1].pos, cut.separators[at].span.pos - cut.fields[open + 1].pos};
             const std::string_view words = Text(title, inside);
             if (IsYear(words) || HasTechWord(words))
                 break;
-            for (std::size_t k = open; k <= s; ++k)
+            for (std::size_t k = open; k <= at; ++k)
                 named[k] = true;
             if (open == 0 || cut.fields[open].len != 0 || !cut.separators[open - 1].closes)
                 break;
-            s = open - 1;
+            at = open - 1;
         }
     }
     return named;
@@ -388,7 +388,8 @@ bool Cutter::Strong(const std::string& title, const Cut& cut, std::size_t s) con
     });
     if (text.find_first_not_of(' ') == std::string_view::npos)
         return s > 0 && EndsCount(title, cut.fields[s], cut.separators[s - 1].span, cut.fields[s - 1]);
-    return bracket || (text.size() >= 3 && text.front() == ' ' && text.back() == ' ' && (!cut.separators[s].inBrackets || cut.separators[s].dash));
+    const bool between = text.size() >= 3 && text.front() == ' ' && text.back() == ' ';
+    return bracket || (between && (!cut.separators[s].inBrackets || cut.separators[s].dash));
 }
 
 // A quote at the end of a separator opens when a word follows and none comes straight
