@@ -4,6 +4,7 @@
 #include <cctype>
 #include <functional>
 
+#include "wizard/suggest/Namer.h"
 #include "wizard/suggest/Words.h"
 
 namespace suggest {
@@ -37,917 +38,591 @@ bool IsPlayerName(std::string_view text, const stSuggestHints& hints)
     return initials.size() >= 3 && program.starts_with(initials);
 }
 
-namespace {
+void Namer::Name()
+{
+    NameUrls();
+    NameSites();
+    NameRelease();
+    NamePath();
+    NameEpisodeMark();
+    NameTimes();
+    NameCounts();
+    NameLeadingNumber();
+    NameLiveChannel();
+    NameVideoTitle();
+    NameYear();
+    NameStation();
+    NameSongByArtist();
+    // A song-first player's build that shows the artist first (a constant name before the
+    // dash, the songs after it) is read as any other.
+    if (TitleFirst())
+        NameTitleThenArtist();
+    NameArtistAndTitle();
+    NameTheRest();
+    SplitEpisode();
+    KeepPageLabel();
+    NameShow();
+}
 
-class Namer {
-public:
-    Namer(FamilyPlan& plan, const stSuggestHints& hints) : m_plan(plan), m_hints(hints) {}
+// The part's one slot, when it has no name yet and the part is not read by the Title; a
+// name followed by times counts as one slot ("Song 00:<Unused>").
+Slot* Namer::Free(int j)
+{
+    PartPlan& part = Part(j);
+    // "1. Aria" after a dash: the name after its track number.
+    if (part.slots.size() == 2 && part.joints[0] == ". " && part.slots[0].name == "Track")
+        return part.slots[1].name.empty() && !part.inTitle ? &part.slots[1] : nullptr;
+    const bool times = std::all_of(part.slots.begin() + 1, part.slots.end(),
+                                   [](const Slot& s) { return AllOf(s.wholes, IsTime); });
+    return times && part.slots[0].name.empty() && !part.inTitle ? &part.slots[0] : nullptr;
+}
 
-    void Name()
-    {
-        NameUrls();
-        NameSites();
-        NameRelease();
-        NamePath();
-        NameEpisodeMark();
-        NameTimes();
-        NameCounts();
-        NameLeadingNumber();
-        NameLiveChannel();
-        NameVideoTitle();
-        NameYear();
-        NameStation();
-        NameSongByArtist();
-        // A song-first player's build that shows the artist first (a constant name before the
-        // dash, the songs after it) is read as any other.
-        if (TitleFirst())
-            NameTitleThenArtist();
-        NameArtistAndTitle();
-        NameTheRest();
-        SplitEpisode();
-        KeepPageLabel();
-        NameShow();
-    }
+// A free part with letters in every member that is not the player's words.
+bool Namer::IsName(int j)
+{
+    const Slot* slot = Free(j);
+    return slot && !Empty(j) && !PlayersWords(j) && AllOf(slot->wholes, HasLetter);
+}
 
-private:
-    int Parts() const { return static_cast<int>(m_plan.parts.size()); }
-    PartPlan& Part(int j) { return m_plan.parts[static_cast<std::size_t>(j)]; }
-    const Separator& Sep(int j) const { return m_plan.separators[static_cast<std::size_t>(j)]; }
-    // The part's one slot, when it has no name yet and the part is not read by the Title; a
-    // name followed by times counts as one slot ("Song 00:<Unused>").
-    Slot* Free(int j)
-    {
+// Tags already, with no name left free in it: "#<Track>/<Unused>".
+bool Namer::Named(int j)
+{
+    const std::vector<Slot>& slots = Part(j).slots;
+    return !Free(j) && std::any_of(slots.begin(), slots.end(), [](const Slot& s) { return !s.name.empty(); });
+}
+
+// A part that every member has and that is one of the names the test knows.
+bool Namer::Names(int j, bool (*known)(std::string_view))
+{
+    return Part(j).Constant() && known(Part(j).slots[0].constant);
+}
+
+bool Namer::TitleFirst()
+{
+    if (IsTitleFirstProgram(m_hints.programFile))
+        return true;
+    for (int j = 0; j < Parts(); ++j)
+        if (Names(j, IsTitleFirstName))
+            return true;
+    // "Song (bullet) Artist" in a browser, one artist's songs or many.
+    // The song's own brackets may come before the bullet: "Timeless (with Playboi Carti)".
+    for (int s = 0; s + 1 < Parts(); ++s)
+        if (Sep(s).bullet && (Part(s).Varying() || (s >= 2 && Empty(s) && ReadsOn(s - 2))) &&
+            (Part(s + 1).Varying() || OthersName(s + 1)))
+            return IsBrowserProgram(m_hints.programFile) || Names(Parts() - 1, EndsWithBrowserName);
+    return false;
+}
+
+// A constant name that is neither the player's nor a site's or browser's, nor an Edge
+// profile's before "Microsoft Edge": someone else's, an artist's.
+bool Namer::OthersName(int j)
+{
+    if (!IsName(j) || !Part(j).Constant() || Names(j, EndsWithSiteName) || Names(j, EndsWithBrowserName))
+        return false;
+    return !(j + 1 < Parts() && Part(j + 1).Constant() && Lower(Part(j + 1).slots[0].constant).ends_with("edge"));
+}
+
+// The first part after nothing but empty constant text.
+int Namer::Lead()
+{
+    int lead = 0;
+    while (lead + 1 < Parts() && Empty(lead))
+        ++lead;
+    return lead;
+}
+
+// A dash after part j with a name that varies after it, as between an artist and a
+// title; not the one before the player's name ("[EVR] Clip.mkv - SPlayer").
+bool Namer::DashAfter(int j) const
+{
+    for (int s = j; s + 1 < Parts(); ++s)
+        if (Sep(s).dash && m_plan.parts[static_cast<std::size_t>(s + 1)].Varying())
+            return true;
+    return false;
+}
+
+void Namer::NameTrack(Slot& slot)
+{
+    Force(slot, m_track ? "Unused" : "Track");
+    m_track = true;
+}
+
+void Namer::NameUrls()
+{
+    for (PartPlan& part : m_plan.parts)
+        for (Slot& slot : part.slots)
+            if (AllOf(slot.wholes, IsUrl))
+                Force(slot, "URL");
+}
+
+// A time of play is no tag; a constant one ("0:00" before the playlist moves) is a
+// parameter too, so that the template reads the next.
+void Namer::NameTimes()
+{
+    for (PartPlan& part : m_plan.parts)
+        for (Slot& slot : part.slots)
+            if (slot.name.empty() && AllOf(slot.wholes, IsTime))
+                NameTime(slot);
+}
+
+// The time's first field may stay constant (" 00:" after a title), the rest is the value,
+// whatever else the capture's times happen to share.
+void Namer::NameTime(Slot& slot)
+{
+    const std::size_t colon = slot.varying ? slot.before.find(':') : std::string::npos;
+    Force(slot, "Unused");
+    if (colon == std::string::npos)
+        return;
+    slot.before = slot.wholes.front().substr(0, colon + 1);
+    for (std::string_view& value : slot.values)
+        value.remove_prefix(colon + 1);
+}
+
+// "<Track>/<Unused>" and "#<Track>" inside one part or after a '#' that ends the
+// separator before it (`"Album": #03/12`), and the album before the '#'.
+void Namer::NameCounts()
+{
+    for (int j = 0; j < Parts(); ++j) {
         PartPlan& part = Part(j);
-        // "1. Aria" after a dash: the name after its track number.
-        if (part.slots.size() == 2 && part.joints[0] == ". " && part.slots[0].name == "Track")
-            return part.slots[1].name.empty() && !part.inTitle ? &part.slots[1] : nullptr;
-        const bool times = std::all_of(part.slots.begin() + 1, part.slots.end(),
-                                       [](const Slot& s) { return AllOf(s.wholes, IsTime); });
-        return times && part.slots[0].name.empty() && !part.inTitle ? &part.slots[0] : nullptr;
-    }
-    // A free part with letters in every member that is not the player's words.
-    bool IsName(int j)
-    {
-        const Slot* slot = Free(j);
-        return slot && !Empty(j) && !PlayersWords(j) && AllOf(slot->wholes, HasLetter);
-    }
-    // Tags already, with no name left free in it: "#<Track>/<Unused>".
-    bool Named(int j)
-    {
-        const std::vector<Slot>& slots = Part(j).slots;
-        return !Free(j) && std::any_of(slots.begin(), slots.end(), [](const Slot& s) { return !s.name.empty(); });
-    }
-    bool Empty(int j) { return Part(j).Constant() && Part(j).slots[0].constant.empty(); }
-    bool Bracketed(int j) const { return j > 0 && j + 1 < Parts() && Sep(j - 1).opens && Sep(j).closes; }
-    bool PlayerName(int j) { return Part(j).Constant() && IsPlayerName(Part(j).slots[0].constant, m_hints); }
-    // The player's own words, never a tag: its name, or a label such as "Now playing".
-    bool PlayersWords(int j) { return PlayerName(j) || (Part(j).Constant() && IsNowPlayingLabel(Part(j).slots[0].constant)); }
-    // A part that every member has and that is one of the names the test knows.
-    bool Names(int j, bool (*known)(std::string_view))
-    {
-        return Part(j).Constant() && known(Part(j).slots[0].constant);
-    }
-    // A page's constant part that names its site ("YouTube Music - Song - YouTube Music",
-    // "YouTube Audio Library: ..."): a site's or browser's name ends the title too. Without
-    // that, "Spotify - Song" may be an artist's.
-    bool SitesLabel(int j)
-    {
-        const bool page = Names(Parts() - 1, EndsWithBrowserName) || Names(Parts() - 1, IsSiteName);
-        return page && j < Parts() - 1 && Names(j, StartsWithSiteName);
-    }
-    bool TitleFirst()
-    {
-        if (IsTitleFirstProgram(m_hints.programFile))
-            return true;
-        for (int j = 0; j < Parts(); ++j)
-            if (Names(j, IsTitleFirstName))
-                return true;
-        // "Song (bullet) Artist" in a browser, one artist's songs or many.
-        // The song's own brackets may come before the bullet: "Timeless (with Playboi Carti)".
-        for (int s = 0; s + 1 < Parts(); ++s)
-            if (Sep(s).bullet && (Part(s).Varying() || (s >= 2 && Empty(s) && ReadsOn(s - 2))) &&
-                (Part(s + 1).Varying() || OthersName(s + 1)))
-                return IsBrowserProgram(m_hints.programFile) || Names(Parts() - 1, EndsWithBrowserName);
-        return false;
-    }
-    // A constant name that is neither the player's nor a site's or browser's, nor an Edge
-    // profile's before "Microsoft Edge": someone else's, an artist's.
-    bool OthersName(int j)
-    {
-        if (!IsName(j) || !Part(j).Constant() || Names(j, EndsWithSiteName) || Names(j, EndsWithBrowserName))
-            return false;
-        return !(j + 1 < Parts() && Part(j + 1).Constant() && Lower(Part(j + 1).slots[0].constant).ends_with("edge"));
-    }
-    // The first part after nothing but empty constant text.
-    int Lead()
-    {
-        int lead = 0;
-        while (lead + 1 < Parts() && Empty(lead))
-            ++lead;
-        return lead;
-    }
-    // A dash after part j with a name that varies after it, as between an artist and a
-    // title; not the one before the player's name ("[EVR] Clip.mkv - SPlayer").
-    bool DashAfter(int j) const
-    {
-        for (int s = j; s + 1 < Parts(); ++s)
-            if (Sep(s).dash && m_plan.parts[static_cast<std::size_t>(s + 1)].Varying())
-                return true;
-        return false;
-    }
-    void NameTrack(Slot& slot)
-    {
-        Force(slot, m_track ? "Unused" : "Track");
-        m_track = true;
-    }
-
-    void NameUrls()
-    {
-        for (PartPlan& part : m_plan.parts)
-            for (Slot& slot : part.slots)
-                if (AllOf(slot.wholes, IsUrl))
-                    Force(slot, "URL");
-    }
-
-    // A site's name that differs from tab to tab ("Prime Video", "YouTube") is no tag.
-    void NameSites()
-    {
-        for (PartPlan& part : m_plan.parts)
-            for (Slot& slot : part.slots)
-                if (std::adjacent_find(slot.wholes.begin(), slot.wholes.end(), std::not_equal_to<>()) != slot.wholes.end() &&
-                    AllOf(slot.wholes, IsSiteName))
-                    Force(slot, "Unused");
-        for (PartPlan& part : m_plan.parts)
-            if (part.slots.size() == 1 && part.slots[0].name.empty() && part.slots[0].wholes.size() > 1)
-                NameTabCount(part.slots[0]);
-    }
-
-    // Edge names the other tabs of its window after the site's ("YouTube and 2 more pages",
-    // "YouTube e altre 2 pagine"): their count is no tag, and a parameter so that the next
-    // count is read too. One page alone keeps its title whole.
-    static void NameTabCount(Slot& slot)
-    {
-        std::string before, after;
-        for (std::string_view whole : slot.wholes) {
-            const TabCount count = TabCountAround(whole);
-            if (count.site.empty() || (!before.empty() && (count.before != before || count.after != after)))
-                return;
-            before = count.before;
-            after = count.after;
-        }
-        Force(slot, "Unused");
-        slot.before = before;
-        slot.after = after;
-        for (std::string_view& v : slot.values)
-            v = v.substr(before.size(), v.size() - before.size() - after.size());
-    }
-
-    // The site's name, it with " and " before a tab count, and the words after the count; all
-    // empty when the text is no such count.
-    struct TabCount {
-        std::string_view site, before, after;
-    };
-    static TabCount TabCountAround(std::string_view text)
-    {
-        for (auto [joint, label] : {std::pair{" and ", " more page"}, std::pair{" e altre ", " pagin"}}) {
-            const std::size_t at = text.find(joint);
-            if (at == std::string_view::npos || at == 0)
+        for (std::size_t k = 0; k < part.joints.size(); ++k) {
+            Slot& before = part.slots[k];
+            Slot& after = part.slots[k + 1];
+            if (!after.name.empty() || (!before.name.empty() && before.name != "Track"))
                 continue;
-            const std::size_t number = at + std::string_view(joint).size();
-            std::size_t end = number;
-            while (end < text.size() && text[end] >= '0' && text[end] <= '9')
-                ++end;
-            const std::string_view rest = text.substr(end);
-            if (end > number && rest.starts_with(label) && rest.size() <= std::string_view(label).size() + 1 &&
-                IsSiteName(text.substr(0, at)))
-                return {text.substr(0, at), text.substr(0, number), rest};
-        }
-        return {};
-    }
-
-    // The site a part names, also with Edge's count of the other tabs after it.
-    std::string SiteOf(int j)
-    {
-        const PartPlan& part = Part(j);
-        if (part.Constant())
-            return part.slots[0].constant;
-        if (part.slots.size() == 1 && part.slots[0].name == "Unused")
-            return std::string(TabCountAround(part.slots[0].wholes.front()).site);
-        return {};
-    }
-
-    // A time of play is no tag; a constant one ("0:00" before the playlist moves) is a
-    // parameter too, so that the template reads the next.
-    void NameTimes()
-    {
-        for (PartPlan& part : m_plan.parts)
-            for (Slot& slot : part.slots)
-                if (slot.name.empty() && AllOf(slot.wholes, IsTime))
-                    NameTime(slot);
-    }
-
-    // The time's first field may stay constant (" 00:" after a title), the rest is the value,
-    // whatever else the capture's times happen to share.
-    static void NameTime(Slot& slot)
-    {
-        const std::size_t colon = slot.varying ? slot.before.find(':') : std::string::npos;
-        Force(slot, "Unused");
-        if (colon == std::string::npos)
-            return;
-        slot.before = slot.wholes.front().substr(0, colon + 1);
-        for (std::string_view& value : slot.values)
-            value.remove_prefix(colon + 1);
-    }
-
-    // "<Track>/<Unused>" and "#<Track>" inside one part or after a '#' that ends the
-    // separator before it (`"Album": #03/12`), and the album before the '#'.
-    void NameCounts()
-    {
-        for (int j = 0; j < Parts(); ++j) {
-            PartPlan& part = Part(j);
-            for (std::size_t k = 0; k < part.joints.size(); ++k) {
-                Slot& before = part.slots[k];
-                Slot& after = part.slots[k + 1];
-                if (!after.name.empty() || (!before.name.empty() && before.name != "Track"))
-                    continue;
-                if (part.joints[k].find('/') != std::string::npos && AllOf(before.wholes, AllDigits)) {
-                    if (before.name.empty())
-                        NameTrack(before);
-                    Force(after, "Unused");
-                } else if (before.name.empty() && part.joints[k].find('#') != std::string::npos) {
-                    NameTrack(after);
-                    const bool disc = SplitDisc(part, k);
-                    if (disc)
-                        Force(part.slots[k + 1], "Unused");
-                    NameAlbum(j, &part.slots[k]);
-                    k += disc ? 1 : 0; // past the disc, to the '#' again
-                }
+            if (part.joints[k].find('/') != std::string::npos && AllOf(before.wholes, AllDigits)) {
+                if (before.name.empty())
+                    NameTrack(before);
+                Force(after, "Unused");
+            } else if (before.name.empty() && part.joints[k].find('#') != std::string::npos) {
+                NameTrack(after);
+                const bool disc = SplitDisc(part, k);
+                if (disc)
+                    Force(part.slots[k + 1], "Unused");
+                NameAlbum(j, &part.slots[k]);
+                k += disc ? 1 : 0; // past the disc, to the '#' again
             }
-            Slot& first = part.slots[0];
-            // A track number before the name of a part after a dash: "Album - 1. Aria".
-            if (j > 0 && part.slots.size() == 2 && part.joints[0] == ". " && first.name.empty() &&
-                AllOf(first.wholes, AllDigits))
+        }
+        Slot& first = part.slots[0];
+        // A track number before the name of a part after a dash: "Album - 1. Aria".
+        if (j > 0 && part.slots.size() == 2 && part.joints[0] == ". " && first.name.empty() &&
+            AllOf(first.wholes, AllDigits))
+            NameTrack(first);
+        if (j > 0 && m_plan.separatorTexts[static_cast<std::size_t>(j - 1)].ends_with('#') &&
+            AllOf(first.wholes, AllDigits)) {
+            if (first.name.empty())
                 NameTrack(first);
-            if (j > 0 && m_plan.separatorTexts[static_cast<std::size_t>(j - 1)].ends_with('#') &&
-                AllOf(first.wholes, AllDigits)) {
-                if (first.name.empty())
-                    NameTrack(first);
-                NameAlbum(j, nullptr);
-            }
+            NameAlbum(j, nullptr);
         }
     }
+}
 
-    // The disc number that ends the album before "#<Track>" ("[The Beatles CD1 #01]", as
-    // foobar2000's default title writes it) is no part of the album: slot k becomes the album
-    // and the disc.
-    static bool SplitDisc(PartPlan& part, std::size_t k)
-    {
-        for (std::string_view label : {" CD", " Disc ", " Disk "}) {
-            const std::vector<std::string_view>& values = part.slots[k].values;
-            const bool every = std::all_of(values.begin(), values.end(), [label](std::string_view v) {
-                const std::size_t at = v.find(label);
-                return at != std::string_view::npos && at > 0 && AllDigits(v.substr(at + label.size()));
-            });
-            if (!every)
-                continue;
-            auto [album, disc] = CutAtWord(part.slots[k], label);
-            part.slots[k] = album;
-            part.slots.insert(part.slots.begin() + static_cast<std::ptrdiff_t>(k) + 1, disc);
-            part.joints.insert(part.joints.begin() + static_cast<std::ptrdiff_t>(k), std::string(label));
-            return true;
-        }
-        return false;
+// The disc number that ends the album before "#<Track>" ("[The Beatles CD1 #01]", as
+// foobar2000's default title writes it) is no part of the album: slot k becomes the album
+// and the disc.
+bool Namer::SplitDisc(PartPlan& part, std::size_t k)
+{
+    for (std::string_view label : {" CD", " Disc ", " Disk "}) {
+        const std::vector<std::string_view>& values = part.slots[k].values;
+        const bool every = std::all_of(values.begin(), values.end(), [label](std::string_view v) {
+            const std::size_t at = v.find(label);
+            return at != std::string_view::npos && at > 0 && AllDigits(v.substr(at + label.size()));
+        });
+        if (!every)
+            continue;
+        auto [album, disc] = CutAtWord(part.slots[k], label);
+        part.slots[k] = album;
+        part.slots.insert(part.slots.begin() + static_cast<std::ptrdiff_t>(k) + 1, disc);
+        part.joints.insert(part.joints.begin() + static_cast<std::ptrdiff_t>(k), std::string(label));
+        return true;
     }
+    return false;
+}
 
-    // The album before "#<Track>" in part j: the name before the '#' in brackets of its own
-    // ("[Sea Songs #03]"), else the nearest name in brackets or quotes before the part
-    // (`"The Wall": Disc 1 #03`), else the name before the '#'.
-    void NameAlbum(int j, Slot* before)
-    {
-        const bool named = before && AllOf(before->wholes, HasLetter);
-        if (named && Bracketed(j)) {
-            Force(*before, "Album");
-            return;
-        }
-        int a = j - 1;
-        while (a > 0 && Empty(a))
-            --a;
-        Slot* album = a >= 0 && Bracketed(a) ? Free(a) : nullptr;
-        if (album && AllOf(album->wholes, HasLetter))
-            Force(*album, "Album");
-        else if (named)
-            Force(*before, "Album");
+// The album before "#<Track>" in part j: the name before the '#' in brackets of its own
+// ("[Sea Songs #03]"), else the nearest name in brackets or quotes before the part
+// (`"The Wall": Disc 1 #03`), else the name before the '#'.
+void Namer::NameAlbum(int j, Slot* before)
+{
+    const bool named = before && AllOf(before->wholes, HasLetter);
+    if (named && Bracketed(j)) {
+        Force(*before, "Album");
+        return;
     }
+    int a = j - 1;
+    while (a > 0 && Empty(a))
+        --a;
+    Slot* album = a >= 0 && Bracketed(a) ? Free(a) : nullptr;
+    if (album && AllOf(album->wholes, HasLetter))
+        Force(*album, "Album");
+    else if (named)
+        Force(*before, "Album");
+}
 
-    // A number that leads the title is the track, but a count in brackets before it ("(14)
-    // Song - Site") is not.
-    void NameLeadingNumber()
-    {
-        int lead = Lead();
-        // After a name and a dash, the artist's or the player's: "Ann - 01 - Song".
-        if (lead + 2 < Parts() && Sep(lead).dash && (IsName(lead) || PlayersWords(lead)))
-            ++lead;
-        Slot* slot = lead + 1 < Parts() ? Free(lead) : nullptr;
-        if (!slot || !AllOf(slot->wholes, AllDigits) || AllOf(slot->wholes, IsYear))
-            return;
-        const bool counted = lead > 0 && m_plan.separatorTexts[static_cast<std::size_t>(lead - 1)].ends_with("(");
-        if (counted) {
-            Force(*slot, "Unused");
-            return;
-        }
-        NameTrack(*slot);
-        // A file's episode number after the series' name, with no name after it: "Frieren -
-        // 05 [1080p].mkv".
-        bool more = false;
-        for (int j = lead + 1; j < Parts(); ++j)
-            more = more || (Free(j) && Part(j).Varying());
-        Slot* series = lead > 0 && m_plan.namesFile && !more ? Free(lead - 1) : nullptr;
-        if (series && Sep(lead - 1).dash && !PlayersWords(lead - 1)) {
-            Force(*series, "Title");
-            m_title = true;
-        }
+// A number that leads the title is the track, but a count in brackets before it ("(14)
+// Song - Site") is not.
+void Namer::NameLeadingNumber()
+{
+    int lead = Lead();
+    // After a name and a dash, the artist's or the player's: "Ann - 01 - Song".
+    if (lead + 2 < Parts() && Sep(lead).dash && (IsName(lead) || PlayersWords(lead)))
+        ++lead;
+    Slot* slot = lead + 1 < Parts() ? Free(lead) : nullptr;
+    if (!slot || !AllOf(slot->wholes, AllDigits) || AllOf(slot->wholes, IsYear))
+        return;
+    const bool counted = lead > 0 && m_plan.separatorTexts[static_cast<std::size_t>(lead - 1)].ends_with("(");
+    if (counted) {
+        Force(*slot, "Unused");
+        return;
     }
-
-    // An episode's mark between dashes: the series before it, the episode's name after it
-    // ("Breaking Bad - S01E01 - Pilot.mkv"), else the series is the title.
-    void NameEpisodeMark()
-    {
-        for (int j = 1; j < Parts(); ++j) {
-            Slot* mark = Free(j);
-            Slot* series = Free(j - 1);
-            if (!mark || !series || !Sep(j - 1).dash || !AllOf(mark->wholes, IsEpisodeMark))
-                continue;
-            const std::size_t e = mark->wholes.front().find_first_of("Ee", 1) + 1;
-            const std::string season(mark->wholes.front().substr(0, e));
-            if (!std::all_of(mark->wholes.begin(), mark->wholes.end(), [&](std::string_view w) { return w.starts_with(season); }))
-                return;
-            Force(*mark, "Track");
-            mark->before = season;
-            for (std::string_view& v : mark->values)
-                v.remove_prefix(season.size());
-            m_track = true;
-            Slot* episode = j + 1 < Parts() && Sep(j).dash ? Free(j + 1) : nullptr;
-            Force(*series, episode ? "Album" : "Title");
-            if (episode)
-                Force(*episode, "Title");
-            m_title = true;
-            return;
-        }
-    }
-
-    // A path's last folders say what its numbered files are: a music library's
-    // "Artist\Album\01 - Song.flac", a video library's "Series\01.mkv".
-    void NamePath()
-    {
-        PartPlan& part = Part(0);
-        const std::size_t n = part.slots.size();
-        const bool path = n >= 3 && std::all_of(part.joints.begin(), part.joints.end(),
-                                               [](const std::string& j) { return j == "\\" || j == ":\\"; });
-        if (!path || !part.slots.back().name.empty() || !AllOf(part.slots.back().values, AllDigits))
-            return;
-        part.slots.back().name = "Track";
-        m_track = true;
-        Force(part.slots[n - 2], m_plan.namesAudio ? "Album" : "Title");
-        if (!m_plan.namesAudio)
-            m_title = true;
-        else if (n >= 4)
-            Force(part.slots[n - 3], "Artist");
-    }
-
-    // Four digits standing alone are the year.
-    void NameYear()
-    {
-        for (int j = 0; j < Parts(); ++j) {
-            if (Slot* slot = Free(j); slot && AllOf(slot->wholes, IsYear)) {
-                Force(*slot, "Year");
-                return;
-            }
-        }
-    }
-
-    // A release's name is the title, constant or not; its year, its episode and the season
-    // before it are parameters whether they vary or not, so that the next film or episode is
-    // read too.
-    void NameRelease()
-    {
-        for (PartPlan& part : m_plan.parts) {
-            if (!part.release)
-                continue;
-            Force(part.slots[0], "Title");
-            m_title = true;
-            if (part.slots.size() == 3) {
-                part.slots[1].name = "Year";
-            } else {
-                if (part.slots[1].varying)
-                    part.slots[1].name = "Unused";
-                part.slots[2].name = "Track";
-                m_track = true;
-            }
-            return;
-        }
-    }
-
-    // A stream's station: the bracketed part that opens the title, or the name before the
-    // colon, when an artist and a title follow. A file has none: "[SubsPlease] Show - 26.mkv"
-    // opens with the group that released it.
-    void NameStation()
-    {
-        if (m_plan.namesFile)
-            return;
-        const int lead = Lead();
-        const bool bracket = Bracketed(lead) && lead > 0;
-        const bool colon = lead == 0 && Parts() > 1 && m_plan.separatorTexts[0].find(':') != std::string::npos &&
-                           m_plan.separatorTexts[0].find_first_not_of(": ") == std::string::npos;
-        Slot* slot = Free(lead);
-        // A site's own label is no station: "YouTube Audio Library: Ann - Song".
-        if (!slot || !(bracket || colon) || !DashAfter(lead) || PlayersWords(lead) || !AllOf(slot->wholes, HasLetter) ||
-            SitesLabel(lead))
-            return;
-        Force(*slot, "Station");
-    }
-
-    // On a live site the one name that varies is the channel's or the station's.
-    void NameLiveChannel()
-    {
-        int varying = -1;
-        bool live = false, logins = false;
-        for (int j = 0; j < Parts(); ++j) {
-            live = live || Names(j, IsLiveSite) || Names(j, IsLiveLabel);
-            logins = logins || Names(j, IsLoginSite);
-            if (Part(j).Varying()) {
-                if (varying >= 0)
-                    return;
-                varying = j;
-            }
-        }
-        Slot* channel = live && varying >= 0 ? Free(varying) : nullptr;
-        if (!channel || !AllOf(channel->wholes, HasLetter))
-            return;
-        Force(*channel, logins && !AllOf(channel->wholes, IsLogin) ? "Title" : "Station");
+    NameTrack(*slot);
+    // A file's episode number after the series' name, with no name after it: "Frieren -
+    // 05 [1080p].mkv".
+    bool more = false;
+    for (int j = lead + 1; j < Parts(); ++j)
+        more = more || (Free(j) && Part(j).Varying());
+    Slot* series = lead > 0 && m_plan.namesFile && !more ? Free(lead - 1) : nullptr;
+    if (series && Sep(lead - 1).dash && !PlayersWords(lead - 1)) {
+        Force(*series, "Title");
         m_title = true;
     }
+}
 
-    // On a video site all before the site's name is the video's title, whatever dashes or
-    // brackets it holds: the Title reads on over those parts.
-    void NameVideoTitle()
-    {
-        for (int s = 1; s < Parts(); ++s) {
-            if (!Sep(s - 1).dash || !IsVideoSite(SiteOf(s)))
-                continue;
-            int first = s;
-            bool varying = false;
-            while (first > 0 && Free(first - 1)) {
-                --first;
-                varying = varying || Part(first).Varying();
-            }
-            // One dash before the site's, in every title, is the music video's "Artist - Song":
-            // only a title with dashes of its own is the uploader's free text.
-            int dashes = 0;
-            for (int j = first; j < s - 1; ++j)
-                dashes += Sep(j).dash ? 1 : 0;
-            if (!varying || dashes == 1)
-                return;
-            Force(*Free(first), "Title");
-            m_title = true;
-            for (int j = first + 1; j < s; ++j)
-                Part(j).inTitle = true;
+// Four digits standing alone are the year.
+void Namer::NameYear()
+{
+    for (int j = 0; j < Parts(); ++j) {
+        if (Slot* slot = Free(j); slot && AllOf(slot->wholes, IsYear)) {
+            Force(*slot, "Year");
             return;
         }
     }
+}
 
-    // The song and the artist that a word parts ("Song by Artist").
-    void NameSongByArtist()
-    {
-        for (PartPlan& part : m_plan.parts) {
-            if (part.joints.size() != 1 || part.joints[0] != " by " || !part.slots[0].name.empty() ||
-                !part.slots[1].name.empty())
-                continue;
-            for (auto [slot, name] : {std::pair{&part.slots[0], "Title"}, std::pair{&part.slots[1], "Artist"}}) {
-                if (slot->varying)
-                    slot->name = name;
-                else
-                    Force(*slot, name);
-            }
-            m_title = true;
-            return;
-        }
-    }
+// A stream's station: the bracketed part that opens the title, or the name before the
+// colon, when an artist and a title follow. A file has none: "[SubsPlease] Show - 26.mkv"
+// opens with the group that released it.
+void Namer::NameStation()
+{
+    if (m_plan.namesFile)
+        return;
+    const int lead = Lead();
+    const bool bracket = Bracketed(lead) && lead > 0;
+    const bool colon = lead == 0 && Parts() > 1 && m_plan.separatorTexts[0].find(':') != std::string::npos &&
+                       m_plan.separatorTexts[0].find_first_not_of(": ") == std::string::npos;
+    Slot* slot = Free(lead);
+    // A site's own label is no station: "YouTube Audio Library: Ann - Song".
+    if (!slot || !(bracket || colon) || !DashAfter(lead) || PlayersWords(lead) || !AllOf(slot->wholes, HasLetter) ||
+        SitesLabel(lead))
+        return;
+    Force(*slot, "Station");
+}
 
-    // Players known to show the song first ("Song - Artist - YouTube Music"): the first
-    // varying name before a dash is the Title, the name after the dash the Artist, a constant
-    // one too unless it is the player's own.
-    void NameTitleThenArtist()
-    {
-        if (m_title)
-            return;
-        for (int k = 1; k < Parts(); ++k) {
-            // "Song (Live) - Artist": the brackets are the song's.
-            const int t = k >= 3 && Empty(k - 1) && ReadsOn(k - 3) ? k - 3 : k - 1;
-            Slot* title = Free(t);
-            Slot* artist = Free(k);
-            if (!Sep(k - 1).dash || !title || !title->varying || !artist)
-                continue;
-            if (!artist->varying && (artist->constant.empty() || PlayersWords(k) || Names(k, IsTitleFirstName)))
-                continue;
-            Force(*title, "Title");
-            m_title = true;
-            TakeIntoTitle(t);
-            if (artist->varying)
-                Force(*artist, "Artist");
+// The song and the artist that a word parts ("Song by Artist").
+void Namer::NameSongByArtist()
+{
+    for (PartPlan& part : m_plan.parts) {
+        if (part.joints.size() != 1 || part.joints[0] != " by " || !part.slots[0].name.empty() ||
+            !part.slots[1].name.empty())
+            continue;
+        for (auto [slot, name] : {std::pair{&part.slots[0], "Title"}, std::pair{&part.slots[1], "Artist"}}) {
+            if (slot->varying)
+                slot->name = name;
             else
-                Force(*artist, "Artist");
-            return;
+                Force(*slot, name);
         }
+        m_title = true;
+        return;
     }
+}
 
-    // Artist and Title around a dash between blanks with a varying part after it. A
-    // bracketed part straight after the dash is an extra ("Ann - [Album] Song"); the title
-    // follows it. The artist is the first such that varies, else the first that is not the
-    // player's name; a constant artist is a tag too.
-    void NameArtistAndTitle()
-    {
-        if (m_title)
-            return;
-        std::vector<std::pair<int, int>> dashes;
-        for (int k = 1; k < Parts(); ++k) {
-            if (!Sep(k - 1).dash)
-                continue;
-            // Past empty parts and the extras in brackets or quotes, and past parts already
-            // named, such as an album and a track number (`Ann - "Album": #3/9 Song`), up to
-            // the next dash.
-            int t = k;
-            while (t + 1 < Parts() && !Sep(t).dash && !OpensWithBracket(t) && (Empty(t) || Bracketed(t) || Named(t)))
-                ++t;
-            const Slot* title = Free(t);
-            if (title && (title->varying || OpensWithBracket(t)))
-                dashes.emplace_back(ArtistBefore(k - 1), t);
-        }
-        if (dashes.empty()) {
-            NameSongThenConstantArtist();
-            return;
-        }
-        auto dash = std::find_if(dashes.begin(), dashes.end(), [&](const auto& d) {
-            const Slot* artist = Free(d.first);
-            return artist && artist->varying;
-        });
-        if (dash == dashes.end())
-            dash = std::find_if(dashes.begin(), dashes.end(), [&](const auto& d) { return !PlayerName(d.first); });
-        auto [a, t] = dash != dashes.end() ? *dash : dashes.front();
-        // A number after the dash is an episode's, and the name before it is the series's
-        // ("Show - 26 (1080p).mkv").
-        if (Slot* series = Free(a); series && !series->constant.empty() && AllOf(Free(t)->values, AllDigits) &&
-                                    !AllOf(Free(t)->values, IsYear) &&
-                                    (AllOf(Free(t)->wholes, AllDigits) || Free(t)->after.starts_with('.'))) {
-            Slot& number = *Free(t);
-            if (AllOf(number.wholes, AllDigits)) {
-                NameTrack(number);
-            } else { // "Frieren - 13.mkv": the extension stays text
-                number.name = m_track ? "Unused" : "Track";
-                m_track = true;
-            }
-            Force(*series, "Title");
-            m_title = true;
-            return;
-        }
-        // Three names chained by dashes that all vary: the one in the middle is the album
-        // ("Artist  *  Album  *  Title", amp's bullets).
-        const auto next = std::find_if(dashes.begin(), dashes.end(), [t = t](const auto& d) { return d.first == t; });
-        const Slot* first = Free(a);
-        if (next != dashes.end() && first && first->varying && !VersionAfter(t)) {
-            Free(t)->name = "Album";
-            t = next->second;
-        } else if (a > 0 && Sep(a - 1).dash && IsName(a - 1) && IsName(a)) {
-            // A name before the artist and a dash is the artist, and the artist's place holds
-            // the album, constant or not ("Radiohead - OK Computer - <Title>", one album).
-            Force(*Free(a), "Album");
-            --a;
-        }
-        // An artist's name comes with several songs over a capture, a song's with one artist
-        // (played twice, or paused, it is the same pair): where only the name after the dash
-        // does, the player shows the song first ("Shivers - Armin van Buuren", "Orbion - Armin
-        // van Buuren").
-        if (t == a + 1 && !OpensWithBracket(t) && first && first->varying && !WithSeveral(*first, *Free(t)) && WithSeveral(*Free(t), *first)) {
-            Force(*Free(a), "Title");
-            Force(*Free(t), "Artist");
-            m_title = true;
-            TakeIntoTitle(a);
-            return;
-        }
-        Force(*Free(t), "Title");
+// Players known to show the song first ("Song - Artist - YouTube Music"): the first
+// varying name before a dash is the Title, the name after the dash the Artist, a constant
+// one too unless it is the player's own.
+void Namer::NameTitleThenArtist()
+{
+    if (m_title)
+        return;
+    for (int k = 1; k < Parts(); ++k) {
+        // "Song (Live) - Artist": the brackets are the song's.
+        const int t = k >= 3 && Empty(k - 1) && ReadsOn(k - 3) ? k - 3 : k - 1;
+        Slot* title = Free(t);
+        Slot* artist = Free(k);
+        if (!Sep(k - 1).dash || !title || !title->varying || !artist)
+            continue;
+        if (!artist->varying && (artist->constant.empty() || PlayersWords(k) || Names(k, IsTitleFirstName)))
+            continue;
+        Force(*title, "Title");
         m_title = true;
         TakeIntoTitle(t);
-        // The track's own artist after " // " (foobar2000's "%title% // %track artist%" on a
-        // compilation); the album's artist before is then no tag.
-        if (t + 1 < Parts() && m_plan.separatorTexts[static_cast<std::size_t>(t)] == " // " && IsName(t + 1))
-            a = t + 1;
-        Slot* artist = Free(a);
-        if (artist && artist->varying)
+        if (artist->varying)
             Force(*artist, "Artist");
-        else if (artist && !artist->constant.empty() && !PlayersWords(a) && !SitesLabel(a))
+        else
             Force(*artist, "Artist");
-        NameAlbumAfter(t);
-        NameStationAfter(t);
+        return;
     }
+}
 
-    // A stream's name in round brackets after the song, the same in every title, is the
-    // station's, as Winamp shows a stream ("Guy J - Lamur (Progressive - DIGITALLY IMPORTED)
-    // - Winamp"); but not a song's own words or the player's status ("(Live)", "(Paused)").
-    void NameStationAfter(int t)
-    {
-        const int j = NameInBracketsAfter(t, '(');
-        if (j < 0 || !Part(j).Constant() || HasSongExtra(Part(j).slots[0].constant) || Has("Station"))
+// Artist and Title around a dash between blanks with a varying part after it. A
+// bracketed part straight after the dash is an extra ("Ann - [Album] Song"); the title
+// follows it. The artist is the first such that varies, else the first that is not the
+// player's name; a constant artist is a tag too.
+void Namer::NameArtistAndTitle()
+{
+    if (m_title)
+        return;
+    std::vector<std::pair<int, int>> dashes;
+    for (int k = 1; k < Parts(); ++k) {
+        if (!Sep(k - 1).dash)
+            continue;
+        // Past empty parts and the extras in brackets or quotes, and past parts already
+        // named, such as an album and a track number (`Ann - "Album": #3/9 Song`), up to
+        // the next dash.
+        int t = k;
+        while (t + 1 < Parts() && !Sep(t).dash && !OpensWithBracket(t) && (Empty(t) || Bracketed(t) || Named(t)))
+            ++t;
+        const Slot* title = Free(t);
+        if (title && (title->varying || OpensWithBracket(t)))
+            dashes.emplace_back(ArtistBefore(k - 1), t);
+    }
+    if (dashes.empty()) {
+        NameSongThenConstantArtist();
+        return;
+    }
+    auto dash = std::find_if(dashes.begin(), dashes.end(), [&](const auto& d) {
+        const Slot* artist = Free(d.first);
+        return artist && artist->varying;
+    });
+    if (dash == dashes.end())
+        dash = std::find_if(dashes.begin(), dashes.end(), [&](const auto& d) { return !PlayerName(d.first); });
+    auto [a, t] = dash != dashes.end() ? *dash : dashes.front();
+    // A number after the dash is an episode's, and the name before it is the series's
+    // ("Show - 26 (1080p).mkv").
+    if (Slot* series = Free(a); series && !series->constant.empty() && AllOf(Free(t)->values, AllDigits) &&
+                                !AllOf(Free(t)->values, IsYear) &&
+                                (AllOf(Free(t)->wholes, AllDigits) || Free(t)->after.starts_with('.'))) {
+        Slot& number = *Free(t);
+        if (AllOf(number.wholes, AllDigits)) {
+            NameTrack(number);
+        } else { // "Frieren - 13.mkv": the extension stays text
+            number.name = m_track ? "Unused" : "Track";
+            m_track = true;
+        }
+        Force(*series, "Title");
+        m_title = true;
+        return;
+    }
+    // Three names chained by dashes that all vary: the one in the middle is the album
+    // ("Artist  *  Album  *  Title", amp's bullets).
+    const auto next = std::find_if(dashes.begin(), dashes.end(), [t = t](const auto& d) { return d.first == t; });
+    const Slot* first = Free(a);
+    if (next != dashes.end() && first && first->varying && !VersionAfter(t)) {
+        Free(t)->name = "Album";
+        t = next->second;
+    } else if (a > 0 && Sep(a - 1).dash && IsName(a - 1) && IsName(a)) {
+        // A name before the artist and a dash is the artist, and the artist's place holds
+        // the album, constant or not ("Radiohead - OK Computer - <Title>", one album).
+        Force(*Free(a), "Album");
+        --a;
+    }
+    // An artist's name comes with several songs over a capture, a song's with one artist
+    // (played twice, or paused, it is the same pair): where only the name after the dash
+    // does, the player shows the song first ("Shivers - Armin van Buuren", "Orbion - Armin
+    // van Buuren").
+    if (t == a + 1 && !OpensWithBracket(t) && first && first->varying && !WithSeveral(*first, *Free(t)) && WithSeveral(*Free(t), *first)) {
+        Force(*Free(a), "Title");
+        Force(*Free(t), "Artist");
+        m_title = true;
+        TakeIntoTitle(a);
+        return;
+    }
+    Force(*Free(t), "Title");
+    m_title = true;
+    TakeIntoTitle(t);
+    // The track's own artist after " // " (foobar2000's "%title% // %track artist%" on a
+    // compilation); the album's artist before is then no tag.
+    if (t + 1 < Parts() && m_plan.separatorTexts[static_cast<std::size_t>(t)] == " // " && IsName(t + 1))
+        a = t + 1;
+    Slot* artist = Free(a);
+    if (artist && artist->varying)
+        Force(*artist, "Artist");
+    else if (artist && !artist->constant.empty() && !PlayersWords(a) && !SitesLabel(a))
+        Force(*artist, "Artist");
+    NameAlbumAfter(t);
+    NameStationAfter(t);
+}
+
+// A stream's name in round brackets after the song, the same in every title, is the
+// station's, as Winamp shows a stream ("Guy J - Lamur (Progressive - DIGITALLY IMPORTED)
+// - Winamp"); but not a song's own words or the player's status ("(Live)", "(Paused)").
+void Namer::NameStationAfter(int t)
+{
+    const int j = NameInBracketsAfter(t, '(');
+    if (j < 0 || !Part(j).Constant() || HasSongExtra(Part(j).slots[0].constant) || Has("Station"))
+        return;
+    Force(*Free(j), "Station");
+}
+
+// The part in brackets that opens with `bracket` straight after the title and what it
+// reads on over, when it holds a name that is not the player's extras; else -1.
+int Namer::NameInBracketsAfter(int t, char bracket)
+{
+    int j = t + 1;
+    while (j < Parts() && Part(j).inTitle)
+        ++j;
+    if (!Bracketed(j) || m_plan.separatorTexts[static_cast<std::size_t>(j - 1)].find(bracket) == std::string::npos ||
+        !IsName(j) || std::any_of(Part(j).slots[0].wholes.begin(), Part(j).slots[0].wholes.end(), HasTechWord))
+        return -1;
+    return j;
+}
+
+// A name in square brackets after the title is its album ("Ann - Song [Sea Songs]"), one
+// album or many; but not the player's name, status or extras ("[foobar2000]", "[Paused]",
+// "[MP3 320kbps]"). A constant one that ends the title is taken for the album only when
+// the player's names are known, as it could be the player's.
+void Namer::NameAlbumAfter(int t)
+{
+    const int j = NameInBracketsAfter(t, '[');
+    if (j < 0 || !BracketsHoldAlbums(m_hints.programFile) || Has("Album"))
+        return;
+    Slot& album = *Free(j);
+    const bool known = !m_hints.windowClass.empty() || !m_hints.programFile.empty();
+    if (album.varying)
+        album.name = "Album";
+    else if (known || j + 2 < Parts())
+        Force(album, "Album");
+}
+
+bool Namer::Has(std::string_view name) const
+{
+    return std::any_of(m_plan.parts.begin(), m_plan.parts.end(), [name](const PartPlan& part) {
+        return std::any_of(part.slots.begin(), part.slots.end(), [name](const Slot& s) { return s.name == name; });
+    });
+}
+
+// A value of the slot comes with two different values of the other in the same members.
+bool Namer::WithSeveral(const Slot& slot, const Slot& other)
+{
+    std::vector<std::pair<std::string_view, std::string_view>> pairs;
+    for (std::size_t m = 0; m < slot.values.size(); ++m)
+        pairs.emplace_back(slot.values[m], other.values[m]);
+    std::sort(pairs.begin(), pairs.end());
+    pairs.erase(std::unique(pairs.begin(), pairs.end()), pairs.end());
+    return std::adjacent_find(pairs.begin(), pairs.end(),
+                              [](const auto& x, const auto& y) { return x.first == y.first; }) != pairs.end();
+}
+
+// The song and, after a dash, a constant name before the site's or browser's ("Fast Car -
+// Tracy Chapman - Google Chrome", one artist's station): the name is the artist's.
+void Namer::NameSongThenConstantArtist()
+{
+    for (int j = 0; j + 2 < Parts(); ++j) {
+        Slot* song = Free(j);
+        if (!song || !song->varying || !Sep(j).dash || !OthersName(j + 1))
+            continue;
+        if (!std::all_of(m_plan.parts.begin() + j + 2, m_plan.parts.end(), [](const PartPlan& p) { return p.Constant(); }))
             return;
-        Force(*Free(j), "Station");
+        // A music video names its artist first: "Band - Full Performance (Live on KEXP) -
+        // YouTube" is one show's sessions.
+        const bool video = OnVideoSite();
+        Force(*song, video ? "Artist" : "Title");
+        Force(*Free(j + 1), video ? "Title" : "Artist");
+        m_title = true;
+        TakeIntoTitle(video ? j + 1 : j);
+        return;
     }
+}
 
-    // The part in brackets that opens with `bracket` straight after the title and what it
-    // reads on over, when it holds a name that is not the player's extras; else -1.
-    int NameInBracketsAfter(int t, char bracket)
-    {
-        int j = t + 1;
-        while (j < Parts() && Part(j).inTitle)
-            ++j;
-        if (!Bracketed(j) || m_plan.separatorTexts[static_cast<std::size_t>(j - 1)].find(bracket) == std::string::npos ||
-            !IsName(j) || std::any_of(Part(j).slots[0].wholes.begin(), Part(j).slots[0].wholes.end(), HasTechWord))
-            return -1;
-        return j;
-    }
+// The artist before the dash after part a: the name before the dash that opens the
+// extras, when a is one (`Ann - "Album" #03/12 - Song`, "Ann - 01 - Song"); else a.
+int Namer::ArtistBefore(int a)
+{
+    int b = a;
+    while (b > 0 && !Sep(b - 1).dash && Extra(b))
+        --b;
+    return b > 0 && Sep(b - 1).dash && Extra(b) && Free(b - 1) ? b - 1 : a;
+}
 
-    // A name in square brackets after the title is its album ("Ann - Song [Sea Songs]"), one
-    // album or many; but not the player's name, status or extras ("[foobar2000]", "[Paused]",
-    // "[MP3 320kbps]"). A constant one that ends the title is taken for the album only when
-    // the player's names are known, as it could be the player's.
-    void NameAlbumAfter(int t)
-    {
-        const int j = NameInBracketsAfter(t, '[');
-        if (j < 0 || !BracketsHoldAlbums(m_hints.programFile) || Has("Album"))
-            return;
-        Slot& album = *Free(j);
-        const bool known = !m_hints.windowClass.empty() || !m_hints.programFile.empty();
-        if (album.varying)
-            album.name = "Album";
-        else if (known || j + 2 < Parts())
-            Force(album, "Album");
-    }
-    bool Has(std::string_view name) const
-    {
-        return std::any_of(m_plan.parts.begin(), m_plan.parts.end(), [name](const PartPlan& part) {
-            return std::any_of(part.slots.begin(), part.slots.end(), [name](const Slot& s) { return s.name == name; });
-        });
-    }
-
-    bool OnVideoSite()
-    {
-        for (int j = 0; j < Parts(); ++j)
-            if (Names(j, IsVideoSite))
-                return true;
+// A part in round brackets straight after the Title that varies and has words is the
+// title's own ("Hello (Live 1977)"), and so is one that stays the same with a song's words
+// ("(Official Video)"); other constant ones are the player's ("(Paused)"), and square
+// brackets hold the player's extras ("[MP3 320kbps]").
+bool Namer::ReadsOn(int t)
+{
+    const int j = t + 1;
+    if (t < 0 || j + 1 >= Parts() || m_plan.separatorTexts[static_cast<std::size_t>(t)] != " (")
         return false;
-    }
+    // What follows the bracket is nothing or the song's too ("(Official Audio) ft. Ann").
+    const Slot* next = Free(j + 1);
+    const bool bracket = Bracketed(j) && (Empty(j + 1) || (next && AllOf(next->wholes, HasSongExtra)));
+    Slot* slot = bracket ? Free(j) : nullptr;
+    return slot && (slot->varying || HasSongExtra(slot->constant)) && AllOf(slot->wholes, HasLetter) &&
+           Part(t).slots[0].after.empty();
+}
 
-    // A value of the slot comes with two different values of the other in the same members.
-    static bool WithSeveral(const Slot& slot, const Slot& other)
-    {
-        std::vector<std::pair<std::string_view, std::string_view>> pairs;
-        for (std::size_t m = 0; m < slot.values.size(); ++m)
-            pairs.emplace_back(slot.values[m], other.values[m]);
-        std::sort(pairs.begin(), pairs.end());
-        pairs.erase(std::unique(pairs.begin(), pairs.end()), pairs.end());
-        return std::adjacent_find(pairs.begin(), pairs.end(),
-                                  [](const auto& x, const auto& y) { return x.first == y.first; }) != pairs.end();
-    }
+// A song whose name opens with its own round brackets, in some titles or all: "(I Can't
+// Get No) Satisfaction" after the artist's dash is one Title, read from the empty part
+// before the bracket.
+bool Namer::OpensWithBracket(int t)
+{
+    const std::vector<Slot>& slots = Part(t).slots; // empty, named Title or not yet
+    const bool empty = slots.size() == 1 && AllOf(slots[0].wholes, [](std::string_view w) { return w.empty(); });
+    if (t < 1 || t + 2 >= Parts() || !Sep(t - 1).dash || !empty ||
+        !m_plan.separatorTexts[static_cast<std::size_t>(t)].ends_with('(') || !Bracketed(t + 1) || Sep(t + 1).dash)
+        return false;
+    const Slot* inside = Free(t + 1);
+    const Slot* after = Free(t + 2);
+    return inside && after && AllOf(inside->wholes, HasLetter) && AllOf(after->wholes, HasLetter) &&
+           !(Part(t + 1).Constant() && IsNowPlayingLabel(Part(t + 1).slots[0].constant));
+}
 
-    // The song and, after a dash, a constant name before the site's or browser's ("Fast Car -
-    // Tracy Chapman - Google Chrome", one artist's station): the name is the artist's.
-    void NameSongThenConstantArtist()
-    {
-        for (int j = 0; j + 2 < Parts(); ++j) {
-            Slot* song = Free(j);
-            if (!song || !song->varying || !Sep(j).dash || !OthersName(j + 1))
+void Namer::TakeIntoTitle(int t)
+{
+    if (OpensWithBracket(t)) {
+        Part(t + 1).inTitle = true;
+        Part(t + 2).inTitle = true;
+        t += 2;
+    }
+    if (ReadsOn(t)) {
+        Part(t + 1).inTitle = true;
+        Part(t + 2).inTitle = true;
+        t += 2;
+    }
+    if (VersionAfter(t))
+        Part(t + 1).inTitle = true;
+}
+
+// The version a player writes after a dash ("Song - Remastered 2009", "Song - Live") is
+// the song's own.
+bool Namer::VersionAfter(int t)
+{
+    const Slot* slot = t + 1 < Parts() && Sep(t).dash ? Free(t + 1) : nullptr;
+    return slot && AllOf(slot->wholes, HasSongExtra);
+}
+
+void Namer::NameTheRest()
+{
+    std::vector<Slot*> rest;
+    bool named = false;
+    for (PartPlan& part : m_plan.parts) {
+        for (Slot& slot : part.slots) {
+            if (part.inTitle)
                 continue;
-            if (!std::all_of(m_plan.parts.begin() + j + 2, m_plan.parts.end(), [](const PartPlan& p) { return p.Constant(); }))
-                return;
-            // A music video names its artist first: "Band - Full Performance (Live on KEXP) -
-            // YouTube" is one show's sessions.
-            const bool video = OnVideoSite();
-            Force(*song, video ? "Artist" : "Title");
-            Force(*Free(j + 1), video ? "Title" : "Artist");
-            m_title = true;
-            TakeIntoTitle(video ? j + 1 : j);
-            return;
+            named = named || !slot.name.empty();
+            // A file's extension ("Film (1982).mkv") is no name.
+            const bool dot = slot.before.ends_with('.');
+            const bool extension = std::all_of(slot.values.begin(), slot.values.end(), [dot](std::string_view v) {
+                const std::string file = (dot ? "file." : "file") + std::string(v);
+                return (dot || v.starts_with('.')) && FileExtension(file).size() == file.size() - 4;
+            });
+            if (slot.varying && slot.name.empty() && extension)
+                slot.name = "Unused";
+            else if (slot.varying && slot.name.empty())
+                rest.push_back(&slot);
         }
     }
-
-    // Extras between an artist and a dash: empty parts, brackets and quotes, album and track.
-    bool Extra(int j) { return Empty(j) || Bracketed(j) || Named(j); }
-    // The artist before the dash after part a: the name before the dash that opens the
-    // extras, when a is one (`Ann - "Album" #03/12 - Song`, "Ann - 01 - Song"); else a.
-    int ArtistBefore(int a)
-    {
-        int b = a;
-        while (b > 0 && !Sep(b - 1).dash && Extra(b))
-            --b;
-        return b > 0 && Sep(b - 1).dash && Extra(b) && Free(b - 1) ? b - 1 : a;
-    }
-
-    // A part in round brackets straight after the Title that varies and has words is the
-    // title's own ("Hello (Live 1977)"), and so is one that stays the same with a song's words
-    // ("(Official Video)"); other constant ones are the player's ("(Paused)"), and square
-    // brackets hold the player's extras ("[MP3 320kbps]").
-    bool ReadsOn(int t)
-    {
-        const int j = t + 1;
-        if (t < 0 || j + 1 >= Parts() || m_plan.separatorTexts[static_cast<std::size_t>(t)] != " (")
-            return false;
-        // What follows the bracket is nothing or the song's too ("(Official Audio) ft. Ann").
-        const Slot* next = Free(j + 1);
-        const bool bracket = Bracketed(j) && (Empty(j + 1) || (next && AllOf(next->wholes, HasSongExtra)));
-        Slot* slot = bracket ? Free(j) : nullptr;
-        return slot && (slot->varying || HasSongExtra(slot->constant)) && AllOf(slot->wholes, HasLetter) &&
-               Part(t).slots[0].after.empty();
-    }
-    // A song whose name opens with its own round brackets, in some titles or all: "(I Can't
-    // Get No) Satisfaction" after the artist's dash is one Title, read from the empty part
-    // before the bracket.
-    bool OpensWithBracket(int t)
-    {
-        const std::vector<Slot>& slots = Part(t).slots; // empty, named Title or not yet
-        const bool empty = slots.size() == 1 && AllOf(slots[0].wholes, [](std::string_view w) { return w.empty(); });
-        if (t < 1 || t + 2 >= Parts() || !Sep(t - 1).dash || !empty ||
-            !m_plan.separatorTexts[static_cast<std::size_t>(t)].ends_with('(') || !Bracketed(t + 1) || Sep(t + 1).dash)
-            return false;
-        const Slot* inside = Free(t + 1);
-        const Slot* after = Free(t + 2);
-        return inside && after && AllOf(inside->wholes, HasLetter) && AllOf(after->wholes, HasLetter) &&
-               !(Part(t + 1).Constant() && IsNowPlayingLabel(Part(t + 1).slots[0].constant));
-    }
-
-    void TakeIntoTitle(int t)
-    {
-        if (OpensWithBracket(t)) {
-            Part(t + 1).inTitle = true;
-            Part(t + 2).inTitle = true;
-            t += 2;
-        }
-        if (ReadsOn(t)) {
-            Part(t + 1).inTitle = true;
-            Part(t + 2).inTitle = true;
-            t += 2;
-        }
-        if (VersionAfter(t))
-            Part(t + 1).inTitle = true;
-    }
-    // The version a player writes after a dash ("Song - Remastered 2009", "Song - Live") is
-    // the song's own.
-    bool VersionAfter(int t)
-    {
-        const Slot* slot = t + 1 < Parts() && Sep(t).dash ? Free(t + 1) : nullptr;
-        return slot && AllOf(slot->wholes, HasSongExtra);
-    }
-
-    // A site's label before every title ("Watch The Bear", "Watch Bluey") stays text, and so
-    // does the site's name after it ("Alike on Vimeo", "Serial on Apple Podcasts").
-    void KeepPageLabel()
-    {
-        for (PartPlan& part : m_plan.parts) {
-            for (Slot& slot : part.slots) {
-                if (slot.name == "Title" && slot.varying)
-                    KeepSiteAfter(slot);
-                if (slot.name != "Title" || !slot.varying || !slot.before.empty())
-                    continue;
-                const std::size_t label = PageLabelLength(slot.values.front());
-                const bool every = label > 0 && std::all_of(slot.values.begin(), slot.values.end(), [&](std::string_view v) {
-                    return PageLabelLength(v) == label && v.starts_with(slot.values.front().substr(0, label));
-                });
-                if (!every)
-                    continue;
-                slot.before.assign(slot.values.front().substr(0, label));
-                for (std::string_view& v : slot.values)
-                    v.remove_prefix(label);
-            }
-        }
-    }
-
-    // The episode after the series' name in its title: "Attack on Titan Episode 23", "My
-    // Hero Academia S05E12".
-    void SplitEpisode()
-    {
-        if (m_track)
-            return;
-        for (PartPlan& part : m_plan.parts) {
-            for (std::size_t k = 0; k < part.slots.size(); ++k) {
-                const Slot& slot = part.slots[k];
-                if (slot.name != "Title" || !slot.varying || part.inTitle)
-                    continue;
-                const std::string word = EpisodeWord(slot.values.front());
-                const bool every = !word.empty() && std::all_of(slot.values.begin(), slot.values.end(), [&](std::string_view v) {
-                    const std::size_t at = v.find(word);
-                    return at != std::string_view::npos && at > 0 && AllDigits(v.substr(at + word.size()));
-                });
-                if (!every)
-                    continue;
-                auto [series, number] = CutAtWord(slot, word);
-                series.name = "Title";
-                number.name = "Track";
-                part.slots[k] = series;
-                part.slots.insert(part.slots.begin() + static_cast<std::ptrdiff_t>(k) + 1, number);
-                part.joints.insert(part.joints.begin() + static_cast<std::ptrdiff_t>(k), word);
-                m_track = true;
-                return;
-            }
-        }
-    }
-
-    // The words before an episode's number that end a value, with their blanks: " Episode ",
-    // " Ep ", " S05E"; empty when it ends otherwise.
-    static std::string EpisodeWord(std::string_view value)
-    {
-        const std::size_t blank = value.rfind(' ');
-        if (blank == std::string_view::npos || blank == 0)
-            return {};
-        const std::string_view last = value.substr(blank + 1);
-        if (IsEpisodeMark(last))
-            return std::string(value.substr(blank, last.find_first_of("Ee", 1) + 2));
-        const std::size_t before = value.rfind(' ', blank - 1);
-        const std::string label = Lower(value.substr(before == std::string_view::npos ? 0 : before + 1,
-                                                     blank - (before == std::string_view::npos ? 0 : before + 1)));
-        if (!AllDigits(last) || before == std::string_view::npos || (label != "episode" && label != "ep" && label != "ep."))
-            return {};
-        return std::string(value.substr(before, blank + 1 - before));
-    }
-
-    // On a podcast site the artist's place holds the show, an album of episodes; on an album
-    // site the title's place holds the album.
-    void NameShow()
-    {
-        bool podcast = IsPodcastProgram(m_hints.programFile), albums = false;
-        for (int j = 0; j < Parts(); ++j) {
-            podcast = podcast || Names(j, IsPodcastSite);
-            albums = albums || Names(j, IsAlbumSite);
-        }
-        const char* from = podcast ? "Artist" : albums ? "Title" : nullptr;
-        for (PartPlan& part : m_plan.parts)
-            for (Slot& slot : part.slots)
-                if (from && slot.name == from && !Has("Album"))
-                    slot.name = "Album";
-    }
-
-    static void KeepSiteAfter(Slot& slot)
-    {
-        // A lyrics page's word after the song: "Fire Squad Lyrics | Genius Lyrics".
-        constexpr std::string_view kLyrics = " Lyrics";
-        if (std::all_of(slot.values.begin(), slot.values.end(),
-                        [&](std::string_view v) { return v.size() > kLyrics.size() && v.ends_with(kLyrics); })) {
-            slot.after.insert(0, kLyrics);
-            for (std::string_view& v : slot.values)
-                v.remove_suffix(kLyrics.size());
-            return;
-        }
-        constexpr std::string_view kOn = " on ";
-        const std::string_view first = slot.values.front();
-        const std::size_t on = first.rfind(kOn);
-        if (on == std::string_view::npos || on == 0 || !IsSiteName(first.substr(on + kOn.size())))
-            return;
-        const std::string_view site = first.substr(on);
-        if (!std::all_of(slot.values.begin(), slot.values.end(),
-                         [&](std::string_view v) { return v.size() > site.size() && v.ends_with(site); }))
-            return;
-        slot.after.insert(0, site);
-        for (std::string_view& v : slot.values)
-            v.remove_suffix(site.size());
-    }
-
-    void NameTheRest()
-    {
-        std::vector<Slot*> rest;
-        bool named = false;
-        for (PartPlan& part : m_plan.parts) {
-            for (Slot& slot : part.slots) {
-                if (part.inTitle)
-                    continue;
-                named = named || !slot.name.empty();
-                // A file's extension ("Film (1982).mkv") is no name.
-                const bool dot = slot.before.ends_with('.');
-                const bool extension = std::all_of(slot.values.begin(), slot.values.end(), [dot](std::string_view v) {
-                    const std::string file = (dot ? "file." : "file") + std::string(v);
-                    return (dot || v.starts_with('.')) && FileExtension(file).size() == file.size() - 4;
-                });
-                if (slot.varying && slot.name.empty() && extension)
-                    slot.name = "Unused";
-                else if (slot.varying && slot.name.empty())
-                    rest.push_back(&slot);
-            }
-        }
-        for (std::size_t r = 0; r < rest.size(); ++r)
-            rest[r]->name = r == 0 && !m_title && (rest.size() == 1 || !named) ? "Title" : "Unused";
-    }
-
-    FamilyPlan& m_plan;
-    const stSuggestHints& m_hints;
-    bool m_track = false;
-    bool m_title = false;
-};
-
-} // namespace
+    for (std::size_t r = 0; r < rest.size(); ++r)
+        rest[r]->name = r == 0 && !m_title && (rest.size() == 1 || !named) ? "Title" : "Unused";
+}
 
 FamilyPlan NameFamily(const Family& members, const stSuggestHints& hints, const std::vector<bool>& varyingParts)
 {

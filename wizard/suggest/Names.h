@@ -4,8 +4,9 @@
 // before "#<Track>", Year, Station, Artist and Title, then Unused for the rest; and by what
 // is known of a few well-known players and sites: those that show the song before the artist,
 // video sites whose titles are the uploader's text, and the labels players write before a
-// colon ("Now playing:"), gathered in Words.h. Where the shape says tag, the value is a parameter whether it
-// varies in the capture or not.
+// colon ("Now playing:"), gathered in Words.h. Where the shape says tag, the value is a
+// parameter whether it varies in the capture or not. The rules of shape and place are in
+// Names.cpp, those of sites and media files' names in MediaNames.cpp (Namer.h).
 
 #include <string>
 #include <string_view>

@@ -1,0 +1,322 @@
+// The namer's rules from what is known of sites and of media files' names: a site's name and
+// its labels, live channels and stations, video sites' titles, podcasts and album pages; a
+// release's name, a series' episodes, a path's folders.
+
+#include <algorithm>
+
+#include "wizard/suggest/Namer.h"
+#include "wizard/suggest/Words.h"
+
+namespace suggest {
+
+// A page's constant part that names its site ("YouTube Music - Song - YouTube Music",
+// "YouTube Audio Library: ..."): a site's or browser's name ends the title too. Without
+// that, "Spotify - Song" may be an artist's.
+bool Namer::SitesLabel(int j)
+{
+    const bool page = Names(Parts() - 1, EndsWithBrowserName) || Names(Parts() - 1, IsSiteName);
+    return page && j < Parts() - 1 && Names(j, StartsWithSiteName);
+}
+
+// A site's name that differs from tab to tab ("Prime Video", "YouTube") is no tag.
+void Namer::NameSites()
+{
+    for (PartPlan& part : m_plan.parts)
+        for (Slot& slot : part.slots)
+            if (std::adjacent_find(slot.wholes.begin(), slot.wholes.end(), std::not_equal_to<>()) != slot.wholes.end() &&
+                AllOf(slot.wholes, IsSiteName))
+                Force(slot, "Unused");
+    for (PartPlan& part : m_plan.parts)
+        if (part.slots.size() == 1 && part.slots[0].name.empty() && part.slots[0].wholes.size() > 1)
+            NameTabCount(part.slots[0]);
+}
+
+// Edge names the other tabs of its window after the site's ("YouTube and 2 more pages",
+// "YouTube e altre 2 pagine"): their count is no tag, and a parameter so that the next
+// count is read too. One page alone keeps its title whole.
+void Namer::NameTabCount(Slot& slot)
+{
+    std::string before, after;
+    for (std::string_view whole : slot.wholes) {
+        const TabCount count = TabCountAround(whole);
+        if (count.site.empty() || (!before.empty() && (count.before != before || count.after != after)))
+            return;
+        before = count.before;
+        after = count.after;
+    }
+    Force(slot, "Unused");
+    slot.before = before;
+    slot.after = after;
+    for (std::string_view& v : slot.values)
+        v = v.substr(before.size(), v.size() - before.size() - after.size());
+}
+
+// The site's name, it with " and " before a tab count, and the words after the count; all
+// empty when the text is no such count.
+Namer::TabCount Namer::TabCountAround(std::string_view text)
+{
+    for (auto [joint, label] : {std::pair{" and ", " more page"}, std::pair{" e altre ", " pagin"}}) {
+        const std::size_t at = text.find(joint);
+        if (at == std::string_view::npos || at == 0)
+            continue;
+        const std::size_t number = at + std::string_view(joint).size();
+        std::size_t end = number;
+        while (end < text.size() && text[end] >= '0' && text[end] <= '9')
+            ++end;
+        const std::string_view rest = text.substr(end);
+        if (end > number && rest.starts_with(label) && rest.size() <= std::string_view(label).size() + 1 &&
+            IsSiteName(text.substr(0, at)))
+            return {text.substr(0, at), text.substr(0, number), rest};
+    }
+    return {};
+}
+
+// The site a part names, also with Edge's count of the other tabs after it.
+std::string Namer::SiteOf(int j)
+{
+    const PartPlan& part = Part(j);
+    if (part.Constant())
+        return part.slots[0].constant;
+    if (part.slots.size() == 1 && part.slots[0].name == "Unused")
+        return std::string(TabCountAround(part.slots[0].wholes.front()).site);
+    return {};
+}
+
+// An episode's mark between dashes: the series before it, the episode's name after it
+// ("Breaking Bad - S01E01 - Pilot.mkv"), else the series is the title.
+void Namer::NameEpisodeMark()
+{
+    for (int j = 1; j < Parts(); ++j) {
+        Slot* mark = Free(j);
+        Slot* series = Free(j - 1);
+        if (!mark || !series || !Sep(j - 1).dash || !AllOf(mark->wholes, IsEpisodeMark))
+            continue;
+        const std::size_t e = mark->wholes.front().find_first_of("Ee", 1) + 1;
+        const std::string season(mark->wholes.front().substr(0, e));
+        if (!std::all_of(mark->wholes.begin(), mark->wholes.end(), [&](std::string_view w) { return w.starts_with(season); }))
+            return;
+        Force(*mark, "Track");
+        mark->before = season;
+        for (std::string_view& v : mark->values)
+            v.remove_prefix(season.size());
+        m_track = true;
+        Slot* episode = j + 1 < Parts() && Sep(j).dash ? Free(j + 1) : nullptr;
+        Force(*series, episode ? "Album" : "Title");
+        if (episode)
+            Force(*episode, "Title");
+        m_title = true;
+        return;
+    }
+}
+
+// A path's last folders say what its numbered files are: a music library's
+// "Artist\Album\01 - Song.flac", a video library's "Series\01.mkv".
+void Namer::NamePath()
+{
+    PartPlan& part = Part(0);
+    const std::size_t n = part.slots.size();
+    const bool path = n >= 3 && std::all_of(part.joints.begin(), part.joints.end(),
+                                           [](const std::string& j) { return j == "\\" || j == ":\\"; });
+    if (!path || !part.slots.back().name.empty() || !AllOf(part.slots.back().values, AllDigits))
+        return;
+    part.slots.back().name = "Track";
+    m_track = true;
+    Force(part.slots[n - 2], m_plan.namesAudio ? "Album" : "Title");
+    if (!m_plan.namesAudio)
+        m_title = true;
+    else if (n >= 4)
+        Force(part.slots[n - 3], "Artist");
+}
+
+// A release's name is the title, constant or not; its year, its episode and the season
+// before it are parameters whether they vary or not, so that the next film or episode is
+// read too.
+void Namer::NameRelease()
+{
+    for (PartPlan& part : m_plan.parts) {
+        if (!part.release)
+            continue;
+        Force(part.slots[0], "Title");
+        m_title = true;
+        if (part.slots.size() == 3) {
+            part.slots[1].name = "Year";
+        } else {
+            if (part.slots[1].varying)
+                part.slots[1].name = "Unused";
+            part.slots[2].name = "Track";
+            m_track = true;
+        }
+        return;
+    }
+}
+
+// On a live site the one name that varies is the channel's or the station's.
+void Namer::NameLiveChannel()
+{
+    int varying = -1;
+    bool live = false, logins = false;
+    for (int j = 0; j < Parts(); ++j) {
+        live = live || Names(j, IsLiveSite) || Names(j, IsLiveLabel);
+        logins = logins || Names(j, IsLoginSite);
+        if (Part(j).Varying()) {
+            if (varying >= 0)
+                return;
+            varying = j;
+        }
+    }
+    Slot* channel = live && varying >= 0 ? Free(varying) : nullptr;
+    if (!channel || !AllOf(channel->wholes, HasLetter))
+        return;
+    Force(*channel, logins && !AllOf(channel->wholes, IsLogin) ? "Title" : "Station");
+    m_title = true;
+}
+
+// On a video site all before the site's name is the video's title, whatever dashes or
+// brackets it holds: the Title reads on over those parts.
+void Namer::NameVideoTitle()
+{
+    for (int s = 1; s < Parts(); ++s) {
+        if (!Sep(s - 1).dash || !IsVideoSite(SiteOf(s)))
+            continue;
+        int first = s;
+        bool varying = false;
+        while (first > 0 && Free(first - 1)) {
+            --first;
+            varying = varying || Part(first).Varying();
+        }
+        // One dash before the site's, in every title, is the music video's "Artist - Song":
+        // only a title with dashes of its own is the uploader's free text.
+        int dashes = 0;
+        for (int j = first; j < s - 1; ++j)
+            dashes += Sep(j).dash ? 1 : 0;
+        if (!varying || dashes == 1)
+            return;
+        Force(*Free(first), "Title");
+        m_title = true;
+        for (int j = first + 1; j < s; ++j)
+            Part(j).inTitle = true;
+        return;
+    }
+}
+
+bool Namer::OnVideoSite()
+{
+    for (int j = 0; j < Parts(); ++j)
+        if (Names(j, IsVideoSite))
+            return true;
+    return false;
+}
+
+// A site's label before every title ("Watch The Bear", "Watch Bluey") stays text, and so
+// does the site's name after it ("Alike on Vimeo", "Serial on Apple Podcasts").
+void Namer::KeepPageLabel()
+{
+    for (PartPlan& part : m_plan.parts) {
+        for (Slot& slot : part.slots) {
+            if (slot.name == "Title" && slot.varying)
+                KeepSiteAfter(slot);
+            if (slot.name != "Title" || !slot.varying || !slot.before.empty())
+                continue;
+            const std::size_t label = PageLabelLength(slot.values.front());
+            const bool every = label > 0 && std::all_of(slot.values.begin(), slot.values.end(), [&](std::string_view v) {
+                return PageLabelLength(v) == label && v.starts_with(slot.values.front().substr(0, label));
+            });
+            if (!every)
+                continue;
+            slot.before.assign(slot.values.front().substr(0, label));
+            for (std::string_view& v : slot.values)
+                v.remove_prefix(label);
+        }
+    }
+}
+
+// The episode after the series' name in its title: "Attack on Titan Episode 23", "My
+// Hero Academia S05E12".
+void Namer::SplitEpisode()
+{
+    if (m_track)
+        return;
+    for (PartPlan& part : m_plan.parts) {
+        for (std::size_t k = 0; k < part.slots.size(); ++k) {
+            const Slot& slot = part.slots[k];
+            if (slot.name != "Title" || !slot.varying || part.inTitle)
+                continue;
+            const std::string word = EpisodeWord(slot.values.front());
+            const bool every = !word.empty() && std::all_of(slot.values.begin(), slot.values.end(), [&](std::string_view v) {
+                const std::size_t at = v.find(word);
+                return at != std::string_view::npos && at > 0 && AllDigits(v.substr(at + word.size()));
+            });
+            if (!every)
+                continue;
+            auto [series, number] = CutAtWord(slot, word);
+            series.name = "Title";
+            number.name = "Track";
+            part.slots[k] = series;
+            part.slots.insert(part.slots.begin() + static_cast<std::ptrdiff_t>(k) + 1, number);
+            part.joints.insert(part.joints.begin() + static_cast<std::ptrdiff_t>(k), word);
+            m_track = true;
+            return;
+        }
+    }
+}
+
+// The words before an episode's number that end a value, with their blanks: " Episode ",
+// " Ep ", " S05E"; empty when it ends otherwise.
+std::string Namer::EpisodeWord(std::string_view value)
+{
+    const std::size_t blank = value.rfind(' ');
+    if (blank == std::string_view::npos || blank == 0)
+        return {};
+    const std::string_view last = value.substr(blank + 1);
+    if (IsEpisodeMark(last))
+        return std::string(value.substr(blank, last.find_first_of("Ee", 1) + 2));
+    const std::size_t before = value.rfind(' ', blank - 1);
+    const std::string label = Lower(value.substr(before == std::string_view::npos ? 0 : before + 1,
+                                                 blank - (before == std::string_view::npos ? 0 : before + 1)));
+    if (!AllDigits(last) || before == std::string_view::npos || (label != "episode" && label != "ep" && label != "ep."))
+        return {};
+    return std::string(value.substr(before, blank + 1 - before));
+}
+
+// On a podcast site the artist's place holds the show, an album of episodes; on an album
+// site the title's place holds the album.
+void Namer::NameShow()
+{
+    bool podcast = IsPodcastProgram(m_hints.programFile), albums = false;
+    for (int j = 0; j < Parts(); ++j) {
+        podcast = podcast || Names(j, IsPodcastSite);
+        albums = albums || Names(j, IsAlbumSite);
+    }
+    const char* from = podcast ? "Artist" : albums ? "Title" : nullptr;
+    for (PartPlan& part : m_plan.parts)
+        for (Slot& slot : part.slots)
+            if (from && slot.name == from && !Has("Album"))
+                slot.name = "Album";
+}
+
+void Namer::KeepSiteAfter(Slot& slot)
+{
+    // A lyrics page's word after the song: "Fire Squad Lyrics | Genius Lyrics".
+    constexpr std::string_view kLyrics = " Lyrics";
+    if (std::all_of(slot.values.begin(), slot.values.end(),
+                    [&](std::string_view v) { return v.size() > kLyrics.size() && v.ends_with(kLyrics); })) {
+        slot.after.insert(0, kLyrics);
+        for (std::string_view& v : slot.values)
+            v.remove_suffix(kLyrics.size());
+        return;
+    }
+    constexpr std::string_view kOn = " on ";
+    const std::string_view first = slot.values.front();
+    const std::size_t on = first.rfind(kOn);
+    if (on == std::string_view::npos || on == 0 || !IsSiteName(first.substr(on + kOn.size())))
+        return;
+    const std::string_view site = first.substr(on);
+    if (!std::all_of(slot.values.begin(), slot.values.end(),
+                     [&](std::string_view v) { return v.size() > site.size() && v.ends_with(site); }))
+        return;
+    slot.after.insert(0, site);
+    for (std::string_view& v : slot.values)
+        v.remove_suffix(site.size());
+}
+
+} // namespace suggest
