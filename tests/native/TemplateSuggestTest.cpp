@@ -141,7 +141,7 @@ Capture ReadCaptureLine(const std::string& line)
 
 std::vector<Capture> ReadCorpus(const std::string& fileName)
 {
-    std::ifstream file(QEW_TEST_DATA_DIR "/" + fileName, std::ios::binary);
+    std::ifstream file(fileName.starts_with("/") ? fileName : QEW_TEST_DATA_DIR "/" + fileName, std::ios::binary);
     EXPECT_TRUE(file.is_open()) << fileName;
     std::vector<Capture> captures;
     for (std::string line; std::getline(file, line);) {
@@ -209,7 +209,7 @@ void ExpectCorpus(const std::string& fileName)
                 ++titles;
                 titlesRight += want == got ? 1 : 0;
                 right = right && want == got;
-                if (want != got && (!family.knownMiss || std::getenv("QEW_ALL_MISSES")))
+                if (want != got && !std::getenv("QEW_FIGURE_ONLY") && (!family.knownMiss || std::getenv("QEW_ALL_MISSES")))
                     ADD_FAILURE() << title << "\n  want " << want << "\n  got  " << got << "\n  from "
                                   << ::testing::PrintToString(accepted);
             }
@@ -227,7 +227,8 @@ void ExpectCorpus(const std::string& fileName)
 }
 
 // SuggestTitlesHeldOut.txt is kept from the tuning: its figure is the one on titles the
-// proposals were not tuned to. QEW_ALL_MISSES=1 reports the known misses too.
+// proposals were not tuned to. QEW_ALL_MISSES=1 reports the known misses too. A corpus not
+// yet opened is judged alone by its figure: QEW_CORPUS=/its/path QEW_FIGURE_ONLY=1.
 TEST(TemplateSuggest, CorporaMeetTheContractAndGetTheTagsAPersonWouldWrite)
 {
     for (const char* fileName : {"SuggestTitles.txt", "SuggestTitlesSecond.txt", "SuggestTitlesHeldOut.txt",
@@ -236,6 +237,10 @@ TEST(TemplateSuggest, CorporaMeetTheContractAndGetTheTagsAPersonWouldWrite)
                                  "SuggestTitlesFresh.txt", "SuggestTitlesFresh2.txt", "SuggestTitlesN.txt",
                                  "SuggestTitlesFresh3.txt", "SuggestTitlesFresh4.txt", "SuggestTitlesP.txt", "SuggestTitlesQ.txt",
                                  "SuggestTitlesR.txt", "SuggestTitlesS.txt"}) {
+        if (const char* only = std::getenv("QEW_CORPUS"); only && *only) {
+            ExpectCorpus(only);
+            return;
+        }
         SCOPED_TRACE(fileName);
         ExpectCorpus(fileName);
     }
