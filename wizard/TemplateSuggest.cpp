@@ -113,22 +113,29 @@ private:
     }
 
     // A season's or a film's release files among other titles of the same shape ("No file -
-    // mpv") form a family of their own, so that their episode or year is read; and the tabs of
-    // a browser's normal and private windows ("... - Mozilla Firefox Private Browsing") form
-    // one each.
+    // mpv") form a family of their own, so that their episode or year is read, and so do
+    // releases of as many words after the mark ("Joker.2019.1080p.mkv", "Tenet.2020.mkv"), as
+    // a person writes those words out; and the tabs of a browser's normal and private windows
+    // ("... - Mozilla Firefox Private Browsing") form one each.
     static std::vector<Family> SplitReleases(const std::vector<Family>& families)
     {
         std::vector<Family> split;
         for (const Family& family : BrowserWindows(families)) {
-            Family releases, others;
-            for (const Member& m : family)
-                (IsRelease(m) ? releases : others).push_back(m);
-            if (releases.size() >= 2 && !others.empty()) {
-                split.push_back(std::move(releases));
-                split.push_back(std::move(others));
-            } else {
-                split.push_back(family);
+            std::vector<std::pair<int, Family>> byWords; // -1: none is a release
+            for (const Member& m : family) {
+                const int words = ReleaseWords(m);
+                auto group = std::find_if(byWords.begin(), byWords.end(), [words](const auto& g) { return g.first == words; });
+                if (group == byWords.end())
+                    byWords.push_back({words, {m}});
+                else
+                    group->second.push_back(m);
             }
+            if (byWords.size() == 1) {
+                split.push_back(family);
+                continue;
+            }
+            for (auto& [words, group] : byWords)
+                split.push_back(std::move(group));
         }
         return split;
     }

@@ -235,8 +235,12 @@ bool PlanRelease(const Family& members, int j, PartPlan& plan)
 PartPlan PlanPart(const Family& members, int j, bool varying)
 {
     PartPlan plan;
-    if (!varying && PlanRelease(members, j, plan))
+    if (PlanRelease(members, j, plan)) {
+        // A release standing alone: its name and mark are what varies, its words stay.
+        for (std::size_t k = 0; varying && k + 1 < plan.slots.size(); ++k)
+            plan.slots[k].varying = true;
         return plan;
+    }
     const Member& first = members.front();
     const std::string_view text0 = first.PartText(j);
     const bool same = !HasBracket(text0) && std::all_of(members.begin(), members.end(), [&](const Member& m) {
@@ -386,12 +390,16 @@ bool IsPath(std::string_view title)
     return title.size() > 3 && std::isalpha(static_cast<unsigned char>(title[0])) && title.substr(1, 2) == ":\\";
 }
 
-bool IsRelease(const Member& m)
+int ReleaseWords(const Member& m)
 {
-    for (int j = 0; j < m.PartCount(); ++j)
-        if (NamesFile(m.PartText(j)) && (ReleaseMark(m, j, true) > 0 || ReleaseMark(m, j, false) > 0))
-            return true;
-    return false;
+    for (int j = 0; j < m.PartCount(); ++j) {
+        if (!NamesFile(m.PartText(j)))
+            continue;
+        for (bool episode : {true, false})
+            if (const int mark = ReleaseMark(m, j, episode); mark > 0)
+                return m.LastSep(j) - m.FirstSep(j) - mark;
+    }
+    return -1;
 }
 
 FamilyPlan PlanFamily(const Family& members, const std::vector<bool>& varyingParts)

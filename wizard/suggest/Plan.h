@@ -54,8 +54,9 @@ FamilyPlan PlanFamily(const Family& members, const std::vector<bool>& varyingPar
 // The title opens with a drive's path: "D:\Music\Ann".
 bool IsPath(std::string_view title);
 
-// A part of the title is a release's file name with an episode mark or a year.
-bool IsRelease(const Member& m);
+// How many words, the extension among them, follow the episode mark or the year of the
+// release's file name that is a part of the title; -1 when no part is one.
+int ReleaseWords(const Member& m);
 
 bool AllOf(const std::vector<std::string_view>& values, bool (*test)(std::string_view));
 
