@@ -113,31 +113,44 @@ private:
     }
 
     // A season's or a film's release files among other titles of the same shape ("No file -
-    // mpv") form a family of their own, so that their episode or year is read, and so do
-    // releases of as many words after the mark ("Joker.2019.1080p.mkv", "Tenet.2020.mkv"), as
-    // a person writes those words out; and the tabs of a browser's normal and private windows
-    // ("... - Mozilla Firefox Private Browsing") form one each.
+    // mpv") form a family of their own, so that their episode or year is read; and the tabs of
+    // a browser's normal and private windows ("... - Mozilla Firefox Private Browsing") form
+    // one each.
     static std::vector<Family> SplitReleases(const std::vector<Family>& families)
     {
         std::vector<Family> split;
         for (const Family& family : BrowserWindows(families)) {
-            std::vector<std::pair<int, Family>> byWords; // -1: none is a release
-            for (const Member& m : family) {
-                const int words = ReleaseWords(m);
-                auto group = std::find_if(byWords.begin(), byWords.end(), [words](const auto& g) { return g.first == words; });
-                if (group == byWords.end())
-                    byWords.push_back({words, {m}});
-                else
-                    group->second.push_back(m);
-            }
-            if (byWords.size() == 1) {
+            Family releases, others;
+            for (const Member& m : family)
+                (ReleaseWords(m) ? releases : others).push_back(m);
+            if (releases.empty() || (others.empty() && releases.size() < 2)) {
                 split.push_back(family);
                 continue;
             }
-            for (auto& [words, group] : byWords)
-                split.push_back(std::move(group));
+            for (Family& words : ByReleaseWords(releases))
+                split.push_back(std::move(words));
+            if (!others.empty())
+                split.push_back(std::move(others));
         }
         return split;
+    }
+
+    // Releases with the same words after the mark apart from the others, as a person writes
+    // those words out ("Joker.2019.1080p.mkv", "Tenet.2020.mkv"); all together when no two
+    // share them, their words then a value.
+    static std::vector<Family> ByReleaseWords(const Family& releases)
+    {
+        std::vector<Family> groups;
+        for (const Member& m : releases) {
+            auto group = std::find_if(groups.begin(), groups.end(),
+                                      [&](const Family& g) { return ReleaseWords(g.front()) == ReleaseWords(m); });
+            if (group == groups.end())
+                groups.push_back({m});
+            else
+                group->push_back(m);
+        }
+        const bool shared = std::any_of(groups.begin(), groups.end(), [](const Family& g) { return g.size() >= 2; });
+        return shared ? groups : std::vector<Family>{releases};
     }
 
     static std::vector<Family> BrowserWindows(const std::vector<Family>& families)

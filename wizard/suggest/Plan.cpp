@@ -1,6 +1,7 @@
 #include "wizard/suggest/Plan.h"
 
 #include <algorithm>
+#include <optional>
 #include <cctype>
 
 #include "platform/ParseError.h"
@@ -390,16 +391,16 @@ bool IsPath(std::string_view title)
     return title.size() > 3 && std::isalpha(static_cast<unsigned char>(title[0])) && title.substr(1, 2) == ":\\";
 }
 
-int ReleaseWords(const Member& m)
+std::optional<std::string_view> ReleaseWords(const Member& m)
 {
     for (int j = 0; j < m.PartCount(); ++j) {
         if (!NamesFile(m.PartText(j)))
             continue;
         for (bool episode : {true, false})
             if (const int mark = ReleaseMark(m, j, episode); mark > 0)
-                return m.LastSep(j) - m.FirstSep(j) - mark;
+                return Stretch(m, j, mark + 1, m.LastSep(j) - m.FirstSep(j));
     }
-    return -1;
+    return std::nullopt;
 }
 
 FamilyPlan PlanFamily(const Family& members, const std::vector<bool>& varyingParts)
