@@ -153,22 +153,32 @@ private:
         return shared ? groups : std::vector<Family>{releases};
     }
 
+    // A window's tabs apart from those of another window, and those that count the window's
+    // other tabs ("YouTube and 2 more pages - Personal - Microsoft Edge") apart from those
+    // that do not, as a person writes them.
     static std::vector<Family> BrowserWindows(const std::vector<Family>& families)
     {
         std::vector<Family> split;
         for (const Family& family : families) {
             const int last = family.front().PartCount() - 1;
             const bool browsers = last > 0 && std::all_of(family.begin(), family.end(), [last](const Member& m) {
-                return StartsWithBrowserName(m.PartText(last));
+                return StartsWithBrowserName(m.PartText(last)) || EndsWithBrowserName(m.PartText(last));
             });
             if (!browsers) {
                 split.push_back(family);
                 continue;
             }
+            const auto counts = [last](const Member& m) {
+                for (int j = 0; j < last; ++j)
+                    if (!TabCountAround(m.PartText(j)).site.empty())
+                        return true;
+                return false;
+            };
             const std::size_t first = split.size();
             for (const Member& m : family) {
-                auto window = std::find_if(split.begin() + static_cast<std::ptrdiff_t>(first), split.end(),
-                                           [&](const Family& f) { return f.front().PartText(last) == m.PartText(last); });
+                auto window = std::find_if(split.begin() + static_cast<std::ptrdiff_t>(first), split.end(), [&](const Family& f) {
+                    return f.front().PartText(last) == m.PartText(last) && counts(f.front()) == counts(m);
+                });
                 if (window == split.end())
                     split.push_back({m});
                 else

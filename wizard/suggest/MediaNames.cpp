@@ -51,26 +51,6 @@ void Namer::NameTabCount(Slot& slot)
         v = v.substr(before.size(), v.size() - before.size() - after.size());
 }
 
-// The site's name, it with " and " before a tab count, and the words after the count; all
-// empty when the text is no such count.
-Namer::TabCount Namer::TabCountAround(std::string_view text)
-{
-    for (auto [joint, label] : {std::pair{" and ", " more page"}, std::pair{" e altre ", " pagin"}}) {
-        const std::size_t at = text.find(joint);
-        if (at == std::string_view::npos || at == 0)
-            continue;
-        const std::size_t number = at + std::string_view(joint).size();
-        std::size_t end = number;
-        while (end < text.size() && text[end] >= '0' && text[end] <= '9')
-            ++end;
-        const std::string_view rest = text.substr(end);
-        if (end > number && rest.starts_with(label) && rest.size() <= std::string_view(label).size() + 1 &&
-            IsSiteName(text.substr(0, at)))
-            return {text.substr(0, at), text.substr(0, number), rest};
-    }
-    return {};
-}
-
 // The site a part names, also with Edge's count of the other tabs after it.
 std::string Namer::SiteOf(int j)
 {

@@ -69,10 +69,6 @@ private:
     // By what is known of sites and media files (MediaNames.cpp).
     void NameSites();
     static void NameTabCount(Slot& slot);
-    struct TabCount {
-        std::string_view site, before, after;
-    };
-    static TabCount TabCountAround(std::string_view text);
     std::string SiteOf(int j);
     bool SitesLabel(int j);
     bool OnVideoSite();

@@ -53,8 +53,10 @@ constexpr std::array<std::string_view, 2> kVideoSites = {"YouTube", "Twitch"};
 // "KEXP, 90.3 FM, Seattle | Free Internet Radio | TuneIn"): a live channel plays as a station
 // does.
 // radio.net's station pages are "1LIVE | Listen Online | radio.net".
-// CHZZK, Naver's live site, names its channels as Twitch does ("Name - CHZZK").
-constexpr std::array<std::string_view, 5> kLiveSites = {"Twitch", "Kick", "TuneIn", "radio.net", "CHZZK"};
+// CHZZK, Naver's live site, names its channels as Twitch does ("Name - CHZZK"), and so does
+// Twitch's popout player, "channel - Twitch Player" (yungsamd17/Twitch-Addons player.js).
+constexpr std::array<std::string_view, 6> kLiveSites = {"Twitch", "Twitch Player", "Kick", "TuneIn", "radio.net",
+                                                        "CHZZK"};
 // Podcast sites and players, whose shows are albums of episodes: "In Our Time - Marie Curie -
 // BBC Sounds", "The Gin Craze - In Our Time - Pocket Casts".
 constexpr std::array<std::string_view, 3> kPodcastSites = {"BBC Sounds", "Pocket Casts", "Apple Podcasts"};
@@ -66,7 +68,7 @@ constexpr std::array<std::string_view, 1> kLiveLabels = {"Listen Live"};
 // Of those, the sites whose channel is a user's login: letters, digits and underscores, no
 // blank (Twitch's username rules); a page with a blank names a category ("Just Chatting -
 // Twitch").
-constexpr std::array<std::string_view, 2> kLoginSites = {"Twitch", "Kick"};
+constexpr std::array<std::string_view, 3> kLoginSites = {"Twitch", "Twitch Player", "Kick"};
 
 // What players write before a colon or in brackets to say that something plays or not ("Now
 // playing: ...", "(Paused) ..."), in the common languages, lower case, each in the code page
@@ -124,13 +126,13 @@ constexpr std::array<std::string_view, 33> kTechWords = {
     "hevc",  "x264", "x265", "h264",  "h265",  "dts",  "ac3",  "evr",  "madvr", "dxva", "gpu"};
 
 // Music and video sites that name themselves in their page titles.
-constexpr std::array<std::string_view, 42> kSites = {
+constexpr std::array<std::string_view, 43> kSites = {
     "YouTube",      "YouTube Music", "Twitch",  "Spotify",    "SoundCloud", "Bandcamp", "Deezer",   "TIDAL",
     "Pandora",      "Jellyfin",      "Plex",    "Mixcloud",   "Apple Music", "Amazon Music", "Vimeo", "Netflix",
     "Napster",      "Qobuz",         "Audiomack", "Last.fm",  "TuneIn",     "iHeartRadio", "Dailymotion",
     "Google Play Music", "Niconico", "Niconico Video", "Hulu", "Disney+", "Max", "HBO Max", "Crunchyroll",
     "Prime Video", "Apple TV+", "Paramount+", "Peacock", "Netflix Official Site", "Kick", "radio.net",
-    "CHZZK", "Apple Podcasts", "BBC Sounds",
+    "CHZZK", "Apple Podcasts", "BBC Sounds", "Twitch Player",
     "\x83\x6a\x83\x52\x83\x6a\x83\x52\x93\xae\x89\xe6", // "ニコニコ動画" (932)
 };
 
@@ -361,6 +363,24 @@ bool IsPodcastProgram(std::string_view programFile)
 bool IsAlbumSite(std::string_view text)
 {
     return IsOneOf(text, kAlbumSites);
+}
+
+TabCount TabCountAround(std::string_view text)
+{
+    for (auto [joint, label] : {std::pair{" and ", " more page"}, std::pair{" e altre ", " pagin"}}) {
+        const std::size_t at = text.find(joint);
+        if (at == std::string_view::npos || at == 0)
+            continue;
+        const std::size_t number = at + std::string_view(joint).size();
+        std::size_t end = number;
+        while (end < text.size() && text[end] >= '0' && text[end] <= '9')
+            ++end;
+        const std::string_view rest = text.substr(end);
+        if (end > number && rest.starts_with(label) && rest.size() <= std::string_view(label).size() + 1 &&
+            IsSiteName(text.substr(0, at)))
+            return {text.substr(0, at), text.substr(0, number), rest};
+    }
+    return {};
 }
 
 } // namespace suggest

@@ -46,6 +46,13 @@ bool HasTechWord(std::string_view text);
 // False for a program whose square brackets after the title hold something else than the
 // album: osu!'s "Artist - Title [Difficulty]".
 bool BracketsHoldAlbums(std::string_view programFile);
+// Edge names the other tabs of its window after the site's: "YouTube and 2 more pages",
+// "YouTube e altre 2 pagine". The site, the text up to the count and the words after it;
+// all empty when the text is no such count.
+struct TabCount {
+    std::string_view site, before, after;
+};
+TabCount TabCountAround(std::string_view text);
 // The extension of a media file that the value ends with, its dot included; empty when none.
 std::string_view FileExtension(std::string_view value);
 // The text holds a media file's name ("Show - 26 (1080p).mkv - mpv").
