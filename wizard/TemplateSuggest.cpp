@@ -153,9 +153,9 @@ private:
         return shared ? groups : std::vector<Family>{releases};
     }
 
-    // A window's tabs apart from those of another window, and those that count the window's
-    // other tabs ("YouTube and 2 more pages - Personal - Microsoft Edge") apart from those
-    // that do not, as a person writes them.
+    // A window's tabs apart from those of another window, a known media site's apart from
+    // other pages, and those that count the window's other tabs ("YouTube and 2 more pages -
+    // Personal - Microsoft Edge") apart from those that do not, as a person writes them.
     static std::vector<Family> BrowserWindows(const std::vector<Family>& families)
     {
         std::vector<Family> split;
@@ -174,10 +174,15 @@ private:
                         return true;
                 return false;
             };
+            const auto site = [last](const Member& m) {
+                const std::string_view page = m.PartText(last - 1);
+                return IsSiteName(page) || !TabCountAround(page).site.empty();
+            };
             const std::size_t first = split.size();
             for (const Member& m : family) {
                 auto window = std::find_if(split.begin() + static_cast<std::ptrdiff_t>(first), split.end(), [&](const Family& f) {
-                    return f.front().PartText(last) == m.PartText(last) && counts(f.front()) == counts(m);
+                    return f.front().PartText(last) == m.PartText(last) && counts(f.front()) == counts(m) &&
+                           site(f.front()) == site(m);
                 });
                 if (window == split.end())
                     split.push_back({m});
