@@ -151,6 +151,24 @@ void Namer::NameLiveChannel()
     m_title = true;
 }
 
+// A page of a site that plays nothing is one title, its site's name and all, as a lone tab's
+// is ("Gorillaz - Wikipedia").
+void Namer::NamePage()
+{
+    const int site = Parts() - 2;
+    if (site < 1 || !Names(Parts() - 1, EndsWithBrowserName) || !Names(site, IsPageSite))
+        return;
+    int first = site;
+    while (first > 0 && Free(first - 1))
+        --first;
+    if (first == site)
+        return;
+    Force(*Free(first), "Title");
+    m_title = true;
+    for (int j = first + 1; j <= site; ++j)
+        Part(j).inTitle = true;
+}
+
 // On a video site all before the site's name is the video's title, whatever dashes or
 // brackets it holds: the Title reads on over those parts.
 void Namer::NameVideoTitle()

@@ -68,6 +68,7 @@ private:
 
     // By what is known of sites and media files (MediaNames.cpp).
     void NameSites();
+    void NamePage();
     static void NameTabCount(Slot& slot);
     std::string SiteOf(int j);
     bool SitesLabel(int j);

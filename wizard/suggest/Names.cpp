@@ -42,6 +42,7 @@ void Namer::Name()
 {
     NameUrls();
     NameSites();
+    NamePage();
     NameRelease();
     NamePath();
     NameEpisodeMark();

@@ -136,6 +136,13 @@ constexpr std::array<std::string_view, 43> kSites = {
     "\x83\x6a\x83\x52\x83\x6a\x83\x52\x93\xae\x89\xe6", // "ニコニコ動画" (932)
 };
 
+// Sites that play nothing, whose pages a browser's capture shows between the songs: "Max
+// Verstappen - Wikipedia", "How to ... - Stack Overflow", "cats - Google Search". A page's
+// title there is one title, dashes and all.
+constexpr std::array<std::string_view, 12> kPageSites = {
+    "Wikipedia", "Stack Overflow", "Google Search", "Google Docs", "Google Sheets", "Google Drive",
+    "Gmail",     "GitHub",         "Reddit",        "Outlook",     "Facebook",      "LinkedIn"};
+
 // What a streaming site's page title puts before the show's name ("Watch The Bear | Hulu").
 constexpr std::array<std::string_view, 3> kPageLabels = {"Watch ", "Listen to ", "Stream "};
 
@@ -312,6 +319,11 @@ bool IsSiteName(std::string_view text)
 bool EndsWithSiteName(std::string_view text)
 {
     return EndsWithOneOf(text, kSites);
+}
+
+bool IsPageSite(std::string_view text)
+{
+    return IsOneOf(text, kPageSites);
 }
 
 bool IsVideoSite(std::string_view text)

@@ -26,6 +26,8 @@ std::size_t PageLabelLength(std::string_view text);
 bool IsSiteName(std::string_view text);
 // The text ends with a site's name after a blank, or is one ("Watch on Crunchyroll").
 bool EndsWithSiteName(std::string_view text);
+// The whole text names a site that plays nothing ("Wikipedia", "GitHub").
+bool IsPageSite(std::string_view text);
 // The whole text names a site whose titles are whatever the uploader wrote ("YouTube").
 bool IsVideoSite(std::string_view text);
 // A live site, whose page title is a channel's or station's name ("shroud - Twitch").
