@@ -623,6 +623,18 @@ void Namer::NameTheRest()
     }
     for (std::size_t r = 0; r < rest.size(); ++r)
         rest[r]->name = r == 0 && !m_title && (rest.size() == 1 || !named) ? "Title" : "Unused";
+    // The name after a track number is the title, constant or not, when nothing else is: one
+    // file played over and over ("1. Ghost in the Shell S.A.C.").
+    if (Has("Title"))
+        return;
+    for (int j = 0; j + 1 < Parts(); ++j) {
+        Slot* name = Free(j + 1);
+        if (Part(j).slots.back().name == "Track" && m_plan.separatorTexts[static_cast<std::size_t>(j)] == ". " && name &&
+            AllOf(name->wholes, HasLetter)) {
+            Force(*name, "Title");
+            return;
+        }
+    }
 }
 
 FamilyPlan NameFamily(const Family& members, const stSuggestHints& hints, const std::vector<bool>& varyingParts)
