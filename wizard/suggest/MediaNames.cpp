@@ -69,21 +69,34 @@ void Namer::NameEpisodeMark()
     for (int j = 1; j < Parts(); ++j) {
         Slot* mark = Free(j);
         Slot* series = Free(j - 1);
-        if (!mark || !series || !Sep(j - 1).dash || !AllOf(mark->wholes, IsEpisodeMark))
+        if (!mark || !series || !Sep(j - 1).dash)
             continue;
-        const std::size_t e = mark->wholes.front().find_first_of("Ee", 1) + 1;
-        const std::string season(mark->wholes.front().substr(0, e));
-        if (!std::all_of(mark->wholes.begin(), mark->wholes.end(), [&](std::string_view w) { return w.starts_with(season); }))
+        // The file's extension after the mark stays text: "Tonikaku Kawaii - S01E01.mkv".
+        const std::string_view extension = FileExtension(mark->wholes.front());
+        std::vector<std::string_view> marks;
+        for (std::string_view w : mark->wholes)
+            marks.push_back(w.ends_with(extension) ? w.substr(0, w.size() - extension.size()) : w);
+        if (!AllOf(marks, IsEpisodeMark))
+            continue;
+        const std::size_t e = marks.front().find_first_of("Ee", 1) + 1;
+        const std::string season(marks.front().substr(0, e));
+        if (!std::all_of(marks.begin(), marks.end(), [&](std::string_view w) { return w.starts_with(season); }))
             return;
         Force(*mark, "Track");
         mark->before = season;
-        for (std::string_view& v : mark->values)
-            v.remove_prefix(season.size());
+        mark->after.assign(extension);
+        for (std::size_t m = 0; m < marks.size(); ++m)
+            mark->values[m] = marks[m].substr(season.size());
         m_track = true;
-        Slot* episode = j + 1 < Parts() && Sep(j).dash ? Free(j + 1) : nullptr;
+        // The episode's name after the mark, where the file's name does not end with it.
+        Slot* episode = extension.empty() && j + 1 < Parts() && Sep(j).dash ? Free(j + 1) : nullptr;
+        if (episode && !episode->varying)
+            episode = nullptr;
         Force(*series, episode ? "Album" : "Title");
-        if (episode)
+        if (episode) {
             Force(*episode, "Title");
+            TakeIntoTitle(j + 1);
+        }
         m_title = true;
         return;
     }
