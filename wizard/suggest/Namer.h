@@ -65,6 +65,7 @@ private:
     void NameAlbumAfter(int t);
     void NameSongThenConstantArtist();
     void NameTheRest();
+    void KeepTitleWords();
 
     // By what is known of sites and media files (MediaNames.cpp).
     void NameSites();

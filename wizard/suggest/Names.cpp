@@ -63,6 +63,24 @@ void Namer::Name()
     SplitEpisode();
     KeepPageLabel();
     NameShow();
+    KeepTitleWords();
+}
+
+// A title is no bare number: the words before it are the title's too ("light sleeper radio
+// 019 by nozwon", a series' mixes).
+void Namer::KeepTitleWords()
+{
+    for (PartPlan& part : m_plan.parts) {
+        for (Slot& slot : part.slots) {
+            if (slot.name == "Title" && AllOf(slot.values, AllDigits) && HasLetter(slot.before)) {
+                const std::string after = slot.after;
+                Force(slot, "Title");
+                slot.after = after;
+                for (std::string_view& v : slot.values)
+                    v.remove_suffix(after.size());
+            }
+        }
+    }
 }
 
 // The part's one slot, when it has no name yet and the part is not read by the Title; a

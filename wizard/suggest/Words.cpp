@@ -24,10 +24,13 @@ namespace {
 //   (NUber-dev/YTubic issue 87);
 // - "Song (em dash) Artist | Last.fm": a track's page on Last.fm;
 // - "Song - Artist", program Qobuz.exe: a window-title detector's split of Qobuz's title;
+// - "Song - Artist - Amazon Music": the web player's tab, as a Chrome tab song reader splits
+//   it;
 // - "Song (en dash) Artists (middle dot) Supersonic": the Subsonic client's main window
 //   (dweymouth/supersonic ui/mainwindow.go).
-constexpr std::array<std::string_view, 9> kTitleFirst = {"YouTube Music", "Deezer", "TIDAL",   "Google Play Music",
-                                                         "Quod Libet",    "YTubic", "Last.fm", "Qobuz", "Supersonic"};
+constexpr std::array<std::string_view, 10> kTitleFirst = {"YouTube Music", "Deezer",  "TIDAL", "Google Play Music",
+                                                          "Quod Libet",    "YTubic",  "Last.fm", "Qobuz",
+                                                          "Supersonic",    "Amazon Music"};
 // Programs that show the song first without their names in the title: NetEase Cloud Music's
 // OrpheusBrowserHost window, "Song - Artist" as a Discord presence for it reads it (its
 // Program.cs splits at " - ", the song first), and QQ Music's, which a player bridge's
