@@ -162,6 +162,22 @@ void Namer::NameLiveChannel()
         return;
     Force(*channel, logins && !AllOf(channel->wholes, IsLogin) ? "Title" : "Station");
     m_title = true;
+    // The page's words after the names stay text: "FluxFM Playlist Heute".
+    if (!channel->varying)
+        return;
+    std::string_view common = channel->wholes.front();
+    for (std::string_view whole : channel->wholes) {
+        std::size_t n = 0;
+        while (n < common.size() && n < whole.size() && common[common.size() - 1 - n] == whole[whole.size() - 1 - n])
+            ++n;
+        common = common.substr(common.size() - n);
+    }
+    const std::size_t blank = common.find(' ');
+    if (blank == std::string_view::npos || !HasLetter(common.substr(blank)))
+        return;
+    channel->after.assign(common.substr(blank));
+    for (std::string_view& v : channel->values)
+        v.remove_suffix(channel->after.size());
 }
 
 // A page of a site that plays nothing is one title, its site's name and all, as a lone tab's

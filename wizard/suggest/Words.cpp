@@ -58,8 +58,10 @@ constexpr std::array<std::string_view, 2> kVideoSites = {"YouTube", "Twitch"};
 // radio.net's station pages are "1LIVE | Listen Online | radio.net".
 // CHZZK, Naver's live site, names its channels as Twitch does ("Name - CHZZK"), and so does
 // Twitch's popout player, "channel - Twitch Player" (yungsamd17/Twitch-Addons player.js).
-constexpr std::array<std::string_view, 6> kLiveSites = {"Twitch", "Twitch Player", "Kick", "TuneIn", "radio.net",
-                                                        "CHZZK"};
+// Online Radio Box's station pages are "FluxFM Playlist Heute - Titelsuche & letzte Songs |
+// Online Radio Box" in German.
+constexpr std::array<std::string_view, 7> kLiveSites = {"Twitch", "Twitch Player", "Kick",           "TuneIn",
+                                                        "radio.net", "CHZZK",      "Online Radio Box"};
 // Podcast sites and players, whose shows are albums of episodes: "In Our Time - Marie Curie -
 // BBC Sounds", "The Gin Craze - In Our Time - Pocket Casts".
 constexpr std::array<std::string_view, 3> kPodcastSites = {"BBC Sounds", "Pocket Casts", "Apple Podcasts"};
@@ -129,13 +131,13 @@ constexpr std::array<std::string_view, 33> kTechWords = {
     "hevc",  "x264", "x265", "h264",  "h265",  "dts",  "ac3",  "evr",  "madvr", "dxva", "gpu"};
 
 // Music and video sites that name themselves in their page titles.
-constexpr std::array<std::string_view, 43> kSites = {
+constexpr std::array<std::string_view, 44> kSites = {
     "YouTube",      "YouTube Music", "Twitch",  "Spotify",    "SoundCloud", "Bandcamp", "Deezer",   "TIDAL",
     "Pandora",      "Jellyfin",      "Plex",    "Mixcloud",   "Apple Music", "Amazon Music", "Vimeo", "Netflix",
     "Napster",      "Qobuz",         "Audiomack", "Last.fm",  "TuneIn",     "iHeartRadio", "Dailymotion",
     "Google Play Music", "Niconico", "Niconico Video", "Hulu", "Disney+", "Max", "HBO Max", "Crunchyroll",
     "Prime Video", "Apple TV+", "Paramount+", "Peacock", "Netflix Official Site", "Kick", "radio.net",
-    "CHZZK", "Apple Podcasts", "BBC Sounds", "Twitch Player",
+    "CHZZK", "Apple Podcasts", "BBC Sounds", "Twitch Player", "Online Radio Box",
     "\x83\x6a\x83\x52\x83\x6a\x83\x52\x93\xae\x89\xe6", // "ニコニコ動画" (932)
 };
 
