@@ -639,8 +639,27 @@ void Namer::NameTheRest()
                 rest.push_back(&slot);
         }
     }
-    for (std::size_t r = 0; r < rest.size(); ++r)
-        rest[r]->name = r == 0 && !m_title && (rest.size() == 1 || !named) ? "Title" : "Unused";
+    // Where a part is named already (an album and its track), the song's name is still the
+    // first of the rest with letters in every title.
+    const auto song = std::find_if(rest.begin(), rest.end(), [&](const Slot* s) {
+        return rest.size() == 1 || !named ? s == rest.front() : AllOf(s->wholes, HasLetter);
+    });
+    for (Slot* slot : rest)
+        slot->name = !m_title && song != rest.end() && slot == *song ? "Title" : "Unused";
+    // A song with its album has its artist too: a constant name before the album is the
+    // artist's ("Song | Dire Straits | Brothers in Arms #02", one album).
+    int album = 0;
+    while (album < Parts() && std::none_of(Part(album).slots.begin(), Part(album).slots.end(),
+                                           [](const Slot& s) { return s.name == "Album"; }))
+        ++album;
+    if (Has("Title") && !Has("Artist") && album < Parts()) {
+        for (int j = 0; j < album; ++j) {
+            if (IsName(j) && Part(j).Constant() && !Names(j, IsNowPlayingLabel) && !SitesLabel(j)) {
+                Force(*Free(j), "Artist");
+                break;
+            }
+        }
+    }
     // The name after a track number is the title, constant or not, when nothing else is: one
     // file played over and over ("1. Ghost in the Shell S.A.C.").
     if (Has("Title"))
