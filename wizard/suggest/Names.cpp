@@ -646,6 +646,18 @@ void Namer::NameTheRest()
     });
     for (Slot* slot : rest)
         slot->name = !m_title && song != rest.end() && slot == *song ? "Title" : "Unused";
+    // A constant name before its year in brackets, beside the song and its artist, is the
+    // album's: "Pulp Fiction (1994) - 01. Dick Dale - Misirlou".
+    if (Has("Title") && Has("Artist") && !Has("Album")) {
+        for (int j = 0; j + 1 < Parts(); ++j) {
+            const PartPlan& year = Part(j + 1);
+            if (IsName(j) && Part(j).Constant() && m_plan.separatorTexts[static_cast<std::size_t>(j)] == " (" &&
+                year.slots.size() == 1 && year.slots[0].name == "Year") {
+                Force(*Free(j), "Album");
+                break;
+            }
+        }
+    }
     // A song with its album has its artist too: a constant name before the album is the
     // artist's ("Song | Dire Straits | Brothers in Arms #02", one album).
     int album = 0;
