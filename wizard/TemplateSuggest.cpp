@@ -99,7 +99,7 @@ private:
 
     void AddFamilies(const std::vector<Family>& families)
     {
-        for (const Family& family : SplitReleases(families)) {
+        for (const Family& family : SplitByKind(families)) {
             if (family.size() < 2)
                 continue;
             const FamilyPlan plan = NameFamily(family, m_hints);
@@ -110,87 +110,6 @@ private:
                 named.constantParts.push_back(part.Constant());
             m_named.push_back(std::move(named));
         }
-    }
-
-    // A season's or a film's release files among other titles of the same shape ("No file -
-    // mpv") form a family of their own, so that their episode or year is read; and the tabs of
-    // a browser's normal and private windows ("... - Mozilla Firefox Private Browsing") form
-    // one each.
-    static std::vector<Family> SplitReleases(const std::vector<Family>& families)
-    {
-        std::vector<Family> split;
-        for (const Family& family : BrowserWindows(families)) {
-            Family releases, others;
-            for (const Member& m : family)
-                (ReleaseWords(m) ? releases : others).push_back(m);
-            if (releases.empty() || (others.empty() && releases.size() < 2)) {
-                split.push_back(family);
-                continue;
-            }
-            for (Family& words : ByReleaseWords(releases))
-                split.push_back(std::move(words));
-            if (!others.empty())
-                split.push_back(std::move(others));
-        }
-        return split;
-    }
-
-    // Releases with the same words after the mark apart from the others, as a person writes
-    // those words out ("Joker.2019.1080p.mkv", "Tenet.2020.mkv"); all together when no two
-    // share them, their words then a value.
-    static std::vector<Family> ByReleaseWords(const Family& releases)
-    {
-        std::vector<Family> groups;
-        for (const Member& m : releases) {
-            auto group = std::find_if(groups.begin(), groups.end(),
-                                      [&](const Family& g) { return ReleaseWords(g.front()) == ReleaseWords(m); });
-            if (group == groups.end())
-                groups.push_back({m});
-            else
-                group->push_back(m);
-        }
-        const bool shared = std::any_of(groups.begin(), groups.end(), [](const Family& g) { return g.size() >= 2; });
-        return shared ? groups : std::vector<Family>{releases};
-    }
-
-    // A window's tabs apart from those of another window, a known media site's apart from
-    // other pages, and those that count the window's other tabs ("YouTube and 2 more pages -
-    // Personal - Microsoft Edge") apart from those that do not, as a person writes them.
-    static std::vector<Family> BrowserWindows(const std::vector<Family>& families)
-    {
-        std::vector<Family> split;
-        for (const Family& family : families) {
-            const int last = family.front().PartCount() - 1;
-            const bool browsers = last > 0 && std::all_of(family.begin(), family.end(), [last](const Member& m) {
-                return StartsWithBrowserName(m.PartText(last)) || EndsWithBrowserName(m.PartText(last));
-            });
-            if (!browsers) {
-                split.push_back(family);
-                continue;
-            }
-            const auto counts = [last](const Member& m) {
-                for (int j = 0; j < last; ++j)
-                    if (!TabCountAround(m.PartText(j)).site.empty())
-                        return true;
-                return false;
-            };
-            const auto site = [last](const Member& m) {
-                const std::string_view page = m.PartText(last - 1);
-                return IsSiteName(page) || !TabCountAround(page).site.empty();
-            };
-            const std::size_t first = split.size();
-            for (const Member& m : family) {
-                auto window = std::find_if(split.begin() + static_cast<std::ptrdiff_t>(first), split.end(), [&](const Family& f) {
-                    return f.front().PartText(last) == m.PartText(last) && counts(f.front()) == counts(m) &&
-                           site(f.front()) == site(m);
-                });
-                if (window == split.end())
-                    split.push_back({m});
-                else
-                    window->push_back(m);
-            }
-        }
-        return split;
     }
 
     // The family that shares most of its constant text with the title, the first of equals.

@@ -1,7 +1,11 @@
 #include "wizard/suggest/Families.h"
 
 #include <algorithm>
+#include <optional>
+#include <tuple>
 #include <unordered_map>
+
+#include "wizard/suggest/Words.h"
 
 namespace suggest {
 
@@ -10,6 +14,13 @@ Span Member::Part(int j) const
     const Span first = cut->fields[static_cast<std::size_t>(FirstSep(j))];
     const Span last = cut->fields[static_cast<std::size_t>(LastSep(j))];
     return {first.pos, last.pos + last.len - first.pos};
+}
+
+std::string_view Member::Fields(int j, int from, int to) const
+{
+    const Span a = cut->fields[static_cast<std::size_t>(FirstSep(j) + from)];
+    const Span b = cut->fields[static_cast<std::size_t>(FirstSep(j) + to)];
+    return Text(*title, {a.pos, b.pos + b.len - a.pos});
 }
 
 std::vector<Family> GroupByStrongSeparators(const std::vector<Member>& members)
@@ -239,6 +250,109 @@ std::vector<bool> SharedConstantParts(const Member& lone, const Member& first, c
     if (!letter)
         return {};
     return shared;
+}
+
+// The field of part j that marks a release's file name: its episode mark, else the last year
+// with more of the name after it. 0 when there is none, for a mark needs a name before it.
+int ReleaseMark(const Member& m, int j, bool episode)
+{
+    const int first = m.FirstSep(j), last = m.LastSep(j);
+    int mark = 0;
+    for (int f = first + 1; f < last; ++f) {
+        if (m.SepText(f - 1) != ".")
+            continue;
+        const std::string_view field = m.FieldText(f);
+        if (episode ? IsEpisodeMark(field) : IsYear(field) && m.SepText(f) == ".") {
+            mark = f - first;
+            if (episode)
+                break;
+        }
+    }
+    return mark;
+}
+
+namespace {
+
+// The family's members grouped by a key, the groups in order of first appearance.
+template <class Key>
+std::vector<Family> GroupBy(const Family& family, Key key)
+{
+    std::vector<Family> groups;
+    for (const Member& m : family) {
+        auto group = std::find_if(groups.begin(), groups.end(), [&](const Family& g) { return key(g.front()) == key(m); });
+        if (group == groups.end())
+            groups.push_back({m});
+        else
+            group->push_back(m);
+    }
+    return groups;
+}
+
+// The words after the mark of the release's file name that is a part of the title
+// ("1080p.mkv"); none when no part is one.
+std::optional<std::string_view> ReleaseWords(const Member& m)
+{
+    for (int j = 0; j < m.PartCount(); ++j) {
+        if (!NamesFile(m.PartText(j)))
+            continue;
+        for (bool episode : {true, false})
+            if (const int mark = ReleaseMark(m, j, episode); mark > 0)
+                return m.Fields(j, mark + 1, m.LastSep(j) - m.FirstSep(j));
+    }
+    return std::nullopt;
+}
+
+// A season's or a film's release files among other titles of the same shape ("No file -
+// mpv") form a family of their own, so that their episode or year is read; releases with
+// the same words after the mark form one each, as a person writes those words out
+// ("Joker.2019.1080p.mkv", "Tenet.2020.mkv"), unless no two share them.
+void SplitReleases(const Family& family, std::vector<Family>& split)
+{
+    Family releases, others;
+    for (const Member& m : family)
+        (ReleaseWords(m) ? releases : others).push_back(m);
+    if (releases.empty() || (others.empty() && releases.size() < 2)) {
+        split.push_back(family);
+        return;
+    }
+    std::vector<Family> byWords = GroupBy(releases, ReleaseWords);
+    if (std::none_of(byWords.begin(), byWords.end(), [](const Family& g) { return g.size() >= 2; }))
+        byWords = {releases};
+    split.insert(split.end(), byWords.begin(), byWords.end());
+    if (!others.empty())
+        split.push_back(std::move(others));
+}
+
+// A browser window's tabs: those of each window ("... - Mozilla Firefox Private Browsing"),
+// a known media site's apart from other pages, and those that count the window's other
+// tabs ("YouTube and 2 more pages - Personal - Microsoft Edge") apart from those that do not.
+std::vector<Family> BrowserTabs(const Family& family)
+{
+    const int last = family.front().PartCount() - 1;
+    const bool browsers = last > 0 && std::all_of(family.begin(), family.end(), [last](const Member& m) {
+        return StartsWithBrowserName(m.PartText(last)) || EndsWithBrowserName(m.PartText(last));
+    });
+    if (!browsers)
+        return {family};
+    return GroupBy(family, [last](const Member& m) {
+        bool counts = false;
+        for (int j = 0; j < last; ++j)
+            counts = counts || !TabCountAround(m.PartText(j)).site.empty();
+        const std::string_view page = m.PartText(last - 1);
+        const bool site = IsSiteName(page) || !TabCountAround(page).site.empty();
+        return std::tuple(m.PartText(last), counts, site);
+    });
+}
+
+} // namespace
+
+std::vector<Family> SplitByKind(const std::vector<Family>& families)
+{
+    std::vector<Family> split;
+    for (const Family& family : families)
+        for (const Family& tabs : BrowserTabs(family))
+            SplitReleases(tabs, split);
+    return split;
 }
 
 } // namespace suggest

@@ -2,7 +2,8 @@
 // Second stage: titles grouped into families. Titles whose strong separators are the same
 // form a family, and their parts line up one for one. Titles whose own values hold strong
 // separators ("Song (Live)") are read by their family's template anyway, or, when no
-// template reads them, are matched to one another on the strong separators they share.
+// template reads them, are matched to one another on the strong separators they share. A
+// family is then split where its titles are of different kinds though their separators agree.
 
 #include <string>
 #include <string_view>
@@ -32,12 +33,22 @@ struct Member {
     std::string_view PartText(int j) const { return Text(*title, Part(j)); }
     std::string_view SepText(int s) const { return Text(*title, cut->separators[static_cast<std::size_t>(s)].span); }
     std::string_view FieldText(int f) const { return Text(*title, cut->fields[static_cast<std::size_t>(f)]); }
+    std::string_view Fields(int j, int from, int to) const; // fields [from, to] of part j
 };
 
 using Family = std::vector<Member>;
 
 // Families of the same strong separators, in the same order, in order of first appearance.
 std::vector<Family> GroupByStrongSeparators(const std::vector<Member>& members);
+
+// The families split by kind, as a person writes them: releases apart from other files and
+// from one another by their words, a browser window's tabs apart from another window's, a
+// media site's from other pages, and tabs that count the window's others from those that
+// do not.
+std::vector<Family> SplitByKind(const std::vector<Family>& families);
+
+// The field of part j that marks a release's file name ("2019", "S01E05"); 0 when none.
+int ReleaseMark(const Member& m, int j, bool episode);
 
 // Families for the titles no template read, matched on the strong separators they share.
 // Bounded, so that a thousand titles of no shared shape still take milliseconds.

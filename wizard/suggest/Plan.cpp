@@ -1,7 +1,6 @@
 #include "wizard/suggest/Plan.h"
 
 #include <algorithm>
-#include <optional>
 #include <cctype>
 
 #include "platform/ParseError.h"
@@ -70,14 +69,6 @@ bool Aligned(const Family& members, int j)
     });
 }
 
-// Fields [from, to] of part j of a member.
-std::string_view Stretch(const Member& m, int j, int from, int to)
-{
-    const Span a = m.cut->fields[static_cast<std::size_t>(m.FirstSep(j) + from)];
-    const Span b = m.cut->fields[static_cast<std::size_t>(m.FirstSep(j) + to)];
-    return Text(*m.title, {a.pos, b.pos + b.len - a.pos});
-}
-
 // A time follows the blanks that are the k-th separator of part j in every member, and it
 // opens with the same field in all: interpretation takes the first occurrence of the text
 // after the name before it, so " 00:" parts them where a blank alone would not.
@@ -131,40 +122,21 @@ Slot PlanStretch(const Family& members, int j, int from, int to)
         }
     }
     Slot slot;
-    slot.constant.assign(Stretch(first, j, from, to));
+    slot.constant.assign(first.Fields(j, from, to));
     for (const Member& m : members)
-        slot.wholes.push_back(Stretch(m, j, from, to));
+        slot.wholes.push_back(m.Fields(j, from, to));
     slot.values = slot.wholes;
     if (lo < 0)
         return slot;
     slot.varying = true;
-    const std::string_view whole = Stretch(first, j, from, to);
-    const std::string_view inner = Stretch(first, j, lo, hi);
+    const std::string_view whole = first.Fields(j, from, to);
+    const std::string_view inner = first.Fields(j, lo, hi);
     const std::size_t start = static_cast<std::size_t>(inner.data() - whole.data());
     slot.before.assign(whole.substr(0, start));
     slot.after.assign(whole.substr(start + inner.size()));
     for (std::string_view& value : slot.values)
         value = value.substr(slot.before.size(), value.size() - slot.before.size() - slot.after.size());
     return slot;
-}
-
-// The field of part j that marks a release's file name: its episode mark, else the last year
-// with more of the name after it. 0 when there is none, for a mark needs a name before it.
-int ReleaseMark(const Member& m, int j, bool episode)
-{
-    const int first = m.FirstSep(j), last = m.LastSep(j);
-    int mark = 0;
-    for (int f = first + 1; f < last; ++f) {
-        if (m.SepText(f - 1) != ".")
-            continue;
-        const std::string_view field = m.FieldText(f);
-        if (episode ? IsEpisodeMark(field) : IsYear(field) && m.SepText(f) == ".") {
-            mark = f - first;
-            if (episode)
-                break;
-        }
-    }
-    return mark;
 }
 
 // A release's file name ("Andor.S01E01.1080p.WEB-DL.mkv", "Knives.Out.2019.1080p.mkv"): the
@@ -182,9 +154,9 @@ bool PlanRelease(const Family& members, int j, PartPlan& plan)
             const int mark = ReleaseMark(m, j, episode);
             if (mark == 0)
                 break;
-            names.push_back(Stretch(m, j, 0, mark - 1));
+            names.push_back(m.Fields(j, 0, mark - 1));
             marks.push_back(m.FieldText(m.FirstSep(j) + mark));
-            rest.push_back(Stretch(m, j, mark + 1, m.LastSep(j) - m.FirstSep(j)));
+            rest.push_back(m.Fields(j, mark + 1, m.LastSep(j) - m.FirstSep(j)));
             dotted += mark > 1 ? 1 : 0;
         }
         if (marks.size() != members.size() || (!episode && 2 * dotted > static_cast<int>(members.size())))
@@ -259,7 +231,7 @@ PartPlan PlanPart(const Family& members, int j, bool varying)
         plan.joints.emplace_back(". ");
         Slot name;
         for (const Member& m : members)
-            name.wholes.push_back(Stretch(m, j, 1, m.LastSep(j) - m.FirstSep(j)));
+            name.wholes.push_back(m.Fields(j, 1, m.LastSep(j) - m.FirstSep(j)));
         name.values = name.wholes;
         name.constant.assign(name.wholes.front());
         name.varying = true;
@@ -389,18 +361,6 @@ void SplitSongByArtist(FamilyPlan& plan)
 bool IsPath(std::string_view title)
 {
     return title.size() > 3 && std::isalpha(static_cast<unsigned char>(title[0])) && title.substr(1, 2) == ":\\";
-}
-
-std::optional<std::string_view> ReleaseWords(const Member& m)
-{
-    for (int j = 0; j < m.PartCount(); ++j) {
-        if (!NamesFile(m.PartText(j)))
-            continue;
-        for (bool episode : {true, false})
-            if (const int mark = ReleaseMark(m, j, episode); mark > 0)
-                return Stretch(m, j, mark + 1, m.LastSep(j) - m.FirstSep(j));
-    }
-    return std::nullopt;
 }
 
 FamilyPlan PlanFamily(const Family& members, const std::vector<bool>& varyingParts)

@@ -6,7 +6,6 @@
 // file name divides at its year or episode mark; " by " parts a song from its artist. The naming half (Names.h) then says
 // which slot is which tag.
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -55,9 +54,6 @@ FamilyPlan PlanFamily(const Family& members, const std::vector<bool>& varyingPar
 // The title opens with a drive's path: "D:\Music\Ann".
 bool IsPath(std::string_view title);
 
-// The words after the episode mark or the year of the release's file name that is a part of
-// the title ("1080p.mkv"); none when no part is one.
-std::optional<std::string_view> ReleaseWords(const Member& m);
 
 bool AllOf(const std::vector<std::string_view>& values, bool (*test)(std::string_view));
 
