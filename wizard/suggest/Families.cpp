@@ -324,8 +324,8 @@ void SplitReleases(const Family& family, std::vector<Family>& split)
 }
 
 // A browser window's tabs: those of each window ("... - Mozilla Firefox Private Browsing"),
-// a known media site's apart from other pages, and those that count the window's other
-// tabs ("YouTube and 2 more pages - Personal - Microsoft Edge") apart from those that do not.
+// a known media site's apart from other pages and each of a site's labels apart, and those
+// that count the window's other tabs ("YouTube and 2 more pages - Personal - Microsoft Edge") apart from those that do not.
 std::vector<Family> BrowserTabs(const Family& family)
 {
     const int last = family.front().PartCount() - 1;
@@ -338,8 +338,11 @@ std::vector<Family> BrowserTabs(const Family& family)
         bool counts = false;
         for (int j = 0; j < last; ++j)
             counts = counts || !TabCountAround(m.PartText(j)).site.empty();
+        // Sites' names alike, but a site's own label apart: "Free Listening on SoundCloud".
         const std::string_view page = m.PartText(last - 1);
-        const bool site = IsSiteName(page) || !TabCountAround(page).site.empty();
+        const std::string_view site = IsSiteName(page) || !TabCountAround(page).site.empty() ? "site"
+                                      : last >= 2 && EndsWithSiteName(page)                ? page
+                                                                                           : "";
         return std::tuple(m.PartText(last), counts, site);
     });
 }
