@@ -236,7 +236,8 @@ TEST(TemplateSuggest, CorporaMeetTheContractAndGetTheTagsAPersonWouldWrite)
                                  "SuggestTitlesJ.txt", "SuggestTitlesL.txt",
                                  "SuggestTitlesFresh.txt", "SuggestTitlesFresh2.txt", "SuggestTitlesN.txt",
                                  "SuggestTitlesFresh3.txt", "SuggestTitlesFresh4.txt", "SuggestTitlesP.txt", "SuggestTitlesQ.txt",
-                                 "SuggestTitlesR.txt", "SuggestTitlesS.txt", "SuggestTitlesU.txt", "SuggestTitlesV.txt"}) {
+                                 "SuggestTitlesR.txt", "SuggestTitlesS.txt", "SuggestTitlesU.txt", "SuggestTitlesV.txt",
+                                 "SuggestTitlesX.txt"}) {
         if (const char* only = std::getenv("QEW_CORPUS"); only && *only) {
             ExpectCorpus(only);
             return;
