@@ -110,14 +110,27 @@ Member Resplit(const Member& m, const std::vector<std::pair<int, int>>& pairs, b
     return kept;
 }
 
+// The media site a browser tab's page is on, named before the browser's ("Interstellar
+// trailer - YouTube - Mozilla Firefox"); empty when none is.
+std::string_view PageSite(const Member& member)
+{
+    Member m = member;
+    m.splits = m.cut->strong; // as the title is cut, whatever a cluster shares of it
+    const int last = m.PartCount() - 1;
+    if (last < 2 || !EndsWithBrowserName(m.PartText(last)) || !IsSiteName(m.PartText(last - 1)))
+        return {};
+    return m.PartText(last - 1);
+}
+
 // A title joins unless a separator left out of the shared ones made structure of its own: a
 // piece of the part it falls in is another member's whole part ("Winamp" and "Winamp
 // [Paused]"), so the two are different shapes rather than one value with a bracket in it.
+// Tabs on different sites, or on a site and off it, never join.
 class Cluster {
 public:
     static constexpr long kShrinkWork = 20000;
 
-    explicit Cluster(const Member& first)
+    explicit Cluster(const Member& first) : m_site(PageSite(first))
     {
         for (int s : first.splits)
             m_common.push_back(first.SepText(s));
@@ -131,6 +144,8 @@ public:
     // `work` counts the members looked at again when the shared separators shrink.
     bool TryJoin(const Member& candidate, long& work)
     {
+        if (PageSite(candidate) != m_site)
+            return false;
         std::vector<std::string_view> seps;
         for (int s : candidate.splits)
             seps.push_back(candidate.SepText(s));
@@ -188,6 +203,7 @@ private:
         m_members.push_back(m);
     }
 
+    std::string_view m_site;
     std::vector<std::string_view> m_common;
     Family m_members;
     std::vector<std::unordered_set<std::string_view>> m_wholes; // per part
