@@ -136,10 +136,13 @@ private:
         if (AddBrowserTab(lone, best))
             return;
         // What it does not share varies, but an empty part stays the empty text between two
-        // separators.
+        // separators, and a file's extension after a bracket stays too ("Film (2014).mp4").
         std::vector<bool> varying(best.size());
-        for (std::size_t j = 0; j < best.size(); ++j)
-            varying[j] = !best[j] && !lone.PartText(static_cast<int>(j)).empty();
+        for (std::size_t j = 0; j < best.size(); ++j) {
+            const std::string_view part = lone.PartText(static_cast<int>(j));
+            const bool extension = part.starts_with('.') && FileExtension("file" + std::string(part)).size() == part.size();
+            varying[j] = !best[j] && !part.empty() && !extension;
+        }
         const Family alone = {lone};
         AddTemplates(FamilyTemplates(alone, NameFamily(alone, m_hints, varying)));
     }
