@@ -164,6 +164,15 @@ void Namer::NameTrack(Slot& slot)
 {
     Force(slot, m_track ? "Unused" : "Track");
     m_track = true;
+    // The file's extension after the number stays text: "Show #56.mkv".
+    const std::string_view extension = FileExtension(slot.wholes.front());
+    if (extension.empty() || !std::all_of(slot.wholes.begin(), slot.wholes.end(), [&](std::string_view w) {
+            return w.size() > extension.size() && w.ends_with(extension);
+        }))
+        return;
+    slot.after.assign(extension);
+    for (std::string_view& v : slot.values)
+        v.remove_suffix(extension.size());
 }
 
 void Namer::NameUrls()
@@ -214,6 +223,13 @@ void Namer::NameCounts()
                 Force(after, "Unused");
             } else if (before.name.empty() && part.joints[k].find('#') != std::string::npos) {
                 NameTrack(after);
+                // The number that ends a file's name is an episode's, the name before it the
+                // series': "Hunter x Hunter #56.mkv".
+                if (!after.after.empty() && k + 2 == part.slots.size() && !m_title && AllOf(before.wholes, HasLetter)) {
+                    Force(before, "Title");
+                    m_title = true;
+                    continue;
+                }
                 const bool disc = SplitDisc(part, k);
                 if (disc)
                     Force(part.slots[k + 1], "Unused");
@@ -646,16 +662,16 @@ void Namer::NameTheRest()
     });
     for (Slot* slot : rest)
         slot->name = !m_title && song != rest.end() && slot == *song ? "Title" : "Unused";
-    // A constant name before its year in brackets, beside the song and its artist, is the
-    // album's: "Pulp Fiction (1994) - 01. Dick Dale - Misirlou".
-    if (Has("Title") && Has("Artist") && !Has("Album")) {
-        for (int j = 0; j + 1 < Parts(); ++j) {
-            const PartPlan& year = Part(j + 1);
-            if (IsName(j) && Part(j).Constant() && m_plan.separatorTexts[static_cast<std::size_t>(j)] == " (" &&
-                year.slots.size() == 1 && year.slots[0].name == "Year") {
-                Force(*Free(j), "Album");
-                break;
-            }
+    // A constant name before its year in brackets is the title, or beside the song and its
+    // artist the album's: "Hunter x Hunter (2011) #56.mkv", "Pulp Fiction (1994) - 01. Dick
+    // Dale - Misirlou".
+    const char* before = !Has("Title") ? "Title" : Has("Artist") && !Has("Album") ? "Album" : nullptr;
+    for (int j = 0; before && j + 1 < Parts(); ++j) {
+        const PartPlan& year = Part(j + 1);
+        if (IsName(j) && Part(j).Constant() && m_plan.separatorTexts[static_cast<std::size_t>(j)] == " (" &&
+            year.slots.size() == 1 && year.slots[0].name == "Year") {
+            Force(*Free(j), before);
+            break;
         }
     }
     // A song with its album has its artist too: a constant name before the album is the
