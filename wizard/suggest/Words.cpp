@@ -185,7 +185,11 @@ bool EndsWithOneOf(std::string_view text, const std::array<std::string_view, N>&
     const std::string lower = Lower(text);
     return std::any_of(names.begin(), names.end(), [&lower](std::string_view name) {
         const std::string end = Lower(name);
-        return lower.ends_with(end) && (lower.size() == end.size() || lower[lower.size() - end.size() - 1] == ' ');
+        if (!lower.ends_with(end))
+            return false;
+        // After a blank, or the no-break space of Edge's "Microsoft Edge" in 1252.
+        const char before = lower.size() == end.size() ? ' ' : lower[lower.size() - end.size() - 1];
+        return before == ' ' || before == '\xa0';
     });
 }
 
@@ -384,17 +388,23 @@ bool IsAlbumSite(std::string_view text)
 
 TabCount TabCountAround(std::string_view text)
 {
-    for (auto [joint, label] : {std::pair{" and ", " more page"}, std::pair{" e altre ", " pagin"}}) {
-        const std::size_t at = text.find(joint);
+    // The joint, the count, the word for pages with one letter more or less, and what ends
+    // the label: "and 2 more pages", "e altre 2 pagine", "y 3 p\xe1ginas m\xe1s" (1252).
+    struct Label {
+        std::string_view joint, pages, end;
+    };
+    for (const Label label : {Label{" and ", " more page", ""}, Label{" e altre ", " pagin", ""},
+                              Label{" y ", " p\xe1gina", " m\xe1s"}}) {
+        const std::size_t at = text.find(label.joint);
         if (at == std::string_view::npos || at == 0)
             continue;
-        const std::size_t number = at + std::string_view(joint).size();
+        const std::size_t number = at + label.joint.size();
         std::size_t end = number;
         while (end < text.size() && text[end] >= '0' && text[end] <= '9')
             ++end;
         const std::string_view rest = text.substr(end);
-        if (end > number && rest.starts_with(label) && rest.size() <= std::string_view(label).size() + 1 &&
-            IsSiteName(text.substr(0, at)))
+        if (end > number && rest.starts_with(label.pages) && rest.ends_with(label.end) &&
+            rest.size() <= label.pages.size() + 1 + label.end.size() && IsSiteName(text.substr(0, at)))
             return {text.substr(0, at), text.substr(0, number), rest};
     }
     return {};
