@@ -148,7 +148,8 @@ private:
     }
 
     // A browser tab standing alone that shares only the browser's suffix is one page's title,
-    // dashes and all ("Home - Netflix - Google Chrome"): "<Title>" and the suffix.
+    // dashes and all ("Home - Netflix - Google Chrome"): "<Title>" and the suffix; a video
+    // site's name after a dash stays too ("Mi canci\xf3n - YouTube").
     bool AddBrowserTab(const Member& lone, const std::vector<bool>& shared)
     {
         const int parts = lone.PartCount();
@@ -158,7 +159,10 @@ private:
         if (tail == 0 || tail != parts - 1 || !EndsWithBrowserName(lone.PartText(tail)) ||
             std::find(shared.begin(), shared.begin() + tail, true) != shared.begin() + tail)
             return false;
-        const Span cut = lone.cut->separators[static_cast<std::size_t>(lone.splits[static_cast<std::size_t>(tail - 1)])].span;
+        const auto split = [&lone](int s) { return lone.cut->separators[static_cast<std::size_t>(lone.splits[static_cast<std::size_t>(s)])]; };
+        if (tail >= 2 && split(tail - 2).dash && IsVideoSite(lone.PartText(tail - 1)) && !lone.PartText(tail - 2).empty())
+            --tail;
+        const Span cut = split(tail - 1).span;
         const std::string text = "<Title>" + lone.title->substr(static_cast<std::size_t>(cut.pos));
         if (!PassesCheck(text))
             return false;
