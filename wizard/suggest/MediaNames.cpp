@@ -26,14 +26,18 @@ void Namer::NameSites()
             if (std::adjacent_find(slot.wholes.begin(), slot.wholes.end(), std::not_equal_to<>()) != slot.wholes.end() &&
                 AllOf(slot.wholes, IsSiteName))
                 Force(slot, "Unused");
-    for (PartPlan& part : m_plan.parts)
-        if (part.slots.size() == 1 && part.slots[0].name.empty() && part.slots[0].wholes.size() > 1)
-            NameTabCount(part.slots[0]);
+    // A page's count after a song's name, also in a title standing alone; the count alone is
+    // the page's whole title.
+    for (int j = 0; j < Parts(); ++j) {
+        Slot& slot = Part(j).slots[0];
+        if (Part(j).slots.size() == 1 && slot.name.empty() && (slot.wholes.size() > 1 || j > 0))
+            NameTabCount(slot);
+    }
 }
 
 // Edge names the other tabs of its window after the site's ("YouTube and 2 more pages",
 // "YouTube e altre 2 pagine"): their count is no tag, and a parameter so that the next
-// count is read too. One page alone keeps its title whole.
+// count is read too.
 void Namer::NameTabCount(Slot& slot)
 {
     std::string before, after;
