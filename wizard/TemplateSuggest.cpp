@@ -156,7 +156,16 @@ private:
         int tail = parts;
         while (tail > 0 && shared[static_cast<std::size_t>(tail - 1)])
             --tail;
-        if (tail == 0 || tail != parts - 1 || !EndsWithBrowserName(lone.PartText(tail)) ||
+        // The shared end is the browser's name, after Edge's profile ("Personal") if any when
+        // the page names no media site.
+        const auto site = [&lone](int j) {
+            return EndsWithSiteName(lone.PartText(j)) || !TabCountAround(lone.PartText(j)).site.empty();
+        };
+        bool media = false;
+        for (int j = 0; j < tail; ++j)
+            media = media || site(j);
+        if (tail == 0 || tail < parts - 2 || (tail == parts - 2 && (site(tail) || media)) ||
+            !EndsWithBrowserName(lone.PartText(parts - 1)) ||
             std::find(shared.begin(), shared.begin() + tail, true) != shared.begin() + tail)
             return false;
         const auto split = [&lone](int s) { return lone.cut->separators[static_cast<std::size_t>(lone.splits[static_cast<std::size_t>(s)])]; };

@@ -351,15 +351,16 @@ std::vector<Family> BrowserTabs(const Family& family)
     if (!browsers)
         return {family};
     return GroupBy(family, [last](const Member& m) {
-        bool counts = false;
-        for (int j = 0; j < last; ++j)
-            counts = counts || !TabCountAround(m.PartText(j)).site.empty();
+        // The page whose name counts the others: "YouTube" of "YouTube and 2 more pages".
+        std::string_view counted;
+        for (int j = 0; j < last && counted.empty(); ++j)
+            counted = TabCountAround(m.PartText(j)).site;
         // Sites' names alike, but a site's own label apart: "Free Listening on SoundCloud".
         const std::string_view page = m.PartText(last - 1);
         const std::string_view site = IsSiteName(page) || !TabCountAround(page).site.empty() ? "site"
                                       : last >= 2 && EndsWithSiteName(page)                ? page
                                                                                            : "";
-        return std::tuple(m.PartText(last), counts, site);
+        return std::tuple(m.PartText(last), counted, site);
     });
 }
 

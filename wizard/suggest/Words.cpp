@@ -389,12 +389,13 @@ bool IsAlbumSite(std::string_view text)
 TabCount TabCountAround(std::string_view text)
 {
     // The joint, the count, the word for pages with one letter more or less, and what ends
-    // the label: "and 2 more pages", "e altre 2 pagine", "y 3 p\xe1ginas m\xe1s" (1252).
+    // the label: "and 2 more pages", "e altre 2 pagine", "y 3 p\xe1ginas m\xe1s", "e mais 4
+    // p\xe1ginas" (1252).
     struct Label {
         std::string_view joint, pages, end;
     };
     for (const Label label : {Label{" and ", " more page", ""}, Label{" e altre ", " pagin", ""},
-                              Label{" y ", " p\xe1gina", " m\xe1s"}}) {
+                              Label{" y ", " p\xe1gina", " m\xe1s"}, Label{" e mais ", " p\xe1gina", ""}}) {
         const std::size_t at = text.find(label.joint);
         if (at == std::string_view::npos || at == 0)
             continue;
@@ -404,7 +405,7 @@ TabCount TabCountAround(std::string_view text)
             ++end;
         const std::string_view rest = text.substr(end);
         if (end > number && rest.starts_with(label.pages) && rest.ends_with(label.end) &&
-            rest.size() <= label.pages.size() + 1 + label.end.size() && IsSiteName(text.substr(0, at)))
+            rest.size() <= label.pages.size() + 1 + label.end.size())
             return {text.substr(0, at), text.substr(0, number), rest};
     }
     return {};

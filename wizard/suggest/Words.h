@@ -48,9 +48,9 @@ bool HasTechWord(std::string_view text);
 // False for a program whose square brackets after the title hold something else than the
 // album: osu!'s "Artist - Title [Difficulty]".
 bool BracketsHoldAlbums(std::string_view programFile);
-// Edge names the other tabs of its window after the site's: "YouTube and 2 more pages",
-// "YouTube e altre 2 pagine". The site, the text up to the count and the words after it;
-// all empty when the text is no such count.
+// Edge names the other tabs of its window after the page's: "YouTube and 2 more pages",
+// "YouTube e altre 2 pagine". The page's name, the text up to the count and the words
+// after it; all empty when the text is no such count.
 struct TabCount {
     std::string_view site, before, after;
 };
