@@ -67,7 +67,8 @@ std::string Namer::SiteOf(int j)
 }
 
 // An episode's mark between dashes: the series before it, the episode's name after it
-// ("Breaking Bad - S01E01 - Pilot.mkv"), else the series is the title.
+// ("Breaking Bad - S01E01 - Pilot.mkv", "Fawlty Towers - 1x01 - A Touch of Class.mkv"), else
+// the series is the title.
 void Namer::NameEpisodeMark()
 {
     for (int j = 1; j < Parts(); ++j) {
@@ -80,9 +81,16 @@ void Namer::NameEpisodeMark()
         std::vector<std::string_view> marks;
         for (std::string_view w : mark->wholes)
             marks.push_back(w.ends_with(extension) ? w.substr(0, w.size() - extension.size()) : w);
-        if (!AllOf(marks, IsEpisodeMark))
+        // "S01E05", or the season and episode around an 'x' ("1x05").
+        const auto seasonAndX = [](std::string_view w) {
+            const std::size_t x = w.find('x');
+            return x > 0 && x != std::string_view::npos && x + 1 < w.size() && AllDigits(w.substr(0, x)) &&
+                   AllDigits(w.substr(x + 1));
+        };
+        const bool crossed = AllOf(marks, seasonAndX);
+        if (!crossed && !AllOf(marks, IsEpisodeMark))
             continue;
-        const std::size_t e = marks.front().find_first_of("Ee", 1) + 1;
+        const std::size_t e = (crossed ? marks.front().find('x') : marks.front().find_first_of("Ee", 1)) + 1;
         const std::string season(marks.front().substr(0, e));
         if (!std::all_of(marks.begin(), marks.end(), [&](std::string_view w) { return w.starts_with(season); }))
             return;
