@@ -169,10 +169,16 @@ private:
             std::find(shared.begin(), shared.begin() + tail, true) != shared.begin() + tail)
             return false;
         const auto split = [&lone](int s) { return lone.cut->separators[static_cast<std::size_t>(lone.splits[static_cast<std::size_t>(s)])]; };
-        if (tail >= 2 && split(tail - 2).dash && IsVideoSite(lone.PartText(tail - 1)) && !lone.PartText(tail - 2).empty())
+        const char* name = "<Title>";
+        if (const std::string_view site = tail >= 2 ? lone.PartText(tail - 1) : std::string_view();
+            tail >= 2 && split(tail - 2).dash && IsVideoSite(site) && !lone.PartText(tail - 2).empty()) {
+            // A live site's page is its channel's: "ZeratoR - Twitch".
+            if (IsLiveSite(site) && (!IsLoginSite(site) || IsLogin(lone.PartText(tail - 2))))
+                name = "<Station>";
             --tail;
+        }
         const Span cut = split(tail - 1).span;
-        const std::string text = "<Title>" + lone.title->substr(static_cast<std::size_t>(cut.pos));
+        const std::string text = name + lone.title->substr(static_cast<std::size_t>(cut.pos));
         if (!PassesCheck(text))
             return false;
         AddTemplates({text});
