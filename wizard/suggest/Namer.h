@@ -66,6 +66,7 @@ private:
     void NameSongThenConstantArtist();
     void NameTheRest();
     void KeepTitleWords();
+    void NameBarredNames();
 
     // By what is known of sites and media files (MediaNames.cpp).
     void NameSites();

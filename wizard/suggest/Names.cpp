@@ -66,6 +66,26 @@ void Namer::Name()
     KeepTitleWords();
 }
 
+// Names that vary after the song, each after a bar, are its artist and then its album:
+// "Everlong | Foo Fighters | The Colour and the Shape [foobar2000]", "Song | Artist |
+// SoundCloud".
+void Namer::NameBarredNames()
+{
+    int j = 0;
+    while (j < Parts() && !(Part(j).slots.size() == 1 && Part(j).slots[0].name == "Title"))
+        ++j;
+    for (const char* name : {"Artist", "Album"}) {
+        if (j + 1 >= Parts() || m_plan.separatorTexts[static_cast<std::size_t>(j)] != " | " || Has(name))
+            return;
+        Slot& slot = Part(++j).slots[0];
+        // A page's last name before the browser's is its site's: "Aftersun | MUBI".
+        const bool site = j == Parts() - 2 && Names(Parts() - 1, EndsWithBrowserName);
+        if (Part(j).slots.size() != 1 || slot.name != "Unused" || !slot.varying || !AllOf(slot.wholes, HasLetter) || site)
+            return;
+        slot.name = name;
+    }
+}
+
 // A title is no bare number: the words before it are the title's too ("light sleeper radio
 // 019 by nozwon", a series' mixes).
 void Namer::KeepTitleWords()
@@ -662,6 +682,7 @@ void Namer::NameTheRest()
     });
     for (Slot* slot : rest)
         slot->name = !m_title && song != rest.end() && slot == *song ? "Title" : "Unused";
+    NameBarredNames();
     // A constant name before its year in brackets is the title, or beside the song and its
     // artist the album's: "Hunter x Hunter (2011) #56.mkv", "Pulp Fiction (1994) - 01. Dick
     // Dale - Misirlou".
