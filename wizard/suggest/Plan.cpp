@@ -243,6 +243,29 @@ PartPlan PlanPart(const Family& members, int j, bool varying)
         return std::any_of(m.cut->separators.begin() + m.FirstSep(j), m.cut->separators.begin() + m.LastSep(j),
                            [](const Separator& sep) { return sep.ofName; });
     });
+    // An album with brackets of its own before its track: "[Pulp Fiction (Music from the
+    // Motion Picture) #03]".
+    const std::string_view hash = first.LastSep(j) > first.FirstSep(j) ? first.SepText(first.LastSep(j) - 1) : "";
+    const bool tracked = ofName && hash.ends_with('#') && std::all_of(members.begin(), members.end(), [&](const Member& m) {
+        return m.LastSep(j) > m.FirstSep(j) + 1 && m.SepText(m.LastSep(j) - 1) == hash && AllDigits(m.FieldText(m.LastSep(j)));
+    });
+    if (!varying && tracked) {
+        Slot name, number;
+        for (const Member& m : members) {
+            const int last = m.LastSep(j) - m.FirstSep(j);
+            name.wholes.push_back(m.Fields(j, 0, last - 1));
+            number.wholes.push_back(m.Fields(j, last, last));
+        }
+        for (Slot* slot : {&name, &number}) {
+            slot->values = slot->wholes;
+            slot->constant.assign(slot->wholes.front());
+            slot->varying = std::adjacent_find(slot->wholes.begin(), slot->wholes.end(), std::not_equal_to<>()) !=
+                            slot->wholes.end();
+        }
+        plan.slots = {std::move(name), std::move(number)};
+        plan.joints.emplace_back(hash);
+        return plan;
+    }
     if ((same && !varying) || !Aligned(members, j) || ofName) {
         Slot slot;
         slot.constant.assign(text0);
