@@ -169,13 +169,16 @@ private:
             std::find(shared.begin(), shared.begin() + tail, true) != shared.begin() + tail)
             return false;
         const auto split = [&lone](int s) { return lone.cut->separators[static_cast<std::size_t>(lone.splits[static_cast<std::size_t>(s)])]; };
+        // The video site may come before Edge's profile: "Clip - YouTube - InPrivate".
         const char* name = "<Title>";
-        if (const std::string_view site = tail >= 2 ? lone.PartText(tail - 1) : std::string_view();
-            tail >= 2 && split(tail - 2).dash && IsVideoSite(site) && !lone.PartText(tail - 2).empty()) {
+        for (const int site : {tail - 1, tail - 2}) {
+            if (site < 1 || !split(site - 1).dash || !IsVideoSite(lone.PartText(site)) || lone.PartText(site - 1).empty())
+                continue;
             // A live site's page is its channel's: "ZeratoR - Twitch".
-            if (IsLiveSite(site) && (!IsLoginSite(site) || IsLogin(lone.PartText(tail - 2))))
+            if (IsLiveSite(lone.PartText(site)) && (!IsLoginSite(lone.PartText(site)) || IsLogin(lone.PartText(site - 1))))
                 name = "<Station>";
-            --tail;
+            tail = site;
+            break;
         }
         const Span cut = split(tail - 1).span;
         const std::string text = name + lone.title->substr(static_cast<std::size_t>(cut.pos));
