@@ -150,9 +150,40 @@ void Namer::NameRelease()
                 part.slots[1].name = "Unused";
             part.slots[2].name = "Track";
             m_track = true;
+            NameReleasedEpisode(part);
         }
         return;
     }
+}
+
+// An episode's name between the mark and the release's words, which every file has alike:
+// "Dark.S01E01.Geheimnisse.German.1080p.WEB-DL.mkv"; the series is then the album.
+void Namer::NameReleasedEpisode(PartPlan& part)
+{
+    Slot& rest = part.slots.back();
+    if (!rest.varying)
+        return;
+    std::string_view common = rest.wholes.front();
+    for (std::string_view whole : rest.wholes) {
+        std::size_t n = 0;
+        while (n < common.size() && n < whole.size() && common[common.size() - 1 - n] == whole[whole.size() - 1 - n])
+            ++n;
+        common = common.substr(common.size() - n);
+    }
+    const std::size_t dot = common.find('.');
+    if (dot == std::string_view::npos)
+        return;
+    const std::string words(common.substr(dot));
+    std::vector<std::string_view> names;
+    for (std::string_view whole : rest.wholes)
+        names.push_back(whole.substr(0, whole.size() - words.size()));
+    if (!AllOf(names, HasLetter))
+        return;
+    rest.name = "Title";
+    rest.before.clear();
+    rest.after = words;
+    rest.values = names;
+    part.slots[0].name = "Album";
 }
 
 // On a live site the one name that varies is the channel's or the station's.

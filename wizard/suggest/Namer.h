@@ -76,6 +76,7 @@ private:
     bool SitesLabel(int j);
     bool OnVideoSite();
     void NameRelease();
+    void NameReleasedEpisode(PartPlan& part);
     void NamePath();
     void NameEpisodeMark();
     void NameLiveChannel();
