@@ -402,17 +402,16 @@ void Namer::NameTitleThenArtist()
         const int t = k >= 3 && Empty(k - 1) && ReadsOn(k - 3) ? k - 3 : k - 1;
         Slot* title = Free(t);
         Slot* artist = Free(k);
-        if (!Sep(k - 1).dash || !title || !title->varying || !artist)
+        // A dash, or the bar of a player's own title ("Song | Artist | YouTube Music").
+        const bool bar = m_plan.separatorTexts[static_cast<std::size_t>(k - 1)] == " | ";
+        if (!(Sep(k - 1).dash || bar) || !title || !title->varying || !artist)
             continue;
         if (!artist->varying && (artist->constant.empty() || PlayersWords(k) || Names(k, IsTitleFirstName)))
             continue;
         Force(*title, "Title");
         m_title = true;
         TakeIntoTitle(t);
-        if (artist->varying)
-            Force(*artist, "Artist");
-        else
-            Force(*artist, "Artist");
+        Force(*artist, "Artist");
         return;
     }
 }
