@@ -237,7 +237,8 @@ TEST(TemplateSuggest, CorporaMeetTheContractAndGetTheTagsAPersonWouldWrite)
                                  "SuggestTitlesFresh.txt", "SuggestTitlesFresh2.txt", "SuggestTitlesN.txt",
                                  "SuggestTitlesFresh3.txt", "SuggestTitlesFresh4.txt", "SuggestTitlesP.txt", "SuggestTitlesQ.txt",
                                  "SuggestTitlesR.txt", "SuggestTitlesS.txt", "SuggestTitlesU.txt", "SuggestTitlesV.txt",
-                                 "SuggestTitlesX.txt", "SuggestTitlesY.txt", "SuggestTitlesZ.txt"}) {
+                                 "SuggestTitlesX.txt", "SuggestTitlesY.txt", "SuggestTitlesZ.txt",
+                                 "SuggestTitlesAA.txt"}) {
         if (const char* only = std::getenv("QEW_CORPUS"); only && *only) {
             ExpectCorpus(only);
             return;
