@@ -149,7 +149,7 @@ private:
 
     // A browser tab standing alone that shares only the browser's suffix is one page's title,
     // dashes and all ("Home - Netflix - Google Chrome"): "<Title>" and the suffix; a video
-    // site's name after a dash stays too ("Mi canci\xf3n - YouTube").
+    // site's name after a dash stays too ("Mi clip - YouTube").
     bool AddBrowserTab(const Member& lone, const std::vector<bool>& shared)
     {
         const int parts = lone.PartCount();
@@ -158,13 +158,13 @@ private:
             --tail;
         // The shared end is the browser's name, after Edge's profile ("Personal") if any when
         // the page names no media site.
-        const auto site = [&lone](int j) {
+        const auto names = [&lone](int j) {
             return EndsWithSiteName(lone.PartText(j)) || !TabCountAround(lone.PartText(j)).site.empty();
         };
         bool media = false;
         for (int j = 0; j < tail; ++j)
-            media = media || site(j);
-        if (tail == 0 || tail < parts - 2 || (tail == parts - 2 && (site(tail) || media)) ||
+            media = media || names(j);
+        if (tail == 0 || tail < parts - 2 || (tail == parts - 2 && (names(tail) || media)) ||
             !EndsWithBrowserName(lone.PartText(parts - 1)) ||
             std::find(shared.begin(), shared.begin() + tail, true) != shared.begin() + tail)
             return false;
