@@ -67,6 +67,9 @@ private:
     void NameTheRest();
     void KeepTitleWords();
     void NameBarredNames();
+    void NameBeforeYear();
+    void NameArtistBeforeAlbum();
+    void NameAfterTrackNumber();
 
     // By what is known of sites and media files (MediaNames.cpp).
     void NameSites();

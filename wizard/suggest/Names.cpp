@@ -66,6 +66,56 @@ void Namer::Name()
     KeepTitleWords();
 }
 
+// A constant name before its year in brackets is the title, or beside the song and its
+// artist the album's: "Hunter x Hunter (2011) #56.mkv", "Pulp Fiction (1994) - 01. Dick
+// Dale - Misirlou".
+void Namer::NameBeforeYear()
+{
+    const char* before = !Has("Title") ? "Title" : Has("Artist") && !Has("Album") ? "Album" : nullptr;
+    for (int j = 0; before && j + 1 < Parts(); ++j) {
+        const PartPlan& year = Part(j + 1);
+        if (IsName(j) && Part(j).Constant() && m_plan.separatorTexts[static_cast<std::size_t>(j)] == " (" &&
+            year.slots.size() == 1 && year.slots[0].name == "Year") {
+            Force(*Free(j), before);
+            break;
+        }
+    }
+}
+
+// A song with its album has its artist too: a constant name before the album is the
+// artist's ("Song | Dire Straits | Brothers in Arms #02", one album).
+void Namer::NameArtistBeforeAlbum()
+{
+    int album = 0;
+    while (album < Parts() && std::none_of(Part(album).slots.begin(), Part(album).slots.end(),
+                                           [](const Slot& s) { return s.name == "Album"; }))
+        ++album;
+    if (Has("Title") && !Has("Artist") && album < Parts()) {
+        for (int j = 0; j < album; ++j) {
+            if (IsName(j) && Part(j).Constant() && !Names(j, IsNowPlayingLabel) && !SitesLabel(j)) {
+                Force(*Free(j), "Artist");
+                break;
+            }
+        }
+    }
+}
+
+// The name after a track number is the title, constant or not, when nothing else is: one
+// file played over and over ("1. Ghost in the Shell S.A.C.").
+void Namer::NameAfterTrackNumber()
+{
+    if (Has("Title"))
+        return;
+    for (int j = 0; j + 1 < Parts(); ++j) {
+        Slot* name = Free(j + 1);
+        if (Part(j).slots.back().name == "Track" && m_plan.separatorTexts[static_cast<std::size_t>(j)] == ". " && name &&
+            AllOf(name->wholes, HasLetter)) {
+            Force(*name, "Title");
+            return;
+        }
+    }
+}
+
 // Names that vary after the song, each after a bar, are its artist and then its album:
 // "Everlong | Foo Fighters | The Colour and the Shape [foobar2000]", "Song | Artist |
 // SoundCloud".
@@ -682,44 +732,9 @@ void Namer::NameTheRest()
     for (Slot* slot : rest)
         slot->name = !m_title && song != rest.end() && slot == *song ? "Title" : "Unused";
     NameBarredNames();
-    // A constant name before its year in brackets is the title, or beside the song and its
-    // artist the album's: "Hunter x Hunter (2011) #56.mkv", "Pulp Fiction (1994) - 01. Dick
-    // Dale - Misirlou".
-    const char* before = !Has("Title") ? "Title" : Has("Artist") && !Has("Album") ? "Album" : nullptr;
-    for (int j = 0; before && j + 1 < Parts(); ++j) {
-        const PartPlan& year = Part(j + 1);
-        if (IsName(j) && Part(j).Constant() && m_plan.separatorTexts[static_cast<std::size_t>(j)] == " (" &&
-            year.slots.size() == 1 && year.slots[0].name == "Year") {
-            Force(*Free(j), before);
-            break;
-        }
-    }
-    // A song with its album has its artist too: a constant name before the album is the
-    // artist's ("Song | Dire Straits | Brothers in Arms #02", one album).
-    int album = 0;
-    while (album < Parts() && std::none_of(Part(album).slots.begin(), Part(album).slots.end(),
-                                           [](const Slot& s) { return s.name == "Album"; }))
-        ++album;
-    if (Has("Title") && !Has("Artist") && album < Parts()) {
-        for (int j = 0; j < album; ++j) {
-            if (IsName(j) && Part(j).Constant() && !Names(j, IsNowPlayingLabel) && !SitesLabel(j)) {
-                Force(*Free(j), "Artist");
-                break;
-            }
-        }
-    }
-    // The name after a track number is the title, constant or not, when nothing else is: one
-    // file played over and over ("1. Ghost in the Shell S.A.C.").
-    if (Has("Title"))
-        return;
-    for (int j = 0; j + 1 < Parts(); ++j) {
-        Slot* name = Free(j + 1);
-        if (Part(j).slots.back().name == "Track" && m_plan.separatorTexts[static_cast<std::size_t>(j)] == ". " && name &&
-            AllOf(name->wholes, HasLetter)) {
-            Force(*name, "Title");
-            return;
-        }
-    }
+    NameBeforeYear();
+    NameArtistBeforeAlbum();
+    NameAfterTrackNumber();
 }
 
 FamilyPlan NameFamily(const Family& members, const stSuggestHints& hints, const std::vector<bool>& varyingParts)
