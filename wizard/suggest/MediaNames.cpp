@@ -163,13 +163,7 @@ void Namer::NameReleasedEpisode(PartPlan& part)
     Slot& rest = part.slots.back();
     if (!rest.varying)
         return;
-    std::string_view common = rest.wholes.front();
-    for (std::string_view whole : rest.wholes) {
-        std::size_t n = 0;
-        while (n < common.size() && n < whole.size() && common[common.size() - 1 - n] == whole[whole.size() - 1 - n])
-            ++n;
-        common = common.substr(common.size() - n);
-    }
+    const std::string_view common = CommonEnd(rest.wholes);
     const std::size_t dot = common.find('.');
     if (dot == std::string_view::npos)
         return;
@@ -208,13 +202,7 @@ void Namer::NameLiveChannel()
     // The page's words after the names stay text: "FluxFM Playlist Heute".
     if (!channel->varying)
         return;
-    std::string_view common = channel->wholes.front();
-    for (std::string_view whole : channel->wholes) {
-        std::size_t n = 0;
-        while (n < common.size() && n < whole.size() && common[common.size() - 1 - n] == whole[whole.size() - 1 - n])
-            ++n;
-        common = common.substr(common.size() - n);
-    }
+    const std::string_view common = CommonEnd(channel->wholes);
     const std::size_t blank = common.find(' ');
     if (blank == std::string_view::npos || !HasLetter(common.substr(blank)))
         return;

@@ -24,6 +24,18 @@ bool AllOf(const std::vector<std::string_view>& values, bool (*test)(std::string
     return std::all_of(values.begin(), values.end(), test);
 }
 
+std::string_view CommonEnd(const std::vector<std::string_view>& values)
+{
+    std::string_view common = values.empty() ? std::string_view() : values.front();
+    for (std::string_view v : values) {
+        std::size_t n = 0;
+        while (n < common.size() && n < v.size() && common[common.size() - 1 - n] == v[v.size() - 1 - n])
+            ++n;
+        common = common.substr(common.size() - n);
+    }
+    return common;
+}
+
 std::pair<Slot, Slot> CutAtWord(const Slot& slot, std::string_view word)
 {
     Slot before, after;

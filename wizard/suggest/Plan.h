@@ -57,6 +57,9 @@ bool IsPath(std::string_view title);
 
 bool AllOf(const std::vector<std::string_view>& values, bool (*test)(std::string_view));
 
+// The longest text that every value ends with.
+std::string_view CommonEnd(const std::vector<std::string_view>& values);
+
 // The slot's values cut at the first occurrence of the word, as interpretation cuts them:
 // the stretch before and the stretch after, each with its share of the constant text.
 std::pair<Slot, Slot> CutAtWord(const Slot& slot, std::string_view word);
