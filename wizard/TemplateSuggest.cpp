@@ -140,8 +140,7 @@ private:
         std::vector<bool> varying(best.size());
         for (std::size_t j = 0; j < best.size(); ++j) {
             const std::string_view part = lone.PartText(static_cast<int>(j));
-            const bool extension = part.starts_with('.') && FileExtension("file" + std::string(part)).size() == part.size();
-            varying[j] = !best[j] && !part.empty() && !extension;
+            varying[j] = !best[j] && !part.empty() && !IsFileExtension(part);
         }
         const Family alone = {lone};
         AddTemplates(FamilyTemplates(alone, NameFamily(alone, m_hints, varying)));

@@ -715,8 +715,7 @@ void Namer::NameTheRest()
             // A file's extension ("Film (1982).mkv") is no name.
             const bool dot = slot.before.ends_with('.');
             const bool extension = std::all_of(slot.values.begin(), slot.values.end(), [dot](std::string_view v) {
-                const std::string file = (dot ? "file." : "file") + std::string(v);
-                return (dot || v.starts_with('.')) && FileExtension(file).size() == file.size() - 4;
+                return IsFileExtension(dot ? "." + std::string(v) : std::string(v));
             });
             if (slot.varying && slot.name.empty() && extension)
                 slot.name = "Unused";

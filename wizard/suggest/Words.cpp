@@ -273,6 +273,11 @@ bool StartsWithBrowserName(std::string_view text)
     });
 }
 
+bool IsFileExtension(std::string_view text)
+{
+    return text.starts_with('.') && FileExtension("file" + std::string(text)).size() == text.size();
+}
+
 std::string_view FileExtension(std::string_view value)
 {
     const std::size_t dot = value.rfind('.');

@@ -57,6 +57,8 @@ struct TabCount {
 TabCount TabCountAround(std::string_view text);
 // The extension of a media file that the value ends with, its dot included; empty when none.
 std::string_view FileExtension(std::string_view value);
+// The whole text is a media file's extension, its dot included (".mp4").
+bool IsFileExtension(std::string_view text);
 // The text holds a media file's name ("Show - 26 (1080p).mkv - mpv").
 bool NamesFile(std::string_view text, bool audio = false); // of a sound file, when `audio`
 
