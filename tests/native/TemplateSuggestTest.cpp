@@ -553,6 +553,8 @@ TEST(TemplateSuggest, HardDecisions)
          {"t.A.T.u. - Song A [200 km/h]", "t.A.T.u. - Song B [200 km/h]"},
          {{"<Artist> - <Title> [<Album>]", {0, 1}}},
          {"Class", "foobar2000.exe"}},
+        {"... and before a bracket", {"Ann - Aria [fb]", "Ann - Variatio 1 a 1 Clav. [fb]", "Ann - Sarabande... [fb]"},
+         {{"<Artist> - <Title> [fb]", {0, 1, 2}}}},
         {"a song's words after its brackets are the song's; marks inside brackets are the name's",
          {"Ann - Song A (Official Audio) ft. Bob - YouTube - B", "Cy - Song B (Lyric Video) ft. Di - YouTube - B",
           "Ed - Song C [...Hits] [fb]", "Ed - Song D [...Hits] [fb]"},

@@ -182,6 +182,17 @@ bool Cutter::IsDash(std::string_view separator) const
            first + 1 < separator.size() && m_dash[static_cast<unsigned char>(separator[first])];
 }
 
+int Cutter::StopsEnd(const std::string& title, int from, int end) const
+{
+    int k = from;
+    while (k < end && k > 0 && std::string_view(".!?").find(title[static_cast<std::size_t>(k)]) != std::string_view::npos)
+        ++k;
+    const std::string_view rest = std::string_view(title).substr(static_cast<std::size_t>(k), static_cast<std::size_t>(end - k));
+    const bool beforeBracket = rest.size() >= 2 && rest.find_first_not_of(' ') == rest.size() - 1 &&
+                               m_opening[static_cast<unsigned char>(rest.back())];
+    return k > from && (IsDash(rest) || beforeBracket) ? k : -1;
+}
+
 Cut Cutter::operator()(const std::string& title) const
 {
     Cut cut;
@@ -231,6 +242,9 @@ Cut Cutter::operator()(const std::string& title) const
         } else if (mark) {
             // ") - " is two separators, ")" and " - ", and " - [" is " - " and "[", so that
             // they line up with the titles that have one without the other.
+            // The stops that end a name stay with it: "t.A.T.u. - Song", "Feel Good Inc. - ",
+            // "Clav. [foobar2000]".
+            const int stopEnd = StopsEnd(title, i, end);
             int from = i;
             for (int k = i; k < end; ++k) {
                 const auto c = static_cast<unsigned char>(title[static_cast<std::size_t>(k)]);
@@ -239,10 +253,7 @@ Cut Cutter::operator()(const std::string& title) const
                 // A quote opens before a word and closes after one, as a bracket does.
                 const bool opening = m_opening[c] || (m_quote[c] && k + 1 == end && end < n && k > i);
                 const bool closing = m_closing[c] || (m_quote[c] && k == i && i > 0 && k + 1 < end);
-                // The stop that ends a name stays with it: "t.A.T.u. - Song", "Feel Good Inc. - ".
-                const bool stop = k == i && i > 0 && (c == '.' || c == '!' || c == '?') &&
-                                  IsDash(std::string_view(title).substr(static_cast<std::size_t>(k + 1),
-                                                                        static_cast<std::size_t>(end - k - 1)));
+                const bool stop = k + 1 == stopEnd;
                 // Marks inside brackets are the name's: "[...Hits]".
                 int cutAt = -1;
                 if (opening && markBefore)

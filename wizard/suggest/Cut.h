@@ -87,6 +87,8 @@ private:
     // Between an opening bracket and the one that closes it.
     bool InBrackets(const std::string& title, int pos, bool roundOnly = false) const;
     bool IsDash(std::string_view separator) const;
+    // Where the stops that end a name and stand before a strong separator end; -1 when none.
+    int StopsEnd(const std::string& title, int from, int end) const;
     bool Strong(const std::string& title, const Cut& cut, std::size_t s) const;
     std::vector<bool> NameBrackets(const std::string& title, const Cut& cut) const;
     bool Opens(std::string_view separator, Span before, Span next) const;
