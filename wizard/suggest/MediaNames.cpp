@@ -141,7 +141,9 @@ void Namer::NameRelease()
     for (PartPlan& part : m_plan.parts) {
         if (!part.release)
             continue;
-        Force(part.slots[0], "Title");
+        // The folder of a whole path stays before it, so that its next file is read too.
+        part.slots[0].name = "Title";
+        part.slots[0].after.clear();
         m_title = true;
         if (part.slots.size() == 3) {
             part.slots[1].name = "Year";

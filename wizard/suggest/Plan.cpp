@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <span>
 
 #include "platform/ParseError.h"
 #include "rules/TpTemplate.h"
@@ -151,6 +152,29 @@ Slot PlanStretch(const Family& members, int j, int from, int to)
     return slot;
 }
 
+// The folder that every name of part j opens with, as a title with the file's whole path
+// shows it ("D:\Series\Dark\Dark.S01E01.mkv"); empty when they differ. Its separators are
+// the cut's, so no character is split.
+std::string SharedDirectory(const Family& members, int j, const std::vector<std::string_view>& names)
+{
+    std::string_view shared;
+    for (std::size_t i = 0; i < members.size(); ++i) {
+        const Member& m = members[i];
+        const std::string_view name = names[i];
+        std::size_t end = 0;
+        for (int s = m.FirstSep(j); s < m.LastSep(j); ++s) {
+            const Span sep = m.cut->separators[static_cast<std::size_t>(s)].span;
+            const std::size_t sepEnd = static_cast<std::size_t>(sep.pos + sep.len) - static_cast<std::size_t>(m.Part(j).pos);
+            if (sepEnd < name.size() && m.SepText(s).find_first_of("\\/") != std::string_view::npos)
+                end = sepEnd;
+        }
+        if (end == 0 || (i > 0 && name.substr(0, end) != shared))
+            return {};
+        shared = name.substr(0, end);
+    }
+    return std::string(shared);
+}
+
 // A release's file name ("Andor.S01E01.1080p.WEB-DL.mkv", "Knives.Out.2019.1080p.mkv"): the
 // name before the mark whatever dots it holds, the mark, and the release's words after it.
 // Interpretation ends a name at its first dot, so a year marks only where most names have
@@ -200,7 +224,7 @@ bool PlanRelease(const Family& members, int j, PartPlan& plan)
         };
         PartPlan release;
         release.release = true;
-        release.slots.push_back(slotOf(names));
+        release.slots.push_back(slotOf(names, SharedDirectory(members, j, names)));
         release.joints.emplace_back(".");
         if (episode) {
             release.slots.push_back(slotOf(seasons, letter));
@@ -297,9 +321,14 @@ PartPlan PlanPart(const Family& members, int j, bool varying)
             plan.joints.emplace_back(first.SepText(first.FirstSep(j) + k));
         from = k + 1;
     }
-    // A part that varies although one member cannot show it: each stretch is a value whole.
+    // A part that varies although one member cannot show it: each stretch is a value whole,
+    // but the folders of a file's whole path stay, so that the folder's next file is read.
     if (varying) {
-        for (Slot& slot : plan.slots) {
+        std::size_t folders = 0;
+        while (folders < plan.joints.size() && folders + 1 < plan.slots.size() &&
+               plan.joints[folders].find_first_of("\\/") != std::string::npos)
+            ++folders;
+        for (Slot& slot : std::span(plan.slots).subspan(folders)) {
             slot.varying = true;
             slot.before.clear();
             slot.after.clear();
