@@ -245,11 +245,12 @@ void Namer::NameVideoTitle()
             varying = varying || Part(first).Varying();
         }
         // One dash before the site's, in every title, is the music video's "Artist - Song":
-        // only a title with dashes of its own is the uploader's free text.
+        // only a title with dashes of its own is the uploader's free text, and so is one that
+        // says it is no song's, where half the titles do.
         int dashes = 0;
         for (int j = first; j < s - 1; ++j)
             dashes += Sep(j).dash ? 1 : 0;
-        if (!varying || dashes == 1)
+        if (!varying || (dashes == 1 && !MostlyVideos(first, s)))
             return;
         Force(*Free(first), "Title");
         m_title = true;
@@ -257,6 +258,20 @@ void Namer::NameVideoTitle()
             Part(j).inTitle = true;
         return;
     }
+}
+
+bool Namer::MostlyVideos(int first, int end)
+{
+    const std::size_t members = Part(first).slots[0].values.size();
+    std::size_t videos = 0;
+    for (std::size_t i = 0; i < members; ++i) {
+        bool video = false;
+        for (int j = first; j < end; ++j)
+            for (const Slot& slot : Part(j).slots)
+                video = video || NamesVideo(slot.wholes[i]);
+        videos += video ? 1 : 0;
+    }
+    return 2 * videos >= members;
 }
 
 bool Namer::OnVideoSite()

@@ -78,6 +78,8 @@ private:
     std::string SiteOf(int j);
     bool SitesLabel(int j);
     bool OnVideoSite();
+    // At least half the titles say, in parts [first, end), that their video is no song's.
+    bool MostlyVideos(int first, int end);
     void NameRelease();
     void NameReleasedEpisode(PartPlan& part);
     void NamePath();

@@ -118,6 +118,13 @@ constexpr std::array<std::string_view, 22> kSongExtras = {
     "mix",      "remix",   "edit",  "version",  "acoustic", "demo",    "mono",     "stereo",
     "instrumental", "visualizer", "feat", "ft", "extended", "unplugged"};
 
+// Words that say a video is no song's: "Official Trailer", "Full Course", "Stage 20 Highlights".
+constexpr std::array<std::string_view, 16> kVideoWords = {
+    "trailer", "teaser",   "tutorial", "course",      "lecture",   "highlights", "documentary", "podcast",
+    "gameplay", "walkthrough", "explained", "unboxing", "interview", "webinar", "vlog",     "reaction"};
+// And pairs of words, whose words alone a song's name may hold.
+constexpr std::array<std::string_view, 4> kVideoPhrases = {"short film", "open movie", "full movie", "short story"};
+
 // Extensions of the files players show in their titles, the sound files' first.
 constexpr std::size_t kAudioExtensions = 15;
 constexpr std::array<std::string_view, 30> kExtensions = {
@@ -223,6 +230,25 @@ bool IsNowPlayingLabel(std::string_view text)
 bool HasSongExtra(std::string_view text)
 {
     return HasWordOf(text, kSongExtras);
+}
+
+bool NamesVideo(std::string_view text)
+{
+    if (HasWordOf(text, kVideoWords))
+        return true;
+    // The words of the text between single blanks, so that a phrase is found whole.
+    std::string words = " ";
+    for (char c : Lower(text)) {
+        if (std::isalnum(static_cast<unsigned char>(c)))
+            words += c;
+        else if (words.back() != ' ')
+            words += ' ';
+    }
+    if (words.back() != ' ')
+        words += ' ';
+    return std::any_of(kVideoPhrases.begin(), kVideoPhrases.end(), [&words](std::string_view phrase) {
+        return words.find(" " + std::string(phrase) + " ") != std::string::npos;
+    });
 }
 
 bool HasTechWord(std::string_view text)

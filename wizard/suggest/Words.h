@@ -43,6 +43,8 @@ bool IsLogin(std::string_view text);
 bool IsNowPlayingLabel(std::string_view text);
 // A word of the text is one a song's brackets hold ("Official", "Live", "Mix").
 bool HasSongExtra(std::string_view text);
+// The text says its video is no song's: "Official Trailer", "Full Course", "A Short Story".
+bool NamesVideo(std::string_view text);
 // A word of the text says how the player plays ("MP3", "320kbps", "1080p", "EVR").
 bool HasTechWord(std::string_view text);
 // False for a program whose square brackets after the title hold something else than the
