@@ -304,37 +304,47 @@ std::vector<Family> GroupBy(const Family& family, Key key)
     return groups;
 }
 
-// The words after the mark of the release's file name that is a part of the title
-// ("1080p.mkv"); none when no part is one.
-std::optional<std::string_view> ReleaseWords(const Member& m)
+// A release's file name that is a part of the title: whether its mark is an episode's, and
+// the words after the mark ("1080p.mkv").
+struct Release {
+    bool episode = false;
+    std::string_view words;
+
+    bool operator==(const Release&) const = default;
+};
+
+std::optional<Release> ReadRelease(const Member& m)
 {
     for (int j = 0; j < m.PartCount(); ++j) {
         if (!NamesFile(m.PartText(j)))
             continue;
         for (bool episode : {true, false})
             if (const int mark = ReleaseMark(m, j, episode); mark > 0)
-                return m.Fields(j, mark + 1, m.LastSep(j) - m.FirstSep(j));
+                return Release{episode, m.Fields(j, mark + 1, m.LastSep(j) - m.FirstSep(j))};
     }
     return std::nullopt;
 }
 
 // A season's or a film's release files among other titles of the same shape ("No file -
-// mpv") form a family of their own, so that their episode or year is read; releases with
-// the same words after the mark form one each, as a person writes those words out
-// ("Joker.2019.1080p.mkv", "Tenet.2020.mkv"), unless no two share them.
+// mpv") form a family of their own, so that their episode or year is read, episodes apart
+// from films; releases with the same words after the mark form one each, as a person writes
+// those words out ("Joker.2019.1080p.mkv", "Tenet.2020.mkv"), unless no two share them, as
+// when each episode's name comes first ("Severance.S02E01.Hello.Ms.Cobel.1080p.mkv").
 void SplitReleases(const Family& family, std::vector<Family>& split)
 {
     Family releases, others;
     for (const Member& m : family)
-        (ReleaseWords(m) ? releases : others).push_back(m);
+        (ReadRelease(m) ? releases : others).push_back(m);
     if (releases.empty() || (others.empty() && releases.size() < 2)) {
         split.push_back(family);
         return;
     }
-    std::vector<Family> byWords = GroupBy(releases, ReleaseWords);
-    if (std::none_of(byWords.begin(), byWords.end(), [](const Family& g) { return g.size() >= 2; }))
-        byWords = {releases};
-    split.insert(split.end(), byWords.begin(), byWords.end());
+    for (const Family& kind : GroupBy(releases, [](const Member& m) { return ReadRelease(m)->episode; })) {
+        std::vector<Family> byWords = GroupBy(kind, ReadRelease);
+        if (std::none_of(byWords.begin(), byWords.end(), [](const Family& g) { return g.size() >= 2; }))
+            byWords = {kind};
+        split.insert(split.end(), byWords.begin(), byWords.end());
+    }
     if (!others.empty())
         split.push_back(std::move(others));
 }
