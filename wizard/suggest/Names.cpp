@@ -649,11 +649,15 @@ int Namer::ArtistBefore(int a)
 // A part in round brackets straight after the Title that varies and has words is the
 // title's own ("Hello (Live 1977)"), and so is one that stays the same with a song's words
 // ("(Official Video)"); other constant ones are the player's ("(Paused)"), and square
-// brackets hold the player's extras ("[MP3 320kbps]").
+// brackets hold the player's extras ("[MP3 320kbps]"), but on a video site the uploader's
+// words ("Song [Official Video]", "Song [HD]").
 bool Namer::ReadsOn(int t)
 {
     const int j = t + 1;
-    if (t < 0 || j + 1 >= Parts() || m_plan.separatorTexts[static_cast<std::size_t>(t)] != " (")
+    if (t < 0 || j + 1 >= Parts())
+        return false;
+    const std::string& opening = m_plan.separatorTexts[static_cast<std::size_t>(t)];
+    if (opening != " (" && (opening != " [" || !OnVideoSite()))
         return false;
     // What follows the bracket is nothing or the song's too ("(Official Audio) ft. Ann").
     const Slot* next = Free(j + 1);
@@ -686,7 +690,7 @@ void Namer::TakeIntoTitle(int t)
         Part(t + 2).inTitle = true;
         t += 2;
     }
-    if (ReadsOn(t)) {
+    while (ReadsOn(t)) {
         Part(t + 1).inTitle = true;
         Part(t + 2).inTitle = true;
         t += 2;
