@@ -365,6 +365,9 @@ std::vector<Family> BrowserTabs(const Family& family)
         std::string_view counted;
         for (int j = 0; j < last && counted.empty(); ++j)
             counted = TabCountAround(m.PartText(j)).site;
+        // Other pages count alike, whatever their names: "QQ Mail and 1 more page".
+        if (!counted.empty() && !IsSiteName(counted))
+            counted = "page";
         // Sites' names alike, but a site's own label apart: "Free Listening on SoundCloud".
         const std::string_view page = m.PartText(last - 1);
         const std::string_view site = IsSiteName(page) || !TabCountAround(page).site.empty() ? "site"

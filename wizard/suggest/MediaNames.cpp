@@ -32,7 +32,34 @@ void Namer::NameSites()
         Slot& slot = Part(j).slots[0];
         if (Part(j).slots.size() == 1 && slot.name.empty() && (slot.wholes.size() > 1 || j > 0))
             NameTabCount(slot);
+        if (Part(j).slots.size() == 1 && slot.name.empty() && slot.wholes.size() > 1)
+            SplitPageCount(Part(j));
     }
+}
+
+// Other pages' names with their counts ("ChatGPT and 31 more pages", "QQ Mail and 2 more
+// pages"): the page's name stays to be named, and its count is no tag.
+void Namer::SplitPageCount(PartPlan& part)
+{
+    const Slot& slot = part.slots[0];
+    if (!slot.before.empty() || !slot.after.empty())
+        return;
+    std::string_view joint, after;
+    for (std::string_view whole : slot.wholes) {
+        const TabCount count = TabCountAround(whole);
+        const std::string_view label = count.before.substr(count.site.size());
+        if (count.site.empty() || (!joint.empty() && (label != joint || count.after != after)))
+            return;
+        joint = label;
+        after = count.after;
+    }
+    auto [page, count] = CutAtWord(slot, joint);
+    count.name = "Unused";
+    count.after.assign(after);
+    for (std::string_view& v : count.values)
+        v.remove_suffix(after.size());
+    part.slots = {std::move(page), std::move(count)};
+    part.joints = {std::string(joint)};
 }
 
 // Edge names the other tabs of its window after the site's ("YouTube and 2 more pages",

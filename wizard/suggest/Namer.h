@@ -75,6 +75,7 @@ private:
     void NameSites();
     void NamePage();
     static void NameTabCount(Slot& slot);
+    static void SplitPageCount(PartPlan& part);
     std::string SiteOf(int j);
     bool SitesLabel(int j);
     bool OnVideoSite();
