@@ -419,6 +419,16 @@ void Namer::NameStation()
     if (!slot || !(bracket || colon) || !DashAfter(lead) || PlayersWords(lead) || !AllOf(slot->wholes, HasLetter) ||
         SitesLabel(lead))
         return;
+    // One listens to a station for several songs: a name before the colon that every title
+    // of three or more has its own is the artist's, and the album's name follows it
+    // ("Tycho: Dive - A Walk", a user's "%artist%: %album% - %title%").
+    std::vector<std::string_view> names = slot->values;
+    std::sort(names.begin(), names.end());
+    if (colon && names.size() >= 3 && std::adjacent_find(names.begin(), names.end()) == names.end() && IsName(1)) {
+        slot->name = "Artist";
+        Force(*Free(1), "Album");
+        return;
+    }
     Force(*slot, "Station");
 }
 
