@@ -245,6 +245,8 @@ void Namer::NameLiveChannel()
 void Namer::NamePage()
 {
     const int site = Parts() - 2;
+    if (site >= 1 && Names(Parts() - 1, EndsWithBrowserName) && OwnPage())
+        return;
     if (site < 1 || !Names(Parts() - 1, EndsWithBrowserName) || !Names(site, IsPageSite))
         return;
     int first = site;
@@ -256,6 +258,18 @@ void Namer::NamePage()
     m_title = true;
     for (int j = first + 1; j <= site; ++j)
         Part(j).inTitle = true;
+}
+
+// A media site's own page, its name before the page's ("BBC Sounds - Stations & Schedules",
+// "Crunchyroll - My Queue"), is one title, as the browser shows it.
+bool Namer::OwnPage()
+{
+    if (Parts() != 3 || !Sep(0).dash || !Names(0, IsSiteName) || !Free(1) || !Part(1).Varying())
+        return false;
+    Force(*Free(0), "Title");
+    m_title = true;
+    Part(1).inTitle = true;
+    return true;
 }
 
 // On a video site all before the site's name is the video's title, whatever dashes or

@@ -74,6 +74,7 @@ private:
     // By what is known of sites and media files (MediaNames.cpp).
     void NameSites();
     void NamePage();
+    bool OwnPage();
     static void NameTabCount(Slot& slot);
     static void SplitPageCount(PartPlan& part);
     std::string SiteOf(int j);
