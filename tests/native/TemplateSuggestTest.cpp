@@ -238,7 +238,8 @@ TEST(TemplateSuggest, CorporaMeetTheContractAndGetTheTagsAPersonWouldWrite)
                                  "SuggestTitlesFresh3.txt", "SuggestTitlesFresh4.txt", "SuggestTitlesP.txt", "SuggestTitlesQ.txt",
                                  "SuggestTitlesR.txt", "SuggestTitlesS.txt", "SuggestTitlesU.txt", "SuggestTitlesV.txt",
                                  "SuggestTitlesX.txt", "SuggestTitlesY.txt", "SuggestTitlesZ.txt",
-                                 "SuggestTitlesAA.txt", "SuggestTitlesAB.txt", "SuggestTitlesAC.txt", "SuggestTitlesAD.txt"}) {
+                                 "SuggestTitlesAA.txt", "SuggestTitlesAB.txt", "SuggestTitlesAC.txt", "SuggestTitlesAD.txt",
+                                 "SuggestTitlesAE.txt"}) {
         if (const char* only = std::getenv("QEW_CORPUS"); only && *only) {
             ExpectCorpus(only);
             return;
