@@ -308,7 +308,7 @@ PartPlan PlanPart(const Family& members, int j, bool varying)
         for (const Member& m : members)
             slot.wholes.push_back(m.PartText(j));
         slot.values = slot.wholes;
-        slot.varying = !same;
+        slot.varying = !same || varying;
         plan.slots.push_back(std::move(slot));
         return plan;
     }
