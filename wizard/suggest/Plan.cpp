@@ -152,6 +152,12 @@ Slot PlanStretch(const Family& members, int j, int from, int to)
     return slot;
 }
 
+// A separator of a file's whole path, after a drive or a folder.
+bool PartsFolders(std::string_view separator)
+{
+    return separator.find_first_of("\\/") != std::string_view::npos;
+}
+
 // The folder that every name of part j opens with, as a title with the file's whole path
 // shows it ("D:\Series\Dark\Dark.S01E01.mkv"); empty when they differ. Its separators are
 // the cut's, so no character is split.
@@ -165,7 +171,7 @@ std::string SharedDirectory(const Family& members, int j, const std::vector<std:
         for (int s = m.FirstSep(j); s < m.LastSep(j); ++s) {
             const Span sep = m.cut->separators[static_cast<std::size_t>(s)].span;
             const std::size_t sepEnd = static_cast<std::size_t>(sep.pos + sep.len) - static_cast<std::size_t>(m.Part(j).pos);
-            if (sepEnd < name.size() && m.SepText(s).find_first_of("\\/") != std::string_view::npos)
+            if (sepEnd < name.size() && PartsFolders(m.SepText(s)))
                 end = sepEnd;
         }
         if (end == 0 || (i > 0 && name.substr(0, end) != shared))
@@ -326,7 +332,7 @@ PartPlan PlanPart(const Family& members, int j, bool varying)
     if (varying) {
         std::size_t folders = 0;
         while (folders < plan.joints.size() && folders + 1 < plan.slots.size() &&
-               plan.joints[folders].find_first_of("\\/") != std::string::npos)
+               PartsFolders(plan.joints[folders]))
             ++folders;
         for (Slot& slot : std::span(plan.slots).subspan(folders)) {
             slot.varying = true;
