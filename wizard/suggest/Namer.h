@@ -70,6 +70,7 @@ private:
     void NameBeforeYear();
     void NameArtistBeforeAlbum();
     void NameAfterTrackNumber();
+    void NameLabelledNumber();
 
     // By what is known of sites and media files (MediaNames.cpp).
     void NameSites();

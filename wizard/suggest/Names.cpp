@@ -116,6 +116,34 @@ void Namer::NameAfterTrackNumber()
     }
 }
 
+// One word and a running number in the Artist's place are a lesson's or an episode's
+// label ("Aula 01 - Introducao.mp4", "Lecture 3 - Sorting"): an artist is no series.
+void Namer::NameLabelledNumber()
+{
+    for (PartPlan& part : m_plan.parts) {
+        for (Slot& slot : part.slots) {
+            if (slot.name != "Artist" || !slot.varying || m_track)
+                continue;
+            const std::string_view first = slot.values.front();
+            const std::size_t blank = first.find(' ');
+            if (blank == std::string_view::npos || blank == 0 || !HasLetter(first.substr(0, blank)))
+                continue;
+            const std::string_view label = first.substr(0, blank + 1);
+            if (!std::all_of(slot.values.begin(), slot.values.end(), [label](std::string_view v) {
+                    return v.starts_with(label) && v.size() > label.size() && v.size() <= label.size() + 3 &&
+                           AllDigits(v.substr(label.size()));
+                }))
+                continue;
+            slot.before += label;
+            for (std::string_view& v : slot.values)
+                v.remove_prefix(label.size());
+            slot.name = "Track";
+            m_track = true;
+            return;
+        }
+    }
+}
+
 // Names that vary after the song, each after a bar, are its artist and then its album:
 // "Everlong | Foo Fighters | The Colour and the Shape [foobar2000]", "Song | Artist |
 // SoundCloud".
@@ -626,22 +654,28 @@ bool Namer::WithSeveral(const Slot& slot, const Slot& other)
 }
 
 // The song and, after a dash, a constant name before the site's or browser's ("Fast Car -
-// Tracy Chapman - Google Chrome", one artist's station): the name is the artist's.
+// Tracy Chapman - Google Chrome", one artist's station): the name is the artist's. The song
+// may have brackets of its own before the dash ("Numb (Official Video) - Linkin Park").
 void Namer::NameSongThenConstantArtist()
 {
     for (int j = 0; j + 2 < Parts(); ++j) {
         Slot* song = Free(j);
-        if (!song || !song->varying || !Sep(j).dash || !OthersName(j + 1))
+        if (!song || !song->varying)
             continue;
-        if (!std::all_of(m_plan.parts.begin() + j + 2, m_plan.parts.end(), [](const PartPlan& p) { return p.Constant(); }))
+        int t = j;
+        while (ReadsOn(t))
+            t += 2;
+        if (t + 2 >= Parts() || !Sep(t).dash || !OthersName(t + 1))
+            continue;
+        if (!std::all_of(m_plan.parts.begin() + t + 2, m_plan.parts.end(), [](const PartPlan& p) { return p.Constant(); }))
             return;
         // A music video names its artist first: "Band - Full Performance (Live on KEXP) -
-        // YouTube" is one show's sessions.
-        const bool video = OnVideoSite();
+        // YouTube" is one show's sessions; but a name with a song's brackets is the song.
+        const bool video = OnVideoSite() && t == j;
         Force(*song, video ? "Artist" : "Title");
-        Force(*Free(j + 1), video ? "Title" : "Artist");
+        Force(*Free(t + 1), video ? "Title" : "Artist");
         m_title = true;
-        TakeIntoTitle(video ? j + 1 : j);
+        TakeIntoTitle(video ? t + 1 : j);
         return;
     }
 }
@@ -748,6 +782,7 @@ void Namer::NameTheRest()
     NameBeforeYear();
     NameArtistBeforeAlbum();
     NameAfterTrackNumber();
+    NameLabelledNumber();
 }
 
 FamilyPlan NameFamily(const Family& members, const stSuggestHints& hints, const std::vector<bool>& varyingParts)

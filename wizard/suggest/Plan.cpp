@@ -285,11 +285,11 @@ PartPlan PlanPart(const Family& members, int j, bool varying)
         return std::any_of(m.cut->separators.begin() + m.FirstSep(j), m.cut->separators.begin() + m.LastSep(j),
                            [](const Separator& sep) { return sep.ofName; });
     });
-    // An album with brackets of its own before its track: "[Pulp Fiction (Music from the
-    // Motion Picture) #03]".
+    // An album with brackets or marks of its own before its track: "[Pulp Fiction (Music from
+    // the Motion Picture) #03]", "[American IV: The Man Comes Around #02]".
     const std::string_view hash = first.LastSep(j) > first.FirstSep(j) ? first.SepText(first.LastSep(j) - 1) : "";
-    const bool tracked = ofName && hash.ends_with('#') && std::all_of(members.begin(), members.end(), [&](const Member& m) {
-        return m.LastSep(j) > m.FirstSep(j) + 1 && m.SepText(m.LastSep(j) - 1) == hash && AllDigits(m.FieldText(m.LastSep(j)));
+    const bool tracked = (ofName || !Aligned(members, j)) && hash.ends_with('#') && std::all_of(members.begin(), members.end(), [&](const Member& m) {
+        return m.LastSep(j) > m.FirstSep(j) && m.SepText(m.LastSep(j) - 1) == hash && AllDigits(m.FieldText(m.LastSep(j)));
     });
     if (!varying && tracked) {
         Slot name, number;

@@ -27,9 +27,24 @@ std::string Opening(std::string_view title)
     return AllDigits(opening.substr(1, length - 3)) ? "(<Unused>) " : std::string(opening);
 }
 
-// A member's own structure: whether its Artist is a number, and each value's extension.
+// The disc that ends an album before its track now and then ("[Speakerboxxx CD2 #09]"
+// among albums of one disc), as foobar2000's default title writes it.
+std::string_view DiscLabel(std::string_view album)
+{
+    for (std::string_view label : {" CD", " Disc ", " Disk "}) {
+        const std::size_t at = album.rfind(label);
+        if (at != std::string_view::npos && at > 0 && at + label.size() < album.size() &&
+            AllDigits(album.substr(at + label.size())))
+            return label;
+    }
+    return {};
+}
+
+// A member's own structure: whether its Artist is a number, its album's disc, and each
+// value's extension.
 struct Shape {
     bool number = false;
+    std::string_view disc;
     std::vector<std::string_view> extensions; // per place
 
     auto operator<=>(const Shape&) const = default;
@@ -41,10 +56,13 @@ std::vector<std::string> FamilyTemplates(const Family& members, const FamilyPlan
 {
     // The values that may end with an extension, and the Artist that leads the title.
     std::vector<Place> places;
-    std::optional<Place> artist;
+    std::optional<Place> artist, album;
     for (std::size_t j = 0; j < plan.parts.size(); ++j) {
         for (std::size_t k = 0; k < plan.parts[j].slots.size(); ++k) {
             const Slot& slot = plan.parts[j].slots[k];
+            if (slot.name == "Album" && slot.after.empty() && k < plan.parts[j].joints.size() &&
+                plan.parts[j].joints[k].find('#') != std::string::npos)
+                album = Place{j, k};
             if (slot.name == "Title" || slot.name == "Artist" || slot.name == "Unused")
                 places.push_back({j, k});
             if (slot.name == "Artist" && plan.parts[j].slots.size() == 1 && !artist &&
@@ -59,6 +77,7 @@ std::vector<std::string> FamilyTemplates(const Family& members, const FamilyPlan
         Shape shape;
         const auto value = [&](const Place& p) { return plan.parts[p.part].slots[p.slot].values[m]; };
         shape.number = artist && AllDigits(value(*artist));
+        shape.disc = album ? DiscLabel(value(*album)) : std::string_view();
         for (const Place& p : places)
             shape.extensions.push_back(FileExtension(value(p)));
         if (std::find(shapes.begin(), shapes.end(), shape) == shapes.end())
@@ -69,6 +88,8 @@ std::vector<std::string> FamilyTemplates(const Family& members, const FamilyPlan
         FamilyPlan specific = plan;
         if (shape.number)
             specific.parts[artist->part].slots[artist->slot].name = "Track";
+        if (!shape.disc.empty())
+            specific.parts[album->part].slots[album->slot].after = std::string(shape.disc) + "<Unused>";
         for (std::size_t i = 0; i < places.size(); ++i) {
             Slot& slot = specific.parts[places[i].part].slots[places[i].slot];
             slot.after.insert(0, shape.extensions[i]);

@@ -421,13 +421,15 @@ TabCount TabCountAround(std::string_view text)
 {
     // The joint, the count, the word for pages with one letter more or less, and what ends
     // the label: "and 2 more pages", "e altre 2 pagine", "y 3 p\xe1ginas m\xe1s", "e mais 4
-    // p\xe1ginas" (1252), and Chinese's "\u548C\u53E6\u5916 2 \u4E2A\u9875\u9762" (936).
+    // p\xe1ginas" (1252), Chinese's "\u548C\u53E6\u5916 2 \u4E2A\u9875\u9762" (936) and Korean's
+    // "\uC678 \uD398\uC774\uC9C0 1\uAC1C" (949).
     struct Label {
         std::string_view joint, pages, end;
     };
     for (const Label label : {Label{" and ", " more page", ""}, Label{" e altre ", " pagin", ""},
                               Label{" y ", " p\xe1gina", " m\xe1s"}, Label{" e mais ", " p\xe1gina", ""},
-                              Label{" \xba\xcd\xc1\xed\xcd\xe2 ", " \xb8\xf6\xd2\xb3\xc3\xe6", ""}}) {
+                              Label{" \xba\xcd\xc1\xed\xcd\xe2 ", " \xb8\xf6\xd2\xb3\xc3\xe6", ""},
+                              Label{" \xbf\xdc \xc6\xe4\xc0\xcc\xc1\xf6 ", "\xb0\xb3", ""}}) {
         const std::size_t at = text.find(label.joint);
         if (at == std::string_view::npos || at == 0)
             continue;
