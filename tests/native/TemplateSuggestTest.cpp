@@ -239,7 +239,7 @@ TEST(TemplateSuggest, CorporaMeetTheContractAndGetTheTagsAPersonWouldWrite)
                                  "SuggestTitlesR.txt", "SuggestTitlesS.txt", "SuggestTitlesU.txt", "SuggestTitlesV.txt",
                                  "SuggestTitlesX.txt", "SuggestTitlesY.txt", "SuggestTitlesZ.txt",
                                  "SuggestTitlesAA.txt", "SuggestTitlesAB.txt", "SuggestTitlesAC.txt", "SuggestTitlesAD.txt",
-                                 "SuggestTitlesAE.txt"}) {
+                                 "SuggestTitlesAE.txt", "SuggestTitlesW.txt", "SuggestTitlesAF.txt"}) {
         if (const char* only = std::getenv("QEW_CORPUS"); only && *only) {
             ExpectCorpus(only);
             return;
