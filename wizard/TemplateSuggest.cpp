@@ -49,9 +49,14 @@ public:
         if (m_templates.size() != before)
             result = Assign(m_templates, m_titles, m_cutter, &read);
 
+        // A title of a shape of its own that a looser template reads stands alone too where
+        // its shape shows a track's number ("Ann - [Album #01] Song [P]" among "Song [P]").
         const std::size_t grouped = m_templates.size();
-        for (const Member& lone : Unread(read))
-            AddAlone(lone);
+        for (const Member& lone : m_members) {
+            const bool unread = !read[static_cast<std::size_t>(lone.index)];
+            if (unread || m_single[static_cast<std::size_t>(lone.index)])
+                AddAlone(lone, !unread);
+        }
         if (AddOpenings() != 0 || m_templates.size() != grouped)
             result = Assign(m_templates, m_titles, m_cutter, &read);
 
@@ -80,6 +85,7 @@ private:
     void CutDistinctTitles()
     {
         m_cuts.resize(m_titles.size());
+        m_single.resize(m_titles.size());
         std::unordered_map<std::string_view, int> seen;
         for (std::size_t i = 0; i < m_titles.size(); ++i) {
             if (!seen.emplace(m_titles[i], static_cast<int>(i)).second)
@@ -100,8 +106,10 @@ private:
     void AddFamilies(const std::vector<Family>& families)
     {
         for (const Family& family : SplitByKind(families)) {
-            if (family.size() < 2)
+            if (family.size() < 2) {
+                m_single[static_cast<std::size_t>(family.front().index)] = true;
                 continue;
+            }
             const FamilyPlan plan = NameFamily(family, m_hints);
             if (AddTemplates(FamilyTemplates(family, plan)) == 0)
                 continue;
@@ -113,7 +121,7 @@ private:
     }
 
     // The family that shares most of its constant text with the title, the first of equals.
-    void AddAlone(const Member& lone)
+    void AddAlone(const Member& lone, bool onlyNumbered)
     {
         std::vector<bool> best;
         long bestCount = 0;
@@ -133,7 +141,7 @@ private:
             status = status && (best[j] || IsNowPlayingLabel(lone.PartText(static_cast<int>(j))));
         if (best.empty() || status)
             return;
-        if (AddBrowserTab(lone, best))
+        if (!onlyNumbered && AddBrowserTab(lone, best))
             return;
         // What it does not share varies, but an empty part stays the empty text between two
         // separators, and a file's extension after a bracket stays too ("Film (2014).mp4").
@@ -143,7 +151,10 @@ private:
             varying[j] = !best[j] && !part.empty() && !IsFileExtension(part);
         }
         const Family alone = {lone};
-        AddTemplates(FamilyTemplates(alone, NameFamily(alone, m_hints, varying)));
+        std::vector<std::string> templates = FamilyTemplates(alone, NameFamily(alone, m_hints, varying));
+        if (onlyNumbered)
+            std::erase_if(templates, [](const std::string& t) { return t.find("#<Track>") == std::string::npos; });
+        AddTemplates(templates);
     }
 
     // A browser tab standing alone that shares only the browser's suffix is one page's title,
@@ -213,6 +224,7 @@ private:
     std::vector<Member> m_members;
     std::deque<Member> m_kept;
     std::vector<Named> m_named;
+    std::vector<bool> m_single; // of the titles, those alone in their family's shape
     std::vector<std::string> m_templates;
 };
 
