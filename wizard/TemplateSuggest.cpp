@@ -179,10 +179,11 @@ private:
             std::find(shared.begin(), shared.begin() + tail, true) != shared.begin() + tail)
             return false;
         const auto split = [&lone](int s) { return lone.cut->separators[static_cast<std::size_t>(lone.splits[static_cast<std::size_t>(s)])]; };
-        // The video site may come before Edge's profile: "Clip - YouTube - InPrivate".
+        // The video site may come before Edge's profile: "Clip - YouTube - InPrivate"; the
+        // page's name may end with a bracket: "Song (Official Video) - YouTube".
         const char* name = "<Title>";
         for (const int site : {tail - 1, tail - 2}) {
-            if (site < 1 || !split(site - 1).dash || !IsVideoSite(lone.PartText(site)) || lone.PartText(site - 1).empty())
+            if (site < 1 || !split(site - 1).dash || !IsVideoSite(lone.PartText(site)) || split(site - 1).span.pos == 0)
                 continue;
             // A live site's page is its channel's: "ZeratoR - Twitch".
             if (IsLiveSite(lone.PartText(site)) && (!IsLoginSite(lone.PartText(site)) || IsLogin(lone.PartText(site - 1))))
