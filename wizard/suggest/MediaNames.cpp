@@ -226,7 +226,12 @@ void Namer::NameLiveChannel()
     Slot* channel = live && varying >= 0 ? Free(varying) : nullptr;
     if (!channel || !AllOf(channel->wholes, HasLetter))
         return;
-    Force(*channel, logins && !AllOf(channel->wholes, IsLogin) ? "Title" : "Station");
+    // Where channels are users' logins, names that not all are logins are categories' ("Just
+    // Chatting"), unless most look like logins ("shroud", "summit1g" and "Rainbow Six Siege").
+    const auto channels = std::count_if(channel->wholes.begin(), channel->wholes.end(), LooksLikeLogin);
+    const bool categories = logins && !AllOf(channel->wholes, IsLogin) &&
+                            static_cast<std::size_t>(channels) * 2 <= channel->wholes.size();
+    Force(*channel, categories ? "Title" : "Station");
     m_title = true;
     // The page's words after the names stay text: "FluxFM Playlist Heute".
     if (!channel->varying)

@@ -388,6 +388,16 @@ bool IsLogin(std::string_view text)
     });
 }
 
+bool LooksLikeLogin(std::string_view text)
+{
+    // "shroud", "LIRIK", "summit1g", "xQc"; but "Chess" or "Music" is a category's name.
+    if (!IsLogin(text))
+        return false;
+    const auto upper = [](char c) { return std::isupper(static_cast<unsigned char>(c)) != 0; };
+    const auto lower = [](char c) { return std::islower(static_cast<unsigned char>(c)) != 0; };
+    return !(upper(text.front()) && std::all_of(text.begin() + 1, text.end(), lower));
+}
+
 bool StartsWithSiteName(std::string_view text)
 {
     const std::string lower = Lower(text);
