@@ -61,6 +61,7 @@ private:
     void NameTitleThenArtist();
     void NameArtistAndTitle();
     void NameStationAfter(int t);
+    void NameStationAfterBar();
     int NameInBracketsAfter(int t, char bracket);
     void NameAlbumAfter(int t);
     void NameSongThenConstantArtist();

@@ -59,6 +59,7 @@ void Namer::Name()
     if (TitleFirst())
         NameTitleThenArtist();
     NameArtistAndTitle();
+    NameStationAfterBar();
     NameTheRest();
     SplitEpisode();
     KeepPageLabel();
@@ -458,6 +459,22 @@ void Namer::NameStation()
         return;
     }
     Force(*slot, "Station");
+}
+
+// A radio's name after a bar that ends the song, the same in every title, is the station
+// its web player plays: "Alvvays - Belinda Says | WMBC Radio".
+void Namer::NameStationAfterBar()
+{
+    if (!Has("Title") || Has("Station"))
+        return;
+    for (int j = 1; j < Parts(); ++j) {
+        Slot* slot = Free(j);
+        if (slot && Part(j).Constant() && m_plan.separatorTexts[static_cast<std::size_t>(j - 1)] == " | " &&
+            Names(j, IsRadioName) && !Names(j, EndsWithBrowserName) && !Names(j, IsSiteName)) {
+            Force(*slot, "Station");
+            return;
+        }
+    }
 }
 
 // The song and the artist that a word parts ("Song by Artist").

@@ -388,6 +388,22 @@ bool IsLogin(std::string_view text)
     });
 }
 
+bool IsRadioName(std::string_view text)
+{
+    // A word "Radio" or "FM", or a name ending with "FM": "WMBC Radio", "Kiss FM", "SomaFM".
+    std::size_t from = 0;
+    while (from < text.size()) {
+        std::size_t to = text.find(' ', from);
+        to = to == std::string_view::npos ? text.size() : to;
+        const std::string_view word = text.substr(from, to - from);
+        const std::string lower = Lower(word);
+        if (lower == "radio" || lower == "r\xe1" "dio" || lower == "fm" || (word.size() > 2 && word.ends_with("FM")))
+            return true;
+        from = to + 1;
+    }
+    return false;
+}
+
 bool LooksLikeLogin(std::string_view text)
 {
     // "shroud", "LIRIK", "summit1g", "xQc"; but "Chess" or "Music" is a category's name.

@@ -39,6 +39,7 @@ bool IsPodcastProgram(std::string_view programFile); // "Pocket Casts.exe"
 bool StartsWithSiteName(std::string_view text); // "YouTube Audio Library"
 bool IsLoginSite(std::string_view text); // a live site whose channels are users' logins
 bool IsLogin(std::string_view text);
+bool IsRadioName(std::string_view text); // "WMBC Radio", "Kiss FM", "SomaFM"
 bool LooksLikeLogin(std::string_view text); // a login, and no word a category is named by
 // "Now playing", "Paused": the whole text, or its end after a blank.
 bool IsNowPlayingLabel(std::string_view text);
