@@ -100,7 +100,9 @@ void Namer::NameEpisodeMark()
 {
     for (int j = 1; j < Parts(); ++j) {
         Slot* mark = Free(j);
-        Slot* series = Free(j - 1);
+        // The series may have its year in brackets: "Hannibal (2013) - S01E10 - Buffet Froid".
+        const int named = j >= 3 && Empty(j - 1) && Bracketed(j - 2) ? j - 3 : j - 1;
+        Slot* series = Free(named);
         if (!mark || !series || !Sep(j - 1).dash)
             continue;
         // The file's extension after the mark stays text: "Tonikaku Kawaii - S01E01.mkv".

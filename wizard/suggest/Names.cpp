@@ -117,13 +117,14 @@ void Namer::NameAfterTrackNumber()
     }
 }
 
-// One word and a running number in the Artist's place are a lesson's or an episode's
-// label ("Aula 01 - Introducao.mp4", "Lecture 3 - Sorting"): an artist is no series.
+// One word and a running number in the Artist's or the Title's place are a lesson's or an
+// episode's label ("Aula 01 - Introducao.mp4", "Episode 05.mkv"): an artist or a song is no
+// series.
 void Namer::NameLabelledNumber()
 {
     for (PartPlan& part : m_plan.parts) {
         for (Slot& slot : part.slots) {
-            if (slot.name != "Artist" || !slot.varying || m_track)
+            if ((slot.name != "Artist" && slot.name != "Title") || !slot.varying || m_track)
                 continue;
             const std::string_view first = slot.values.front();
             const std::size_t blank = first.find(' ');
