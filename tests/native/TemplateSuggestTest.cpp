@@ -239,7 +239,8 @@ TEST(TemplateSuggest, CorporaMeetTheContractAndGetTheTagsAPersonWouldWrite)
                                  "SuggestTitlesR.txt", "SuggestTitlesS.txt", "SuggestTitlesU.txt", "SuggestTitlesV.txt",
                                  "SuggestTitlesX.txt", "SuggestTitlesY.txt", "SuggestTitlesZ.txt",
                                  "SuggestTitlesAA.txt", "SuggestTitlesAB.txt", "SuggestTitlesAC.txt", "SuggestTitlesAD.txt",
-                                 "SuggestTitlesAE.txt", "SuggestTitlesW.txt", "SuggestTitlesAF.txt"}) {
+                                 "SuggestTitlesAE.txt", "SuggestTitlesW.txt", "SuggestTitlesAF.txt",
+                                 "SuggestTitlesAG.txt", "SuggestTitlesAH.txt", "SuggestTitlesAI.txt"}) {
         if (const char* only = std::getenv("QEW_CORPUS"); only && *only) {
             ExpectCorpus(only);
             return;
