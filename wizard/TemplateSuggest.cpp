@@ -54,7 +54,7 @@ public:
         const std::size_t grouped = m_templates.size();
         for (const Member& lone : m_members) {
             const bool unread = !read[static_cast<std::size_t>(lone.index)];
-            if (unread || m_single[static_cast<std::size_t>(lone.index)])
+            if (unread || (m_single[static_cast<std::size_t>(lone.index)] && lone.title->find('#') != std::string::npos))
                 AddAlone(lone, !unread);
         }
         if (AddOpenings() != 0 || m_templates.size() != grouped)
