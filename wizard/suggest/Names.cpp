@@ -781,7 +781,9 @@ void Namer::NameTheRest()
             // A file's extension ("Film (1982).mkv") is no name.
             const bool dot = slot.before.ends_with('.');
             const bool extension = std::all_of(slot.values.begin(), slot.values.end(), [dot](std::string_view v) {
-                return IsFileExtension(dot ? "." + std::string(v) : std::string(v));
+                std::string name(dot ? "." : "");
+                name += v;
+                return IsFileExtension(name);
             });
             if (slot.varying && slot.name.empty() && extension)
                 slot.name = "Unused";

@@ -247,7 +247,9 @@ bool NamesVideo(std::string_view text)
     if (words.back() != ' ')
         words += ' ';
     return std::any_of(kVideoPhrases.begin(), kVideoPhrases.end(), [&words](std::string_view phrase) {
-        return words.find(" " + std::string(phrase) + " ") != std::string::npos;
+        std::string padded(" ");
+        padded.append(phrase).append(" ");
+        return words.find(padded) != std::string::npos;
     });
 }
 
