@@ -1,8 +1,8 @@
 #pragma once
 // Fourth stage: more specific shapes inside a family. Where some of its members share a
-// structure of their own, a leading number in the Artist's place or a file extension at the
-// end of a value, a person writes their template first ("<Track> - <Title>.flac - Player")
-// and the general one last; so does this stage.
+// structure of their own, a leading number in the Artist's place, a disc before the album's
+// track or a file extension at the end of a value, a person writes their template first
+// ("<Track> - <Title>.flac - Player") and the general one last; so does this stage.
 
 #include <string>
 #include <vector>
