@@ -356,7 +356,7 @@ void Namer::NameCounts()
 // and the disc.
 bool Namer::SplitDisc(PartPlan& part, std::size_t k)
 {
-    for (std::string_view label : {" CD", " Disc ", " Disk "}) {
+    for (std::string_view label : kDiscLabels) {
         const std::vector<std::string_view>& values = part.slots[k].values;
         const bool every = std::all_of(values.begin(), values.end(), [label](std::string_view v) {
             const std::size_t at = v.find(label);

@@ -31,7 +31,7 @@ std::string Opening(std::string_view title)
 // among albums of one disc), as foobar2000's default title writes it.
 std::string_view DiscLabel(std::string_view album)
 {
-    for (std::string_view label : {" CD", " Disc ", " Disk "}) {
+    for (std::string_view label : kDiscLabels) {
         const std::size_t at = album.rfind(label);
         if (at != std::string_view::npos && at > 0 && at + label.size() < album.size() &&
             AllDigits(album.substr(at + label.size())))

@@ -122,6 +122,8 @@ constexpr std::array<std::string_view, 22> kSongExtras = {
 constexpr std::array<std::string_view, 16> kVideoWords = {
     "trailer", "teaser",   "tutorial", "course",      "lecture",   "highlights", "documentary", "podcast",
     "gameplay", "walkthrough", "explained", "unboxing", "interview", "webinar", "vlog",     "reaction"};
+// The words of a radio's name: "WMBC Radio", "Kiss FM".
+constexpr std::array<std::string_view, 2> kRadioWords = {"radio", "fm"};
 // And pairs of words, whose words alone a song's name may hold.
 constexpr std::array<std::string_view, 4> kVideoPhrases = {"short film", "open movie", "full movie", "short story"};
 
@@ -392,18 +394,7 @@ bool IsLogin(std::string_view text)
 
 bool IsRadioName(std::string_view text)
 {
-    // A word "Radio" or "FM", or a name ending with "FM": "WMBC Radio", "Kiss FM", "SomaFM".
-    std::size_t from = 0;
-    while (from < text.size()) {
-        std::size_t to = text.find(' ', from);
-        to = to == std::string_view::npos ? text.size() : to;
-        const std::string_view word = text.substr(from, to - from);
-        const std::string lower = Lower(word);
-        if (lower == "radio" || lower == "r\xe1" "dio" || lower == "fm" || (word.size() > 2 && word.ends_with("FM")))
-            return true;
-        from = to + 1;
-    }
-    return false;
+    return HasWordOf(text, kRadioWords);
 }
 
 bool LooksLikeLogin(std::string_view text)

@@ -4,6 +4,7 @@
 // write to say that something plays or not, and what a song's own brackets say. Matching
 // ignores case in ASCII.
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -39,7 +40,9 @@ bool IsPodcastProgram(std::string_view programFile); // "Pocket Casts.exe"
 bool StartsWithSiteName(std::string_view text); // "YouTube Audio Library"
 bool IsLoginSite(std::string_view text); // a live site whose channels are users' logins
 bool IsLogin(std::string_view text);
-bool IsRadioName(std::string_view text); // "WMBC Radio", "Kiss FM", "SomaFM"
+// What ends an album before its disc's number: "[The Wall CD2 #01]", "Disc 1 #03".
+inline constexpr std::array<std::string_view, 3> kDiscLabels = {" CD", " Disc ", " Disk "};
+bool IsRadioName(std::string_view text); // "WMBC Radio", "Kiss FM"
 bool LooksLikeLogin(std::string_view text); // a login, and no word a category is named by
 // "Now playing", "Paused": the whole text, or its end after a blank.
 bool IsNowPlayingLabel(std::string_view text);
