@@ -118,12 +118,15 @@ void Namer::NameAfterTrackNumber()
 }
 
 // One word and a running number in the Artist's or the Title's place are a lesson's or an
-// episode's label ("Aula 01 - Introducao.mp4", "Episode 05.mkv"): an artist or a song is no
-// series.
+// episode's label ("Aula 01 - Introducao.mp4", "Episode 05.mkv"), or a series and its
+// episode ("Naruto 01.mkv"): an artist or a song is no series. The series is the title, or
+// the album when the episode has a name of its own; a series of several words stays whole,
+// as a parameter ends at the first blank.
 void Namer::NameLabelledNumber()
 {
     for (PartPlan& part : m_plan.parts) {
-        for (Slot& slot : part.slots) {
+        for (std::size_t k = 0; k < part.slots.size(); ++k) {
+            Slot& slot = part.slots[k];
             if ((slot.name != "Artist" && slot.name != "Title") || !slot.varying || m_track)
                 continue;
             const std::string_view first = slot.values.front();
@@ -136,11 +139,31 @@ void Namer::NameLabelledNumber()
                            AllDigits(v.substr(label.size()));
                 }))
                 continue;
-            slot.before += label;
-            for (std::string_view& v : slot.values)
-                v.remove_prefix(label.size());
-            slot.name = "Track";
             m_track = true;
+            if (IsEpisodeLabel(label.substr(0, blank)) || !slot.before.empty()) {
+                slot.before += label;
+                for (std::string_view& v : slot.values)
+                    v.remove_prefix(label.size());
+                slot.name = "Track";
+                return;
+            }
+            Slot series, number;
+            for (std::size_t m = 0; m < slot.values.size(); ++m) {
+                const std::string_view whole = slot.wholes[m];
+                series.wholes.push_back(whole.substr(0, slot.before.size() + blank));
+                series.values.push_back(slot.values[m].substr(0, blank));
+                number.wholes.push_back(whole.substr(slot.before.size() + label.size()));
+                number.values.push_back(slot.values[m].substr(label.size()));
+            }
+            series.name = slot.name == "Title" ? "Title" : "Album";
+            number.name = "Track";
+            number.varying = true;
+            number.after = slot.after;
+            for (Slot* s : {&series, &number})
+                s->constant.assign(s->wholes.front());
+            part.slots[k] = std::move(number);
+            part.slots.insert(part.slots.begin() + static_cast<std::ptrdiff_t>(k), std::move(series));
+            part.joints.insert(part.joints.begin() + static_cast<std::ptrdiff_t>(k), " ");
             return;
         }
     }

@@ -122,6 +122,10 @@ constexpr std::array<std::string_view, 22> kSongExtras = {
 constexpr std::array<std::string_view, 16> kVideoWords = {
     "trailer", "teaser",   "tutorial", "course",      "lecture",   "highlights", "documentary", "podcast",
     "gameplay", "walkthrough", "explained", "unboxing", "interview", "webinar", "vlog",     "reaction"};
+// The words that label a running number as an episode or a lesson: "Episode 05", "Aula 01".
+constexpr std::array<std::string_view, 18> kEpisodeLabels = {
+    "episode", "ep", "ep.", "episodio", "\xe9pisode", "folge", "aula", "lesson", "lecture", "class",
+    "part", "chapter", "cap", "cap.", "cap\xedtulo", "capitulo", "session", "day"};
 // The words of a radio's name: "WMBC Radio", "Kiss FM".
 constexpr std::array<std::string_view, 2> kRadioWords = {"radio", "fm"};
 // And pairs of words, whose words alone a song's name may hold.
@@ -390,6 +394,11 @@ bool IsLogin(std::string_view text)
     return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
         return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_';
     });
+}
+
+bool IsEpisodeLabel(std::string_view word)
+{
+    return IsOneOf(word, kEpisodeLabels);
 }
 
 bool IsRadioName(std::string_view text)

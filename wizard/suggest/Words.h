@@ -43,6 +43,7 @@ bool IsLogin(std::string_view text);
 // What ends an album before its disc's number: "[The Wall CD2 #01]", "Disc 1 #03".
 inline constexpr std::array<std::string_view, 3> kDiscLabels = {" CD", " Disc ", " Disk "};
 bool IsRadioName(std::string_view text); // "WMBC Radio", "Kiss FM"
+bool IsEpisodeLabel(std::string_view word); // "Episode", "Aula", "Lesson"
 bool LooksLikeLogin(std::string_view text); // a login, and no word a category is named by
 // "Now playing", "Paused": the whole text, or its end after a blank.
 bool IsNowPlayingLabel(std::string_view text);
