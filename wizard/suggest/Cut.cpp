@@ -97,6 +97,11 @@ bool IsEpisodeMark(std::string_view text)
            AllDigits(text.substr(1, e - 1)) && AllDigits(text.substr(e + 1));
 }
 
+bool IsLoneEpisodeMark(std::string_view text)
+{
+    return text.size() >= 3 && text.size() <= 5 && (text[0] == 'E' || text[0] == 'e') && AllDigits(text.substr(1));
+}
+
 bool HasBracket(std::string_view text)
 {
     return text.find_first_of("<>") != std::string_view::npos;

@@ -52,6 +52,7 @@ std::string_view Text(const std::string& title, Span span);
 bool AllDigits(std::string_view text);
 bool IsYear(std::string_view text);
 bool IsEpisodeMark(std::string_view text); // "S01E05"
+bool IsLoneEpisodeMark(std::string_view text); // "E696", an episode of a show with no seasons
 bool HasBracket(std::string_view text); // a template bracket, which is never constant text
 bool HasLetter(std::string_view text);
 bool IsUrl(std::string_view text); // begins with a scheme and "://", or with "www."

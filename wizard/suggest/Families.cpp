@@ -278,7 +278,7 @@ int ReleaseMark(const Member& m, int j, bool episode)
         if (m.SepText(f - 1) != ".")
             continue;
         const std::string_view field = m.FieldText(f);
-        if (episode ? IsEpisodeMark(field) : IsYear(field) && m.SepText(f) == ".") {
+        if (episode ? IsEpisodeMark(field) || IsLoneEpisodeMark(field) : IsYear(field) && m.SepText(f) == ".") {
             mark = f - first;
             if (episode)
                 break;

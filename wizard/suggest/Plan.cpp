@@ -203,15 +203,19 @@ bool PlanRelease(const Family& members, int j, PartPlan& plan)
         }
         if (marks.size() != members.size() || (!episode && 2 * dotted > static_cast<int>(members.size())))
             continue;
-        // "S<Unused>E<Track>": the season after its letter, then the episode.
+        // "S<Unused>E<Track>": the season after its letter, then the episode; a show with no
+        // seasons has an empty one ("E<Track>").
+        const bool lone = IsLoneEpisodeMark(marks.front());
+        if (episode && !std::all_of(marks.begin(), marks.end(), [lone](std::string_view m) { return IsLoneEpisodeMark(m) == lone; }))
+            return false;
         std::vector<std::string_view> seasons, numbers;
         for (std::string_view mark : marks) {
-            const std::size_t e = mark.find_first_of("Ee", 1);
+            const std::size_t e = lone ? 0 : mark.find_first_of("Ee", 1);
             seasons.push_back(mark.substr(0, e));
             numbers.push_back(e == std::string_view::npos ? std::string_view() : mark.substr(e + 1));
         }
         // One letter and one 'E' for all, as the template writes the first's.
-        const std::string letter(marks.front().substr(0, 1));
+        const std::string letter(marks.front().substr(0, lone ? 0 : 1));
         const std::size_t e = seasons.front().size();
         if (episode && std::any_of(marks.begin(), marks.end(), [&](std::string_view m) {
                 return !m.starts_with(letter) || m.size() <= e || m[e] != marks.front()[e];
