@@ -50,12 +50,17 @@ public:
             result = Assign(m_templates, m_titles, m_cutter, &read);
 
         // A title of a shape of its own that a looser template reads stands alone too where
-        // its shape shows a track's number ("Ann - [Album #01] Song [P]" among "Song [P]").
+        // its shape shows a track's number ("Ann - [Album #01] Song [P]" among "Song [P]"), or
+        // where it is a video site's page ("Rice Every Time - YouTube - Brave" among "Meet -
+        // Brave").
         const std::size_t grouped = m_templates.size();
         for (const Member& lone : m_members) {
             const bool unread = !read[static_cast<std::size_t>(lone.index)];
-            if (unread || (m_single[static_cast<std::size_t>(lone.index)] && lone.title->find('#') != std::string::npos))
+            const bool single = m_single[static_cast<std::size_t>(lone.index)];
+            if (unread || (single && lone.title->find('#') != std::string::npos))
                 AddAlone(lone, !unread);
+            else if (single)
+                AddVideoPage(lone);
         }
         if (AddOpenings() != 0 || m_templates.size() != grouped)
             result = Assign(m_templates, m_titles, m_cutter, &read);
@@ -197,6 +202,22 @@ private:
             return false;
         AddTemplates({text});
         return true;
+    }
+
+    // A video site's page is "<Title>" before the site's name, whatever dashes the uploader
+    // wrote: "Rice Every Time - YouTube - Brave". A live site's page is its channel's.
+    void AddVideoPage(const Member& lone)
+    {
+        for (int site = 1; site < lone.PartCount(); ++site) {
+            const Separator& dash = lone.cut->separators[static_cast<std::size_t>(lone.splits[static_cast<std::size_t>(site - 1)])];
+            const std::string_view name = lone.PartText(site);
+            if (!dash.dash || dash.span.pos == 0 || !IsVideoSite(name) || IsLiveSite(name))
+                continue;
+            const std::string text = "<Title>" + lone.title->substr(static_cast<std::size_t>(dash.span.pos));
+            if (PassesCheck(text))
+                AddTemplates({text});
+            return;
+        }
     }
 
     std::size_t AddTemplates(const std::vector<std::string>& texts)
