@@ -577,7 +577,9 @@ void Namer::NameArtistAndTitle()
     });
     if (dash == dashes.end())
         dash = std::find_if(dashes.begin(), dashes.end(), [&](const auto& d) { return !PlayerName(d.first); });
-    auto [a, t] = dash != dashes.end() ? *dash : dashes.front();
+    // Spotify shows the artist, a dash and the song, whatever dashes the song holds.
+    const bool artistThenSong = ShowsArtistThenSong(m_hints.programFile);
+    auto [a, t] = dash != dashes.end() && !artistThenSong ? *dash : dashes.front();
     // A number after the dash is an episode's, and the name before it is the series's
     // ("Show - 26 (1080p).mkv").
     if (Slot* series = Free(a); series && !series->constant.empty() && AllOf(Free(t)->values, AllDigits) &&
@@ -598,7 +600,11 @@ void Namer::NameArtistAndTitle()
     // ("Artist  *  Album  *  Title", amp's bullets).
     const auto next = std::find_if(dashes.begin(), dashes.end(), [t = t](const auto& d) { return d.first == t; });
     const Slot* first = Free(a);
-    if (next != dashes.end() && first && first->varying && !VersionAfter(t)) {
+    if (artistThenSong) {
+        // But the player's own words after it stay: "Song - Spotify Premium".
+        for (int j = t + 1; j < Parts() && !PlayersWords(j); ++j)
+            Part(j).inTitle = true;
+    } else if (next != dashes.end() && first && first->varying && !VersionAfter(t)) {
         Free(t)->name = "Album";
         t = next->second;
     } else if (a > 0 && Sep(a - 1).dash && IsName(a - 1) && IsName(a)) {
@@ -611,7 +617,7 @@ void Namer::NameArtistAndTitle()
     // (played twice, or paused, it is the same pair): where only the name after the dash
     // does, the player shows the song first ("Shivers - Armin van Buuren", "Orbion - Armin
     // van Buuren").
-    if (t == a + 1 && !OpensWithBracket(t) && first && first->varying && !WithSeveral(*first, *Free(t)) && WithSeveral(*Free(t), *first)) {
+    if (!artistThenSong && t == a + 1 && !OpensWithBracket(t) && first && first->varying && !WithSeveral(*first, *Free(t)) && WithSeveral(*Free(t), *first)) {
         Force(*Free(a), "Title");
         Force(*Free(t), "Artist");
         m_title = true;

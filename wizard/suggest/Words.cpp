@@ -396,6 +396,11 @@ bool IsLogin(std::string_view text)
     });
 }
 
+bool ShowsArtistThenSong(std::string_view programFile)
+{
+    return Lower(WithoutExe(programFile)) == "spotify";
+}
+
 bool IsEpisodeLabel(std::string_view word)
 {
     return IsOneOf(word, kEpisodeLabels);

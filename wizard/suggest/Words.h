@@ -17,6 +17,8 @@ bool IsTitleFirstName(std::string_view text);
 // The program's file name is such a player's ("TIDAL.exe", "Google Play Music Desktop Player.exe").
 bool IsTitleFirstProgram(std::string_view programFile);
 bool IsBrowserProgram(std::string_view programFile);
+// The program's window shows "Artist - Song" and nothing else ("Spotify.exe").
+bool ShowsArtistThenSong(std::string_view programFile);
 // The text ends with a browser's name (" - Google Chrome" ends a tab's title with "Google Chrome").
 bool EndsWithBrowserName(std::string_view text);
 // "Mozilla Firefox Private Browsing": a browser's full name and what its window adds.
