@@ -338,7 +338,7 @@ void Namer::KeepPageLabel()
         for (Slot& slot : part.slots) {
             if (slot.name == "Title" && slot.varying)
                 KeepSiteAfter(slot);
-            if (slot.name != "Title" || !slot.varying || !slot.before.empty())
+            if ((slot.name != "Title" && slot.name != "Artist") || !slot.varying || !slot.before.empty())
                 continue;
             const std::size_t label = PageLabelLength(slot.values.front());
             const bool every = label > 0 && std::all_of(slot.values.begin(), slot.values.end(), [&](std::string_view v) {
@@ -428,8 +428,22 @@ void Namer::KeepSiteAfter(Slot& slot)
             v.remove_suffix(kLyrics.size());
         return;
     }
-    constexpr std::string_view kOn = " on ";
+    // An uploader that every title names after the song is the page's ("Kerala by Ninja
+    // Tune", a label's uploads); one that varies is the artist's, named elsewhere.
+    constexpr std::string_view kBy = " by ";
     const std::string_view first = slot.values.front();
+    if (const std::size_t by = first.rfind(kBy); by != std::string_view::npos && by > 0 && slot.values.size() > 1) {
+        const std::string_view uploader = first.substr(by);
+        if (uploader.size() > kBy.size() && std::all_of(slot.values.begin(), slot.values.end(), [&](std::string_view v) {
+                return v.size() > uploader.size() && v.ends_with(uploader);
+            })) {
+            slot.after.insert(0, uploader);
+            for (std::string_view& v : slot.values)
+                v.remove_suffix(uploader.size());
+            return;
+        }
+    }
+    constexpr std::string_view kOn = " on ";
     const std::size_t on = first.rfind(kOn);
     if (on == std::string_view::npos || on == 0 || !IsSiteName(first.substr(on + kOn.size())))
         return;
