@@ -240,7 +240,8 @@ TEST(TemplateSuggest, CorporaMeetTheContractAndGetTheTagsAPersonWouldWrite)
                                  "SuggestTitlesX.txt", "SuggestTitlesY.txt", "SuggestTitlesZ.txt",
                                  "SuggestTitlesAA.txt", "SuggestTitlesAB.txt", "SuggestTitlesAC.txt", "SuggestTitlesAD.txt",
                                  "SuggestTitlesAE.txt", "SuggestTitlesW.txt", "SuggestTitlesAF.txt",
-                                 "SuggestTitlesAG.txt", "SuggestTitlesAH.txt", "SuggestTitlesAI.txt"}) {
+                                 "SuggestTitlesAG.txt", "SuggestTitlesAH.txt", "SuggestTitlesAI.txt",
+                                 "SuggestTitlesAJ.txt", "SuggestTitlesAK.txt"}) {
         if (const char* only = std::getenv("QEW_CORPUS"); only && *only) {
             ExpectCorpus(only);
             return;
