@@ -17,7 +17,7 @@
 namespace {
 
 const stCodePage kWestern = WesternCodePage();
-const stCodePage kShiftJis = DoubleByteCodePage({{0x81, 0x9F}, {0xE0, 0xFC}});
+const stCodePage kShiftJis = KnownCodePage(932);
 
 [[noreturn]] void Fail(const char* what, const std::string& detail, const std::vector<std::string>& titles)
 {

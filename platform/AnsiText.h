@@ -6,10 +6,21 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
+
+// A double-byte character that reads as an ASCII mark: 【 and 「 as '[', （ as '('.
+struct stWideMark {
+    unsigned char lead = 0;
+    unsigned char trail = 0;
+    char ascii = 0;
+    bool quotes = false; // 「」 and 『』, which quote a name as quotation marks do
+
+    bool operator==(const stWideMark&) const = default;
+};
 
 // What the bytes of a code page are to a reader of titles: which begin a double-byte
-// character, and which single bytes beyond ASCII are dashes, quotes or brackets. 0x96 is an
-// en dash in 1252 and a lead byte in 932.
+// character, which single bytes beyond ASCII are dashes, quotes or brackets, and which
+// double-byte characters are brackets. 0x96 is an en dash in 1252 and a lead byte in 932.
 struct stCodePage {
     std::bitset<256> leadBytes;
     std::bitset<256> dashes;  // en and em dash, bullet
@@ -17,11 +28,21 @@ struct stCodePage {
     std::bitset<256> quotes;  // curly quotes
     std::bitset<256> opening; // guillemets
     std::bitset<256> closing;
+    std::vector<stWideMark> wideMarks;
 
     bool IsLeadByte(unsigned char byte) const { return leadBytes[byte]; }
     // Files the byte under what the character it stands for is.
     void SetCharacter(unsigned char byte, char32_t character);
+    // The same for a double-byte character.
+    void SetCharacter(unsigned char lead, unsigned char trail, char32_t character);
+    // The mark the double-byte character is, null when it is none.
+    const stWideMark* WideMark(unsigned char lead, unsigned char trail) const;
+
+    bool operator==(const stCodePage&) const = default;
 };
+
+// The double-byte characters that may read as marks: the East Asian and full-width brackets.
+std::u32string_view WideMarkCharacters();
 
 struct stByteRange {
     unsigned char first = 0;
@@ -34,8 +55,17 @@ stCodePage WesternCodePage();
 // lists them, and that has no single-byte punctuation beyond ASCII's.
 stCodePage DoubleByteCodePage(std::initializer_list<stByteRange> leadBytes);
 
+// The East Asian code pages as Windows describes them (932 Japanese, 936 Simplified Chinese,
+// 949 Korean, 950 Traditional Chinese), for where the system cannot be asked; 1252 for any
+// other number.
+stCodePage KnownCodePage(unsigned int id);
+
 // The process's ANSI code page, asked of the system once; elsewhere than on Windows, 1252.
 const stCodePage& AnsiCodePage();
+#ifdef _WIN32
+// The code page of that number, asked of the system.
+stCodePage SystemCodePage(unsigned int id);
+#endif
 
 // The character a byte of code page 1252 stands for; the five unassigned bytes stand for the
 // control characters of the same number, as Windows converts them.

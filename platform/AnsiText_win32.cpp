@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <array>
+
 std::string AnsiToUtf8(const std::string& text)
 {
     if (text.empty())
@@ -20,14 +22,11 @@ std::string AnsiToUtf8(const std::string& text)
     return utf8;
 }
 
-namespace {
-
-stCodePage SystemCodePage()
+stCodePage SystemCodePage(unsigned int id)
 {
     stCodePage page;
-    const UINT ansi = GetACP();
     CPINFOEXA info{};
-    if (!GetCPInfoExA(ansi, 0, &info))
+    if (!GetCPInfoExA(id, 0, &info))
         return WesternCodePage();
     // The lead-byte ranges come in pairs, ended by a pair of zeros.
     for (std::size_t r = 0; r + 1 < MAX_LEADBYTES && info.LeadByte[r] != 0; r += 2)
@@ -38,17 +37,27 @@ stCodePage SystemCodePage()
             continue;
         const char byte = static_cast<char>(b);
         wchar_t wide = 0;
-        if (MultiByteToWideChar(ansi, MB_ERR_INVALID_CHARS, &byte, 1, &wide, 1) == 1)
+        if (MultiByteToWideChar(id, MB_ERR_INVALID_CHARS, &byte, 1, &wide, 1) == 1)
             page.SetCharacter(static_cast<unsigned char>(b), static_cast<char32_t>(wide));
+    }
+    if (page.leadBytes.none())
+        return page;
+    for (const char32_t character : WideMarkCharacters()) {
+        const auto wide = static_cast<wchar_t>(character);
+        std::array<char, 4> bytes{};
+        BOOL usedDefault = FALSE;
+        const int size = WideCharToMultiByte(id, WC_NO_BEST_FIT_CHARS, &wide, 1, bytes.data(),
+                                             static_cast<int>(bytes.size()), nullptr, &usedDefault);
+        const auto lead = static_cast<unsigned char>(bytes[0]), trail = static_cast<unsigned char>(bytes[1]);
+        if (size == 2 && !usedDefault && page.leadBytes[lead])
+            page.SetCharacter(lead, trail, character);
     }
     return page;
 }
 
-} // namespace
-
 const stCodePage& AnsiCodePage()
 {
-    static const stCodePage page = SystemCodePage();
+    static const stCodePage page = SystemCodePage(GetACP());
     return page;
 }
 

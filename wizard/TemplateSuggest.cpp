@@ -46,6 +46,10 @@ public:
         // What no template reads: titles whose values hold strong separators of their own.
         const std::size_t before = m_templates.size();
         AddFamilies(GroupUnread(Unread(read)));
+        // And titles alone in their shape that share one but for the brackets in their values
+        // ("Ann - Song[Official Video] - YouTube", "Bo - Tune - YouTube"), though a looser
+        // template reads them.
+        AddFamilies(GroupByStrongSeparators(SinglesWithoutBrackets(read)));
         if (m_templates.size() != before)
             result = Assign(m_templates, m_titles, m_cutter, &read);
 
@@ -98,6 +102,22 @@ private:
             m_cuts[i] = m_cutter(m_titles[i]);
             m_members.push_back({static_cast<int>(i), &m_titles[i], &m_cuts[i], m_cuts[i].strong});
         }
+    }
+
+    std::vector<Member> SinglesWithoutBrackets(const std::vector<bool>& read) const
+    {
+        std::vector<Member> singles;
+        for (const Member& m : m_members) {
+            if (!m_single[static_cast<std::size_t>(m.index)] || !read[static_cast<std::size_t>(m.index)])
+                continue;
+            Member bare = m;
+            std::erase_if(bare.splits, [&m](int s) {
+                const Separator& sep = m.cut->separators[static_cast<std::size_t>(s)];
+                return sep.opens || sep.closes;
+            });
+            singles.push_back(std::move(bare));
+        }
+        return singles;
     }
 
     std::vector<Member> Unread(const std::vector<bool>& read) const

@@ -30,9 +30,7 @@ static std::ostream& operator<<(std::ostream& out, const stTemplateSuggestion& s
 
 namespace {
 
-const stCodePage kShiftJis = DoubleByteCodePage({{0x81, 0x9F}, {0xE0, 0xFC}});
-// Chinese (936, 950) and Korean (949): lead bytes 0x81 to 0xFE, as GetCPInfoEx lists them.
-const stCodePage kEastAsian = DoubleByteCodePage({{0x81, 0xFE}});
+const stCodePage kShiftJis = KnownCodePage(932);
 // 1251's dashes, bullet, quotes and guillemets have 1252's bytes.
 const stCodePage kWestern = WesternCodePage();
 
@@ -128,10 +126,12 @@ Capture ReadCaptureLine(const std::string& line)
     for (std::string field; std::getline(in, field, '|');)
         fields.push_back(Trim(field));
     capture.name = fields[0];
-    capture.codePage = fields[0].ends_with("(932)") ? &kShiftJis
-                       : fields[0].ends_with("(936)") || fields[0].ends_with("(949)") || fields[0].ends_with("(950)")
-                           ? &kEastAsian
-                           : &kWestern;
+    static const stCodePage kChinese = KnownCodePage(936), kKorean = KnownCodePage(949), kTaiwan = KnownCodePage(950);
+    capture.codePage = fields[0].ends_with("(932)")   ? &kShiftJis
+                       : fields[0].ends_with("(936)") ? &kChinese
+                       : fields[0].ends_with("(949)") ? &kKorean
+                       : fields[0].ends_with("(950)") ? &kTaiwan
+                                                      : &kWestern;
     if (fields.size() > 1)
         capture.hints.windowClass = fields[1];
     if (fields.size() > 2)
@@ -422,6 +422,10 @@ TEST(TemplateSuggest, HardDecisions)
           "VA - \"Hits\" #01/20 - Song C // Cy [fb]", "VA - \"Hits\" #02/20 - Song D // Di [fb]"},
          {{"VA - \"<Album>\" #<Track>/<Unused> - <Title> // <Artist> [fb]", {2, 3}},
           {"<Artist> - \"<Album>\" #<Track>/<Unused> - <Title> [fb]", {0, 1}}}},
+        {"music videos each alone in its shape but for the brackets in its name are one family among other videos",
+         {"Ann - Song[Official Video] - YouTube - B", "Bob - Tune - YouTube - B", "Cy - Dawn (Live) [HD] - YouTube - B",
+          "Cake at Home - YouTube - B", "Best Bread - YouTube - B"},
+         {{"<Artist> - <Title> - YouTube - B", {0, 1, 2}}, {"<Title> - YouTube - B", {3, 4}}}},
         {"a count that opens some titles of a family is a shape of their own",
          {"Ann - Song A - YouTube - B", "Bob - Song B (Live) - YouTube - B", "(3) Cy - Song C - YouTube - B"},
          {{"(<Unused>) <Artist> - <Title> - YouTube - B", {2}}, {"<Artist> - <Title> - YouTube - B", {0, 1}}}},
@@ -699,6 +703,21 @@ TEST(TemplateSuggest, TheCodePageSaysWhatAByteIs)
               (std::vector<stTemplateSuggestion>{{"<Artist> \x96 <Title> - P", {0, 1}}}));
     EXPECT_EQ(SuggestTemplatesInCodePage(titles, kShiftJis),
               (std::vector<stTemplateSuggestion>{{"<Title> - P", {0, 1}}}));
+
+    // 0x81 0x6D is a full-width bracket in 932 and in 936 a character like any other: a
+    // constant bracket is the uploader's words after the song, else part of the song.
+    const std::vector<std::string> videos = {"Ann - Song A\x81\x6dOfficial Video\x81\x6e - YouTube - B",
+                                             "Bob - Song B\x81\x6dOfficial Video\x81\x6e - YouTube - B"};
+    EXPECT_EQ(SuggestTemplatesInCodePage(videos, kShiftJis),
+              (std::vector<stTemplateSuggestion>{{"<Artist> - <Title>\x81\x6dOfficial Video\x81\x6e - YouTube - B", {0, 1}}}));
+    EXPECT_EQ(SuggestTemplatesInCodePage(videos, KnownCodePage(936)),
+              (std::vector<stTemplateSuggestion>{{"<Artist> - <Title> - YouTube - B", {0, 1}}}));
+    // Corner brackets quote the song after its artist; lenticular ones hold any words.
+    const std::vector<std::string> quoted = {"Ann\x81\x75Song A\x81\x76 MV - YouTube - B", "Bob\x81\x75Song B\x81\x76 MV - YouTube - B",
+                                             "Cy\x81\x79Song C\x81\x7a - YouTube - B", "Di\x81\x79Song D\x81\x7a - YouTube - B"};
+    EXPECT_EQ(SuggestTemplatesInCodePage(quoted, kShiftJis),
+              (std::vector<stTemplateSuggestion>{{"<Artist>\x81\x75<Title>\x81\x76 MV - YouTube - B", {0, 1}},
+                                                 {"<Title> - YouTube - B", {2, 3}}}));
 }
 
 TEST(TemplateSuggest, DoubleByteCharactersAreNeverSplit)

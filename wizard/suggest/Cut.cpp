@@ -14,6 +14,8 @@ namespace {
 // and the like stay in words: names are full of them. The template brackets are word
 // characters too, and a field that holds one is never constant text.
 constexpr std::string_view kMarks = "-.:;|[](){}/\\*~#\",";
+// What a double-byte character that is no mark is cut as: a letter of no code page's ASCII.
+constexpr char kLetter = '\x80';
 
 // The end of the web address that begins at `from`, or `from` when none does.
 std::size_t UrlEnd(std::string_view title, std::size_t from)
@@ -164,7 +166,7 @@ bool IsUrl(std::string_view text)
     return scheme > 0 && text.substr(scheme).starts_with("://");
 }
 
-Cutter::Cutter(const stCodePage& codePage)
+Cutter::Cutter(const stCodePage& codePage) : m_codePage(codePage)
 {
     for (std::size_t b = 0; b < 256; ++b) {
         const char c = static_cast<char>(b);
@@ -200,6 +202,45 @@ int Cutter::StopsEnd(const std::string& title, int from, int end) const
 
 Cut Cutter::operator()(const std::string& title) const
 {
+    if (std::none_of(title.begin(), title.end(), [this](char c) { return m_lead[static_cast<unsigned char>(c)]; }))
+        return CutText(title);
+    // Each double-byte character is cut as one byte, a mark as the ASCII mark it reads as and
+    // any other as a letter, so that no cut falls inside one; the spans then go back to bytes.
+    std::string narrow;
+    std::vector<int> starts;
+    std::vector<int> quoting;
+    for (std::size_t i = 0; i < title.size(); ++i) {
+        starts.push_back(static_cast<int>(i));
+        const auto b = static_cast<unsigned char>(title[i]);
+        if (!m_lead[b]) {
+            narrow += title[i];
+            continue;
+        }
+        const stWideMark* mark = i + 1 < title.size() ? m_codePage.WideMark(b, static_cast<unsigned char>(title[i + 1])) : nullptr;
+        if (mark && mark->quotes)
+            quoting.push_back(static_cast<int>(narrow.size()));
+        narrow += mark ? mark->ascii : kLetter;
+        ++i;
+    }
+    starts.push_back(static_cast<int>(title.size()));
+    Cut cut = CutText(narrow);
+    const auto widen = [&starts](Span& span) {
+        const int end = starts[static_cast<std::size_t>(span.pos + span.len)];
+        span.pos = starts[static_cast<std::size_t>(span.pos)];
+        span.len = end - span.pos;
+    };
+    std::for_each(cut.fields.begin(), cut.fields.end(), widen);
+    for (Separator& sep : cut.separators) {
+        sep.quotes = std::any_of(quoting.begin(), quoting.end(),
+                                 [&sep](int at) { return at >= sep.span.pos && at < sep.span.pos + sep.span.len; });
+        widen(sep.span);
+    }
+    return cut;
+}
+
+// Cuts text whose characters are each one byte.
+Cut Cutter::CutText(const std::string& title) const
+{
     Cut cut;
     // What opens or closes the title now and then is no part of it: titles with and without it
     // form one family, and its template gets the opening or closing around it in the end.
@@ -209,10 +250,6 @@ Cut Cutter::operator()(const std::string& title) const
     int i = fieldStart;
     while (i < n) {
         const auto b = static_cast<unsigned char>(title[static_cast<std::size_t>(i)]);
-        if (m_lead[b]) {
-            i += i + 1 < n ? 2 : 1;
-            continue;
-        }
         if (m_kind[b] == Kind::Word) {
             const auto before = static_cast<unsigned char>(i > 0 ? title[static_cast<std::size_t>(i - 1)] : ' ');
             const bool wordStart = m_kind[before] != Kind::Word;
@@ -225,7 +262,7 @@ Cut Cutter::operator()(const std::string& title) const
         bool mark = false;
         while (end < n) {
             const auto c = static_cast<unsigned char>(title[static_cast<std::size_t>(end)]);
-            if (m_lead[c] || m_kind[c] == Kind::Word)
+            if (m_kind[c] == Kind::Word)
                 break;
             mark = mark || m_kind[c] == Kind::Mark;
             ++end;
@@ -332,10 +369,6 @@ std::vector<bool> Cutter::NameBrackets(const std::string& title, const Cut& cut)
         while (s < cut.separators.size() && cut.separators[s].span.pos + cut.separators[s].span.len <= k)
             ++s;
         const auto b = static_cast<unsigned char>(title[static_cast<std::size_t>(k)]);
-        if (m_lead[b]) {
-            ++k;
-            continue;
-        }
         const bool open = b == '(' || b == '[', close = b == ')' || b == ']';
         if (close && depth > 0)
             --depth;
@@ -429,9 +462,7 @@ bool Cutter::InBrackets(const std::string& title, int pos, bool roundOnly) const
         const auto b = static_cast<unsigned char>(title[static_cast<std::size_t>(k)]);
         if (k == pos && depth == 0)
             return false;
-        if (m_lead[b])
-            ++k;
-        else if (b == '(' || (b == '[' && !roundOnly))
+        if (b == '(' || (b == '[' && !roundOnly))
             ++depth;
         else if ((b == ')' || (b == ']' && !roundOnly)) && depth > 0 && --depth == 0 && k > pos)
             return true;

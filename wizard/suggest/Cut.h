@@ -9,8 +9,9 @@
 // apart from the name it follows; the blank after a track number and its count ("#03/12
 // Song") is strong.
 //
-// Double-byte characters are taken whole: a lead byte and the byte after it are a word
-// character whatever that second byte is, so no constant text begins or ends inside one.
+// Double-byte characters are taken whole: the brackets among them as brackets (【Song】,
+// 「Song」), any other as a letter whatever its second byte is, so that no constant text
+// begins or ends inside one.
 
 #include <array>
 #include <string>
@@ -37,6 +38,7 @@ struct Separator {
     bool opens = false;  // ends with an opening bracket
     bool closes = false; // begins with a closing bracket
     bool ofName = false; // a bracket of a name's own, weak: "Song (Live).mp3"
+    bool quotes = false; // holds a bracket that quotes a name: 「Song」
 };
 
 // fields.size() == separators.size() + 1; a field may be empty.
@@ -84,6 +86,8 @@ public:
 private:
     enum class Kind : unsigned char { Word, Blank, Mark };
 
+    Cut CutText(const std::string& title) const;
+
     bool MarkIn(const std::string& title, int from, int to) const;
     // Between an opening bracket and the one that closes it.
     bool InBrackets(const std::string& title, int pos, bool roundOnly = false) const;
@@ -102,6 +106,7 @@ private:
     std::array<bool, 256> m_dash{};
     std::array<bool, 256> m_bullet{};
     std::array<bool, 256> m_quote{};
+    stCodePage m_codePage;
 };
 
 } // namespace suggest

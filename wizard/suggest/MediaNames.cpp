@@ -308,6 +308,22 @@ void Namer::NameVideoTitle()
     }
 }
 
+// A Japanese music video quotes its song in corner brackets after the artist's name:
+// "YOASOBI「アイドル」Official Music Video - YouTube". What follows the song stays as it is.
+void Namer::NameQuotedSong()
+{
+    const int artist = Lead(), song = artist + 1;
+    if (!OnVideoSite() || !Bracketed(song) || !Sep(artist).quotes || !Sep(song).quotes)
+        return;
+    Slot* a = Free(artist);
+    Slot* t = Free(song);
+    if (!a || !t || !AllOf(a->wholes, HasLetter) || !AllOf(t->wholes, HasLetter) || !(a->varying || t->varying))
+        return;
+    Force(*a, "Artist");
+    Force(*t, "Title");
+    m_title = true;
+}
+
 bool Namer::MostlyVideos(int first, int end)
 {
     const std::size_t members = Part(first).slots[0].values.size();

@@ -89,6 +89,7 @@ private:
     void NamePath();
     void NameEpisodeMark();
     void NameLiveChannel();
+    void NameQuotedSong();
     void NameVideoTitle();
     void SplitEpisode();
     static std::string EpisodeWord(std::string_view value);

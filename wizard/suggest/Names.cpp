@@ -50,6 +50,7 @@ void Namer::Name()
     NameCounts();
     NameLeadingNumber();
     NameLiveChannel();
+    NameQuotedSong();
     NameVideoTitle();
     NameYear();
     NameStation();

@@ -49,8 +49,10 @@ constexpr std::array<std::string_view, 7> kBrowserNames = {"google chrome", "moz
 // Their page titles are whatever the uploader wrote, dashes and all ("Video titles on
 // YouTube follow no strict format": lttkgp/youtube_title_parse), so all before " - YouTube"
 // is the title; the suffixes are those of a media detector's list (" - YouTube",
-// " - Twitch").
-constexpr std::array<std::string_view, 2> kVideoSites = {"YouTube", "Twitch"};
+// " - Twitch"). Niconico's pages end " - Niconico", " - Niconico Video:GINZA" or, on a
+// Japanese desktop, its name in Shift JIS (" - ニコニコ動画:GINZA").
+constexpr std::array<std::string_view, 5> kVideoSites = {"YouTube", "Twitch", "Niconico", "Niconico Video",
+                                                         "\x83\x6A\x83\x52\x83\x6A\x83\x52\x93\xAE\x89\xE6"};
 
 // Live sites, whose page title is the channel's or the station's name ("shroud - Twitch",
 // "KEXP, 90.3 FM, Seattle | Free Internet Radio | TuneIn"): a live channel plays as a station
