@@ -1,6 +1,7 @@
 // Proposed templates for 1,000 captured titles: a player's usual mix of shapes, titles that
 // share no shape because each value carries brackets of its own, titles that stand alone
-// beside many families, and a video site's titles with dashes and brackets of their own.
+// beside many families, a video site's titles with dashes and brackets of their own, and
+// double-byte titles.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -95,6 +96,22 @@ std::vector<std::string> TimedTitles(int count)
     return titles;
 }
 
+// Japanese music videos in Shift JIS, each character two bytes: the song in corner brackets
+// after the artist, words in lenticular brackets, and a count now and then.
+std::vector<std::string> DoubleByteTitles(int count)
+{
+    const std::string kana = "\x83\x41\x83\x43\x83\x68\x83\x8b"; // four katakana
+    std::vector<std::string> titles;
+    for (int i = 0; i < count; ++i) {
+        std::string title = i % 4 ? "" : "(" + std::to_string(i % 9 + 1) + ") ";
+        title += "Artist" + std::to_string(i % 23) + "\x81\x75" + kana + std::to_string(i) + "\x81\x76";
+        if (i % 3 == 0)
+            title += "\x81\x79MV\x81\x7a";
+        titles.push_back(title + " - YouTube - Google Chrome");
+    }
+    return titles;
+}
+
 void BM_SuggestTemplates(benchmark::State& state)
 {
     const std::vector<std::string> titles = MixedTitles(static_cast<int>(state.range(0)));
@@ -130,6 +147,14 @@ void BM_SuggestTemplatesTimedTitles(benchmark::State& state)
         benchmark::DoNotOptimize(SuggestTemplates(titles));
 }
 
+void BM_SuggestTemplatesDoubleByteTitles(benchmark::State& state)
+{
+    const std::vector<std::string> titles = DoubleByteTitles(static_cast<int>(state.range(0)));
+    const stCodePage shiftJis = KnownCodePage(932);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(SuggestTemplatesInCodePage(titles, shiftJis));
+}
+
 } // namespace
 
 BENCHMARK(BM_SuggestTemplates)->Arg(1000)->Unit(benchmark::kMillisecond);
@@ -137,3 +162,4 @@ BENCHMARK(BM_SuggestTemplatesNoSharedShape)->Arg(1000)->Unit(benchmark::kMillise
 BENCHMARK(BM_SuggestTemplatesLoneTitles)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SuggestTemplatesVideoTitles)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SuggestTemplatesTimedTitles)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SuggestTemplatesDoubleByteTitles)->Arg(1000)->Unit(benchmark::kMillisecond);
