@@ -166,7 +166,7 @@ private:
             status = status && (best[j] || IsNowPlayingLabel(lone.PartText(static_cast<int>(j))));
         if (best.empty() || status)
             return;
-        if (!onlyNumbered && AddBrowserTab(lone, best))
+        if (!onlyNumbered && (AddBrowserTab(lone, best) || AddStation(lone, best)))
             return;
         // What it does not share varies, but an empty part stays the empty text between two
         // separators, and a file's extension after a bracket stays too ("Film (2014).mp4").
@@ -218,6 +218,32 @@ private:
         }
         const Span cut = split(tail - 1).span;
         const std::string text = name + lone.title->substr(static_cast<std::size_t>(cut.pos));
+        if (!PassesCheck(text))
+            return false;
+        AddTemplates({text});
+        return true;
+    }
+
+    // A stream's own title before its songs begin, beside them, is its station's, all that
+    // it does not share with them: "SomaFM: Deep Space One - VLC media player" beside "Ann -
+    // Song - VLC media player". A file's name is no station's ("Radio Ga Ga.mp3"), nor is an
+    // address ("http://pub1.di.fm/chillout"), which is the URL.
+    bool AddStation(const Member& lone, const std::vector<bool>& shared)
+    {
+        const int parts = lone.PartCount();
+        int tail = parts;
+        while (tail > 0 && shared[static_cast<std::size_t>(tail - 1)])
+            --tail;
+        bool radio = false, url = false;
+        for (int j = 0; j < tail; ++j) {
+            radio = radio || IsRadioName(lone.PartText(j));
+            url = url || IsUrl(lone.PartText(j));
+        }
+        if (!radio || url || tail == 0 || tail == parts || !FileExtension(lone.PartText(tail - 1)).empty() ||
+            std::find(shared.begin(), shared.begin() + tail, true) != shared.begin() + tail)
+            return false;
+        const Separator& split = lone.cut->separators[static_cast<std::size_t>(lone.splits[static_cast<std::size_t>(tail - 1)])];
+        const std::string text = "<Station>" + lone.title->substr(static_cast<std::size_t>(split.span.pos));
         if (!PassesCheck(text))
             return false;
         AddTemplates({text});

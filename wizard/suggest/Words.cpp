@@ -128,8 +128,9 @@ constexpr std::array<std::string_view, 16> kVideoWords = {
 constexpr std::array<std::string_view, 18> kEpisodeLabels = {
     "episode", "ep", "ep.", "episodio", "\xe9pisode", "folge", "aula", "lesson", "lecture", "class",
     "part", "chapter", "cap", "cap.", "cap\xedtulo", "capitulo", "session", "day"};
-// The words of a radio's name: "WMBC Radio", "Kiss FM".
-constexpr std::array<std::string_view, 2> kRadioWords = {"radio", "fm"};
+// The words of a radio's name: "WMBC Radio", "Kiss FM", and SomaFM's, whose streams name it
+// ("SomaFM: Deep Space One", "Underground Eighties: ... [SomaFM]").
+constexpr std::array<std::string_view, 3> kRadioWords = {"radio", "fm", "somafm"};
 // And pairs of words, whose words alone a song's name may hold.
 constexpr std::array<std::string_view, 4> kVideoPhrases = {"short film", "open movie", "full movie", "short story"};
 
