@@ -148,6 +148,11 @@ private:
     // The family that shares most of its constant text with the title, the first of equals.
     void AddAlone(const Member& lone, bool onlyNumbered)
     {
+        const Family alone = {lone};
+        if (const std::vector<bool> varying = VaryingButForAPart(lone); !varying.empty() && !onlyNumbered) {
+            AddTemplates(FamilyTemplates(alone, NameFamily(alone, m_hints, varying)));
+            return;
+        }
         std::vector<bool> best;
         long bestCount = 0;
         for (const Named& named : m_named) {
@@ -175,11 +180,48 @@ private:
             const std::string_view part = lone.PartText(static_cast<int>(j));
             varying[j] = !best[j] && !part.empty() && !IsFileExtension(part);
         }
-        const Family alone = {lone};
         std::vector<std::string> templates = FamilyTemplates(alone, NameFamily(alone, m_hints, varying));
         if (onlyNumbered)
             std::erase_if(templates, [](const std::string& t) { return t.find("#<Track>") == std::string::npos; });
         AddTemplates(templates);
+    }
+
+    // A title of a family's shape but for one of the family's constant parts inside its
+    // constant text, a status that comes and goes ("Ann - Song - YouTube - Google Chrome"
+    // beside "Bob - Tune - YouTube - Audio playing - Google Chrome"), varies where the family
+    // does: which of its parts vary, empty when it is of no such shape.
+    std::vector<bool> VaryingButForAPart(const Member& lone) const
+    {
+        const int n = lone.PartCount();
+        const auto sep = [](const Member& m, int s) { return m.SepText(m.splits[static_cast<std::size_t>(s)]); };
+        for (const Named& named : m_named) {
+            const Member& first = *named.first;
+            if (first.PartCount() != n + 1 || named.constantParts.size() != static_cast<std::size_t>(n + 1))
+                continue;
+            for (int k = 1; k < n; ++k) {
+                // A status stands between constant parts, as between a site's and a browser's
+                // names; a constant name between varying ones is no status.
+                if (!named.constantParts[static_cast<std::size_t>(k - 1)] || !named.constantParts[static_cast<std::size_t>(k)] ||
+                    !named.constantParts[static_cast<std::size_t>(k + 1)])
+                    continue;
+                // Part k goes, and with it the separator before it; the title holds it nowhere
+                // else ("Clip - YouTube - B" is no "Ann - Song - YouTube - B" without YouTube).
+                const auto part = [k](int j) { return j < k ? j : j + 1; };
+                bool same = true;
+                for (int j = 0; j < n && same; ++j)
+                    same = (!named.constantParts[static_cast<std::size_t>(part(j))] ||
+                            lone.PartText(j) == first.PartText(part(j))) &&
+                           lone.PartText(j) != first.PartText(k) &&
+                           (j + 1 == n || sep(lone, j) == sep(first, j < k - 1 ? j : j + 1));
+                if (!same)
+                    continue;
+                std::vector<bool> varying(static_cast<std::size_t>(n));
+                for (int j = 0; j < n; ++j)
+                    varying[static_cast<std::size_t>(j)] = !named.constantParts[static_cast<std::size_t>(part(j))];
+                return varying;
+            }
+        }
+        return {};
     }
 
     // A browser tab standing alone that shares only the browser's suffix is one page's title,
