@@ -159,10 +159,13 @@ constexpr std::array<std::string_view, 44> kSites = {
 
 // Sites that play nothing, whose pages a browser's capture shows between the songs: "Max
 // Verstappen - Wikipedia", "How to ... - Stack Overflow", "cats - Google Search". A page's
-// title there is one title, dashes and all.
-constexpr std::array<std::string_view, 12> kPageSites = {
-    "Wikipedia", "Stack Overflow", "Google Search", "Google Docs", "Google Sheets", "Google Drive",
-    "Gmail",     "GitHub",         "Reddit",        "Outlook",     "Facebook",      "LinkedIn"};
+// title there is one title, dashes and all. Google names its search page in the user's
+// language ("pogoda Krak\xf3w - Szukaj w Google").
+constexpr std::array<std::string_view, 19> kPageSites = {
+    "Wikipedia",     "Stack Overflow", "Google Search",   "Google Docs",      "Google Sheets",
+    "Google Drive",  "Gmail",          "GitHub",          "Reddit",           "Outlook",
+    "Facebook",      "LinkedIn",       "Google Suche",    "Recherche Google", "Buscar con Google",
+    "Cerca con Google", "Pesquisa Google", "Google zoeken", "Szukaj w Google"};
 
 // What a streaming site's page title puts before the show's name ("Watch The Bear | Hulu").
 constexpr std::array<std::string_view, 3> kPageLabels = {"Watch ", "Listen to ", "Stream "};
