@@ -46,9 +46,9 @@ public:
         // What no template reads: titles whose values hold strong separators of their own.
         const std::size_t before = m_templates.size();
         AddFamilies(GroupUnread(Unread(read)));
-        // And titles alone in their shape that share one but for the brackets in their values
-        // ("Ann - Song[Official Video] - YouTube", "Bo - Tune - YouTube"), though a looser
-        // template reads them.
+        // And a media site's titles alone in their shape that share one but for the brackets
+        // in their values ("Ann - Song[Official Video] - YouTube", "Bo - Tune - YouTube"),
+        // though a looser template reads them.
         AddFamilies(GroupByStrongSeparators(SinglesWithoutBrackets(read)));
         if (m_templates.size() != before)
             result = Assign(m_templates, m_titles, m_cutter, &read);
@@ -108,7 +108,10 @@ private:
     {
         std::vector<Member> singles;
         for (const Member& m : m_members) {
-            if (!m_single[static_cast<std::size_t>(m.index)] || !read[static_cast<std::size_t>(m.index)])
+            bool site = false;
+            for (int j = 0; j < m.PartCount(); ++j)
+                site = site || IsSiteName(m.PartText(j));
+            if (!site || !m_single[static_cast<std::size_t>(m.index)] || !read[static_cast<std::size_t>(m.index)])
                 continue;
             Member bare = m;
             std::erase_if(bare.splits, [&m](int s) {

@@ -121,8 +121,8 @@ void Namer::NameAfterTrackNumber()
 // One word and a running number in the Artist's or the Title's place are a lesson's or an
 // episode's label ("Aula 01 - Introducao.mp4", "Episode 05.mkv"), or a series and its
 // episode ("Naruto 01.mkv"): an artist or a song is no series. The series is the title, or
-// the album when the episode has a name of its own; a series of several words stays whole,
-// as a parameter ends at the first blank.
+// the album when the episode has a name of its own; a series of several words stays text
+// ("Cowboy Bebop 01 - Asteroid Blues.mkv"), as a parameter ends at the first blank.
 void Namer::NameLabelledNumber()
 {
     for (PartPlan& part : m_plan.parts) {
@@ -131,17 +131,22 @@ void Namer::NameLabelledNumber()
             if ((slot.name != "Artist" && slot.name != "Title") || !slot.varying || m_track)
                 continue;
             const std::string_view first = slot.values.front();
-            const std::size_t blank = first.find(' ');
+            const std::size_t blank = first.rfind(' ');
             if (blank == std::string_view::npos || blank == 0 || !HasLetter(first.substr(0, blank)))
                 continue;
             const std::string_view label = first.substr(0, blank + 1);
+            const std::size_t lastBlank = label.rfind(' ', blank - 1);
+            const bool words = lastBlank != std::string_view::npos;
+            // "Show Episode 05" is named where episodes' labels are.
+            if (words && IsEpisodeLabel(label.substr(lastBlank + 1, blank - lastBlank - 1)))
+                continue;
             if (!std::all_of(slot.values.begin(), slot.values.end(), [label](std::string_view v) {
                     return v.starts_with(label) && v.size() > label.size() && v.size() <= label.size() + 3 &&
                            AllDigits(v.substr(label.size()));
                 }))
                 continue;
             m_track = true;
-            if (IsEpisodeLabel(label.substr(0, blank)) || !slot.before.empty()) {
+            if (words || IsEpisodeLabel(label.substr(0, blank)) || !slot.before.empty()) {
                 slot.before += label;
                 for (std::string_view& v : slot.values)
                     v.remove_prefix(label.size());
