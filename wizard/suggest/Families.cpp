@@ -377,6 +377,18 @@ std::vector<Family> BrowserTabs(const Family& family)
     });
 }
 
+// A player's status in a value's place ("No file - mpv" among "Show S01E01 - mpv") is none
+// of the family's values: the titles that show one are a family of their own.
+std::vector<Family> Statuses(const Family& family)
+{
+    return GroupBy(family, [](const Member& m) {
+        for (int j = 0; j < m.PartCount(); ++j)
+            if (IsNowPlayingLabel(m.PartText(j)))
+                return true;
+        return false;
+    });
+}
+
 } // namespace
 
 std::vector<Family> SplitByKind(const std::vector<Family>& families)
@@ -384,7 +396,8 @@ std::vector<Family> SplitByKind(const std::vector<Family>& families)
     std::vector<Family> split;
     for (const Family& family : families)
         for (const Family& tabs : BrowserTabs(family))
-            SplitReleases(tabs, split);
+            for (const Family& shown : Statuses(tabs))
+                SplitReleases(shown, split);
     return split;
 }
 

@@ -583,9 +583,13 @@ void Namer::NameArtistAndTitle()
     });
     if (dash == dashes.end())
         dash = std::find_if(dashes.begin(), dashes.end(), [&](const auto& d) { return !PlayerName(d.first); });
-    // Spotify shows the artist, a dash and the song, whatever dashes the song holds.
+    // Spotify shows the artist, a dash and the song, whatever dashes the song holds; its old
+    // client showed its own name first ("Spotify - Ann \x96 Song").
     const bool artistThenSong = ShowsArtistThenSong(m_hints.programFile);
-    auto [a, t] = dash != dashes.end() && !artistThenSong ? *dash : dashes.front();
+    const auto afterPlayer = std::find_if(dashes.begin(), dashes.end(), [&](const auto& d) { return !PlayersWords(d.first); });
+    auto [a, t] = !artistThenSong && dash != dashes.end() ? *dash
+                  : artistThenSong && afterPlayer != dashes.end() ? *afterPlayer
+                                                                  : dashes.front();
     // A number after the dash is an episode's, and the name before it is the series's
     // ("Show - 26 (1080p).mkv").
     if (Slot* series = Free(a); series && !series->constant.empty() && AllOf(Free(t)->values, AllDigits) &&
