@@ -335,8 +335,12 @@ Cut Cutter::CutText(const std::string& title) const
         if (sep.ofName)
             continue;
         sep.strong = sep.opens || sep.closes || Strong(title, cut, s);
-        // A leading number followed by a separator that ends in a blank is a track number.
-        if (s == 0 && AllDigits(Text(title, cut.fields[0])) && text.back() == ' ')
+        // A leading number followed by a separator that ends in a blank is a track number, and
+        // so is a file's of two or three digits before a dash and a name ("08-Intro.mp4").
+        const std::string_view lead = Text(title, cut.fields[0]);
+        if (s == 0 && AllDigits(lead) &&
+            (text.back() == ' ' || ((text == "-" || text == "_") && lead.size() >= 2 && lead.size() <= 3 &&
+                                    HasLetter(Text(title, cut.fields[1]).substr(0, 1)))))
             sep.strong = true;
         if (sep.strong)
             cut.strong.push_back(static_cast<int>(s));
