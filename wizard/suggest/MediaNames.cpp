@@ -248,23 +248,33 @@ void Namer::NameLiveChannel()
 }
 
 // A page of a site that plays nothing is one title, its site's name and all, as a lone tab's
-// is ("Gorillaz - Wikipedia").
+// is ("Gorillaz - Wikipedia"), and so are the pages of a family where one names such a site
+// anywhere ("GitHub - torvalds/linux: kernel tree", "How do I parse? - Stack Overflow").
 void Namer::NamePage()
 {
-    const int site = Parts() - 2;
-    if (site >= 1 && Names(Parts() - 1, EndsWithBrowserName) && OwnPage())
+    const int browser = Parts() - 1;
+    if (browser >= 2 && Names(browser, EndsWithBrowserName) && OwnPage())
         return;
-    if (site < 1 || !Names(Parts() - 1, EndsWithBrowserName) || !Names(site, IsPageSite))
+    if (browser < 2 || !Names(browser, EndsWithBrowserName) || !NamesPageSite(browser))
         return;
-    int first = site;
+    int first = browser;
     while (first > 0 && Free(first - 1))
         --first;
-    if (first == site)
+    if (first + 1 >= browser)
         return;
     Force(*Free(first), "Title");
     m_title = true;
-    for (int j = first + 1; j <= site; ++j)
+    for (int j = first + 1; j < browser; ++j)
         Part(j).inTitle = true;
+}
+
+bool Namer::NamesPageSite(int end)
+{
+    for (int j = 0; j < end; ++j)
+        for (const Slot& slot : Part(j).slots)
+            if (std::any_of(slot.wholes.begin(), slot.wholes.end(), IsPageSite))
+                return true;
+    return false;
 }
 
 // A media site's own page, its name before the page's ("BBC Sounds - Stations & Schedules",

@@ -77,6 +77,7 @@ private:
     void NameSites();
     void NamePage();
     bool OwnPage();
+    bool NamesPageSite(int end); // a member names a site that plays nothing before part end
     static void NameTabCount(Slot& slot);
     static void SplitPageCount(PartPlan& part);
     std::string SiteOf(int j);
