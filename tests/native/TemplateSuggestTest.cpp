@@ -241,7 +241,7 @@ TEST(TemplateSuggest, CorporaMeetTheContractAndGetTheTagsAPersonWouldWrite)
                                  "SuggestTitlesAA.txt", "SuggestTitlesAB.txt", "SuggestTitlesAC.txt", "SuggestTitlesAD.txt",
                                  "SuggestTitlesAE.txt", "SuggestTitlesW.txt", "SuggestTitlesAF.txt",
                                  "SuggestTitlesAG.txt", "SuggestTitlesAH.txt", "SuggestTitlesAI.txt",
-                                 "SuggestTitlesAJ.txt", "SuggestTitlesAK.txt"}) {
+                                 "SuggestTitlesAJ.txt", "SuggestTitlesAK.txt", "SuggestTitlesAL.txt"}) {
         if (const char* only = std::getenv("QEW_CORPUS"); only && *only) {
             ExpectCorpus(only);
             return;
