@@ -239,7 +239,7 @@ private:
         // The shared end is the browser's name, after Edge's profile ("Personal") if any when
         // the page names no media site.
         const auto names = [&lone](int j) {
-            return EndsWithSiteName(lone.PartText(j)) || !TabCountAround(lone.PartText(j)).site.empty();
+            return EndsWithSiteName(lone.PartText(j)) || IsSiteName(TabCountAround(lone.PartText(j)).site);
         };
         bool media = false;
         for (int j = 0; j < tail; ++j)
@@ -261,8 +261,13 @@ private:
             tail = site;
             break;
         }
+        // Edge's count of the window's other tabs after the page's name is none of it:
+        // "Netflix and 2 more pages - Personal - Microsoft Edge".
+        const TabCount count = TabCountAround(lone.PartText(tail - 1));
+        const std::string counted =
+            count.site.empty() ? "" : std::string(count.before.substr(count.site.size())) + "<Unused>" + std::string(count.after);
         const Span cut = split(tail - 1).span;
-        const std::string text = name + lone.title->substr(static_cast<std::size_t>(cut.pos));
+        const std::string text = name + counted + lone.title->substr(static_cast<std::size_t>(cut.pos));
         if (!PassesCheck(text))
             return false;
         AddTemplates({text});
