@@ -5,6 +5,7 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "wizard/suggest/Alone.h"
 #include "wizard/suggest/Cut.h"
 #include "wizard/suggest/Families.h"
 #include "wizard/suggest/Names.h"
@@ -22,12 +23,6 @@
 namespace {
 
 using namespace suggest;
-
-// A family that gave a template, for the titles that stand alone.
-struct Named {
-    const Member* first = nullptr;
-    std::vector<bool> constantParts;
-};
 
 class Proposals {
 public:
@@ -62,9 +57,9 @@ public:
             const bool unread = !read[static_cast<std::size_t>(lone.index)];
             const bool single = m_single[static_cast<std::size_t>(lone.index)];
             if (unread || (single && lone.title->find('#') != std::string::npos))
-                AddAlone(lone, !unread);
+                AddTemplates(AloneTemplates(lone, m_named, m_hints, !unread));
             else if (single)
-                AddVideoPage(lone);
+                AddTemplates({VideoPageTemplate(lone)});
         }
         if (AddOpenings() != 0 || m_templates.size() != grouped)
             result = Assign(m_templates, m_titles, m_cutter, &read);
@@ -141,178 +136,10 @@ private:
             const FamilyPlan plan = NameFamily(family, m_hints);
             if (AddTemplates(FamilyTemplates(family, plan)) == 0)
                 continue;
-            Named named{&MemberOf(family.front()), {}};
+            NamedShape named{&MemberOf(family.front()), {}};
             for (const PartPlan& part : plan.parts)
                 named.constantParts.push_back(part.Constant());
             m_named.push_back(std::move(named));
-        }
-    }
-
-    // The family that shares most of its constant text with the title, the first of equals.
-    void AddAlone(const Member& lone, bool onlyNumbered)
-    {
-        const Family alone = {lone};
-        if (const std::vector<bool> varying = VaryingButForAPart(lone); !varying.empty() && !onlyNumbered) {
-            AddTemplates(FamilyTemplates(alone, NameFamily(alone, m_hints, varying)));
-            return;
-        }
-        std::vector<bool> best;
-        long bestCount = 0;
-        for (const Named& named : m_named) {
-            if (named.first->splits.size() != named.constantParts.size() - 1)
-                continue;
-            const std::vector<bool> shared = SharedConstantParts(lone, *named.first, named.constantParts);
-            const long count = std::count(shared.begin(), shared.end(), true);
-            if (count > bestCount) {
-                best = shared;
-                bestCount = count;
-            }
-        }
-        // The player's status alone ("No file - mpv") names nothing.
-        bool status = true;
-        for (std::size_t j = 0; j < best.size(); ++j)
-            status = status && (best[j] || IsNowPlayingLabel(lone.PartText(static_cast<int>(j))));
-        if (best.empty() || status)
-            return;
-        if (!onlyNumbered && (AddBrowserTab(lone, best) || AddStation(lone, best)))
-            return;
-        // What it does not share varies, but an empty part stays the empty text between two
-        // separators, and a file's extension after a bracket stays too ("Film (2014).mp4").
-        std::vector<bool> varying(best.size());
-        for (std::size_t j = 0; j < best.size(); ++j) {
-            const std::string_view part = lone.PartText(static_cast<int>(j));
-            varying[j] = !best[j] && !part.empty() && !IsFileExtension(part);
-        }
-        std::vector<std::string> templates = FamilyTemplates(alone, NameFamily(alone, m_hints, varying));
-        if (onlyNumbered)
-            std::erase_if(templates, [](const std::string& t) { return t.find("#<Track>") == std::string::npos; });
-        AddTemplates(templates);
-    }
-
-    // A title of a family's shape but for one of the family's constant parts inside its
-    // constant text, a status that comes and goes ("Ann - Song - YouTube - Google Chrome"
-    // beside "Bob - Tune - YouTube - Audio playing - Google Chrome"), varies where the family
-    // does: which of its parts vary, empty when it is of no such shape.
-    std::vector<bool> VaryingButForAPart(const Member& lone) const
-    {
-        const int n = lone.PartCount();
-        const auto sep = [](const Member& m, int s) { return m.SepText(m.splits[static_cast<std::size_t>(s)]); };
-        for (const Named& named : m_named) {
-            const Member& first = *named.first;
-            if (first.PartCount() != n + 1 || named.constantParts.size() != static_cast<std::size_t>(n + 1))
-                continue;
-            for (int k = 1; k < n; ++k) {
-                // A status stands between constant parts, as between a site's and a browser's
-                // names; a constant name between varying ones is no status.
-                if (!named.constantParts[static_cast<std::size_t>(k - 1)] || !named.constantParts[static_cast<std::size_t>(k)] ||
-                    !named.constantParts[static_cast<std::size_t>(k + 1)])
-                    continue;
-                // Part k goes, and with it the separator before it; the title holds it nowhere
-                // else ("Clip - YouTube - B" is no "Ann - Song - YouTube - B" without YouTube).
-                const auto part = [k](int j) { return j < k ? j : j + 1; };
-                bool same = true;
-                for (int j = 0; j < n && same; ++j)
-                    same = (!named.constantParts[static_cast<std::size_t>(part(j))] ||
-                            lone.PartText(j) == first.PartText(part(j))) &&
-                           lone.PartText(j) != first.PartText(k) &&
-                           (j + 1 == n || sep(lone, j) == sep(first, j < k - 1 ? j : j + 1));
-                if (!same)
-                    continue;
-                std::vector<bool> varying(static_cast<std::size_t>(n));
-                for (int j = 0; j < n; ++j)
-                    varying[static_cast<std::size_t>(j)] = !named.constantParts[static_cast<std::size_t>(part(j))];
-                return varying;
-            }
-        }
-        return {};
-    }
-
-    // A browser tab standing alone that shares only the browser's suffix is one page's title,
-    // dashes and all ("Home - Netflix - Google Chrome"): "<Title>" and the suffix; a video
-    // site's name after a dash stays too ("Mi clip - YouTube").
-    bool AddBrowserTab(const Member& lone, const std::vector<bool>& shared)
-    {
-        const int parts = lone.PartCount();
-        int tail = parts;
-        while (tail > 0 && shared[static_cast<std::size_t>(tail - 1)])
-            --tail;
-        // The shared end is the browser's name, after Edge's profile ("Personal") if any when
-        // the page names no media site.
-        const auto names = [&lone](int j) {
-            return EndsWithSiteName(lone.PartText(j)) || IsSiteName(TabCountAround(lone.PartText(j)).site);
-        };
-        bool media = false;
-        for (int j = 0; j < tail; ++j)
-            media = media || names(j);
-        if (tail == 0 || tail < parts - 2 || (tail == parts - 2 && (names(tail) || media)) ||
-            !EndsWithBrowserName(lone.PartText(parts - 1)) ||
-            std::find(shared.begin(), shared.begin() + tail, true) != shared.begin() + tail)
-            return false;
-        const auto split = [&lone](int s) { return lone.cut->separators[static_cast<std::size_t>(lone.splits[static_cast<std::size_t>(s)])]; };
-        // The video site may come before Edge's profile: "Clip - YouTube - InPrivate"; the
-        // page's name may end with a bracket: "Song (Official Video) - YouTube".
-        const char* name = "<Title>";
-        for (const int site : {tail - 1, tail - 2}) {
-            if (site < 1 || !split(site - 1).dash || !IsVideoSite(lone.PartText(site)) || split(site - 1).span.pos == 0)
-                continue;
-            // A live site's page is its channel's: "ZeratoR - Twitch".
-            if (IsLiveSite(lone.PartText(site)) && (!IsLoginSite(lone.PartText(site)) || IsLogin(lone.PartText(site - 1))))
-                name = "<Station>";
-            tail = site;
-            break;
-        }
-        // Edge's count of the window's other tabs after the page's name is none of it:
-        // "Netflix and 2 more pages - Personal - Microsoft Edge".
-        const TabCount count = TabCountAround(lone.PartText(tail - 1));
-        const std::string counted =
-            count.site.empty() ? "" : std::string(count.before.substr(count.site.size())) + "<Unused>" + std::string(count.after);
-        const Span cut = split(tail - 1).span;
-        const std::string text = name + counted + lone.title->substr(static_cast<std::size_t>(cut.pos));
-        if (!PassesCheck(text))
-            return false;
-        AddTemplates({text});
-        return true;
-    }
-
-    // A stream's own title before its songs begin, beside them, is its station's, all that
-    // it does not share with them: "SomaFM: Deep Space One - VLC media player" beside "Ann -
-    // Song - VLC media player". A file's name is no station's ("Radio Ga Ga.mp3"), nor is an
-    // address ("http://pub1.di.fm/chillout"), which is the URL.
-    bool AddStation(const Member& lone, const std::vector<bool>& shared)
-    {
-        const int parts = lone.PartCount();
-        int tail = parts;
-        while (tail > 0 && shared[static_cast<std::size_t>(tail - 1)])
-            --tail;
-        bool radio = false, url = false;
-        for (int j = 0; j < tail; ++j) {
-            radio = radio || IsRadioName(lone.PartText(j));
-            url = url || IsUrl(lone.PartText(j));
-        }
-        if (!radio || url || tail == 0 || tail == parts || !FileExtension(lone.PartText(tail - 1)).empty() ||
-            std::find(shared.begin(), shared.begin() + tail, true) != shared.begin() + tail)
-            return false;
-        const Separator& split = lone.cut->separators[static_cast<std::size_t>(lone.splits[static_cast<std::size_t>(tail - 1)])];
-        const std::string text = "<Station>" + lone.title->substr(static_cast<std::size_t>(split.span.pos));
-        if (!PassesCheck(text))
-            return false;
-        AddTemplates({text});
-        return true;
-    }
-
-    // A video site's page is "<Title>" before the site's name, whatever dashes the uploader
-    // wrote: "Rice Every Time - YouTube - Brave". A live site's page is its channel's.
-    void AddVideoPage(const Member& lone)
-    {
-        for (int site = 1; site < lone.PartCount(); ++site) {
-            const Separator& dash = lone.cut->separators[static_cast<std::size_t>(lone.splits[static_cast<std::size_t>(site - 1)])];
-            const std::string_view name = lone.PartText(site);
-            if (!dash.dash || dash.span.pos == 0 || !IsVideoSite(name) || IsLiveSite(name))
-                continue;
-            const std::string text = "<Title>" + lone.title->substr(static_cast<std::size_t>(dash.span.pos));
-            if (PassesCheck(text))
-                AddTemplates({text});
-            return;
         }
     }
 
@@ -341,7 +168,7 @@ private:
     std::vector<Cut> m_cuts;
     std::vector<Member> m_members;
     std::deque<Member> m_kept;
-    std::vector<Named> m_named;
+    std::vector<NamedShape> m_named;
     std::vector<bool> m_single; // of the titles, those alone in their family's shape
     std::vector<std::string> m_templates;
 };
