@@ -56,7 +56,7 @@ public:
         for (const Member& lone : m_members) {
             const bool unread = !read[static_cast<std::size_t>(lone.index)];
             const bool single = m_single[static_cast<std::size_t>(lone.index)];
-            if (unread || (single && lone.title->find('#') != std::string::npos))
+            if (unread || (single && NumbersAlbumTrack(lone)))
                 AddTemplates(AloneTemplates(lone, m_named, m_hints, !unread));
             else if (single)
                 AddTemplates({VideoPageTemplate(lone)});
@@ -97,6 +97,15 @@ private:
             m_cuts[i] = m_cutter(m_titles[i]);
             m_members.push_back({static_cast<int>(i), &m_titles[i], &m_cuts[i], m_cuts[i].strong});
         }
+    }
+
+    // A '#' inside brackets or after quotes numbers an album's track ("[Sea #01]", `"Sea"
+    // #01/12`); elsewhere it is a name's own ("Structure de donn\xe9es #8 | Tri").
+    static bool NumbersAlbumTrack(const Member& m)
+    {
+        return std::any_of(m.cut->separators.begin(), m.cut->separators.end(), [&m](const Separator& sep) {
+            return Text(*m.title, sep.span).find('#') != std::string_view::npos && (sep.inBrackets || sep.closes);
+        });
     }
 
     std::vector<Member> SinglesWithoutBrackets(const std::vector<bool>& read) const

@@ -241,7 +241,8 @@ TEST(TemplateSuggest, CorporaMeetTheContractAndGetTheTagsAPersonWouldWrite)
                                  "SuggestTitlesAA.txt", "SuggestTitlesAB.txt", "SuggestTitlesAC.txt", "SuggestTitlesAD.txt",
                                  "SuggestTitlesAE.txt", "SuggestTitlesW.txt", "SuggestTitlesAF.txt",
                                  "SuggestTitlesAG.txt", "SuggestTitlesAH.txt", "SuggestTitlesAI.txt",
-                                 "SuggestTitlesAJ.txt", "SuggestTitlesAK.txt", "SuggestTitlesAL.txt"}) {
+                                 "SuggestTitlesAJ.txt", "SuggestTitlesAK.txt", "SuggestTitlesAL.txt",
+                                 "SuggestTitlesAM.txt"}) {
         if (const char* only = std::getenv("QEW_CORPUS"); only && *only) {
             ExpectCorpus(only);
             return;
@@ -704,6 +705,18 @@ TEST(TemplateSuggest, HardDecisions)
          {"Spotify - Ann \x96 Song A", "Spotify - Bob \x96 Song B"},
          {{"Spotify - <Artist> \x96 <Title>", {0, 1}}},
          {"SpotifyMainWindow", "spotify.exe"}},
+        {"a lesson's label and number between a name and the lesson's name make the name the series'",
+         {"CS50 - Lecture 0 - Scratch.mp4 - P", "CS50 - Lecture 1 - C.mp4 - P"},
+         {{"<Album> - Lecture <Track> - <Title>.mp4 - P", {0, 1}}}},
+        {"a whole path's shared folders stay before a video's series and its numbered episode",
+         {"D:\\TV\\Show\\Show - 01 - Pilot.mkv - P", "D:\\TV\\Show\\Show - 02 - Two.mkv - P"},
+         {{"D:\\TV\\Show\\<Album> - <Track> - <Title>.mkv - P", {0, 1}}}},
+        {"a '#' outside brackets is a video's name's own",
+         {"Data #8 | Merge sort - YouTube - B", "Clip A - YouTube - B", "Clip B - YouTube - B"},
+         {{"<Title> - YouTube - B", {0, 1, 2}}}},
+        {"a live channel's tabs in a capture of no family keep the site and its chat's label",
+         {"larry - Chat - Twitch - Mozilla Firefox", "larry - Twitch - Mozilla Firefox", "Twitch - Mozilla Firefox"},
+         {{"<Station> - Chat - Twitch - Mozilla Firefox", {0}}, {"<Station> - Twitch - Mozilla Firefox", {1}}}},
         {"a file's leading number before a dash and a name is its track",
          {"08-Domains-Part2.mp4 - VLC media player", "09-Persistence.mp4 - VLC media player"},
          {{"<Track>-<Title>.mp4 - VLC media player", {0, 1}}}},

@@ -11,6 +11,12 @@ namespace suggest {
 
 namespace {
 
+// A browser's name ends the title's last part, or begins it: "Mozilla Firefox Private Browsing".
+bool IsBrowserName(std::string_view part)
+{
+    return EndsWithBrowserName(part) || StartsWithBrowserName(part);
+}
+
 const Separator& Split(const Member& m, int s)
 {
     return m.cut->separators[static_cast<std::size_t>(m.splits[static_cast<std::size_t>(s)])];
@@ -79,7 +85,7 @@ std::string BrowserTabTemplate(const Member& lone, const std::vector<bool>& shar
     for (int j = 0; j < tail; ++j)
         media = media || names(j);
     if (tail <= 0 || tail < parts - 2 || (tail == parts - 2 && (names(tail) || media)) ||
-        !EndsWithBrowserName(lone.PartText(parts - 1)))
+        !IsBrowserName(lone.PartText(parts - 1)))
         return {};
     // The video site may come before Edge's profile: "Clip - YouTube - InPrivate"; the page's
     // name may end with a bracket: "Song (Official Video) - YouTube".
@@ -87,10 +93,11 @@ std::string BrowserTabTemplate(const Member& lone, const std::vector<bool>& shar
     for (const int site : {tail - 1, tail - 2}) {
         if (site < 1 || !Split(lone, site - 1).dash || !IsVideoSite(lone.PartText(site)) || Split(lone, site - 1).span.pos == 0)
             continue;
-        // A live site's page is its channel's: "ZeratoR - Twitch".
-        if (IsLiveSite(lone.PartText(site)) && (!IsLoginSite(lone.PartText(site)) || IsLogin(lone.PartText(site - 1))))
+        // A live site's page is its channel's: "ZeratoR - Twitch", "ZeratoR - Chat - Twitch".
+        const int page = site >= 2 && IsLiveLabel(lone.PartText(site - 1)) && Split(lone, site - 2).dash ? site - 1 : site;
+        if (IsLiveSite(lone.PartText(site)) && (!IsLoginSite(lone.PartText(site)) || IsLogin(lone.PartText(page - 1))))
             name = "<Station>";
-        tail = site;
+        tail = page;
         break;
     }
     // Edge's count of the window's other tabs after the page's name is none of it: "Netflix
@@ -140,6 +147,19 @@ std::vector<std::string> AloneTemplates(const Member& lone, const std::vector<Na
             best = shared;
             bestCount = count;
         }
+    }
+    // In a capture of no family a tab on a video site shares the site's and the browser's
+    // names with any other ("lambda_larry - Twitch \x97 Mozilla Firefox"); another tab could be
+    // any page.
+    const int last = lone.PartCount() - 1;
+    bool video = false;
+    for (int j = 1; j < last; ++j)
+        video = video || IsVideoSite(lone.PartText(j));
+    if (best.empty() && shapes.empty() && video && IsBrowserName(lone.PartText(last)) && !onlyNumbered) {
+        best.assign(static_cast<std::size_t>(last + 1), false);
+        best.back() = true;
+        const std::string text = BrowserTabTemplate(lone, best);
+        return text.empty() ? std::vector<std::string>() : std::vector<std::string>{text};
     }
     // The player's status alone ("No file - mpv") names nothing.
     bool status = true;

@@ -122,13 +122,16 @@ void Namer::NameAfterTrackNumber()
 // episode's label ("Aula 01 - Introducao.mp4", "Episode 05.mkv"), or a series and its
 // episode ("Naruto 01.mkv"): an artist or a song is no series. The series is the title, or
 // the album when the episode has a name of its own; a series of several words stays text
-// ("Cowboy Bebop 01 - Asteroid Blues.mkv"), as a parameter ends at the first blank.
+// ("Cowboy Bebop 01 - Asteroid Blues.mkv"), as a parameter ends at the first blank. A label
+// and its number between a name and the episode's name, in the album's place, make the name
+// before it the series' ("CS50x 2024 - Lecture 0 - Scratch.mp4").
 void Namer::NameLabelledNumber()
 {
     for (PartPlan& part : m_plan.parts) {
         for (std::size_t k = 0; k < part.slots.size(); ++k) {
             Slot& slot = part.slots[k];
-            if ((slot.name != "Artist" && slot.name != "Title") || !slot.varying || m_track)
+            const bool album = slot.name == "Album";
+            if ((slot.name != "Artist" && slot.name != "Title" && !album) || !slot.varying || m_track)
                 continue;
             const std::string_view first = slot.values.front();
             const std::size_t blank = first.rfind(' ');
@@ -145,12 +148,20 @@ void Namer::NameLabelledNumber()
                            AllDigits(v.substr(label.size()));
                 }))
                 continue;
+            const bool labelled = IsEpisodeLabel(label.substr(0, blank));
+            if (album && !labelled)
+                continue;
             m_track = true;
-            if (words || IsEpisodeLabel(label.substr(0, blank)) || !slot.before.empty()) {
+            if (words || labelled || !slot.before.empty()) {
                 slot.before += label;
                 for (std::string_view& v : slot.values)
                     v.remove_prefix(label.size());
                 slot.name = "Track";
+                if (album)
+                    for (PartPlan& other : m_plan.parts)
+                        for (Slot& series : other.slots)
+                            if (series.name == "Artist")
+                                series.name = "Album";
                 return;
             }
             Slot series, number;
@@ -641,11 +652,13 @@ void Namer::NameArtistAndTitle()
     // compilation); the album's artist before is then no tag.
     if (t + 1 < Parts() && m_plan.separatorTexts[static_cast<std::size_t>(t)] == " // " && IsName(t + 1))
         a = t + 1;
+    // A video file's numbered episode after a name is a series' ("Show - 01 - Name.mkv").
+    const char* name = m_plan.namesFile && !m_plan.namesAudio && m_track ? "Album" : "Artist";
     Slot* artist = Free(a);
     if (artist && artist->varying)
-        Force(*artist, "Artist");
+        Force(*artist, name);
     else if (artist && !artist->constant.empty() && !PlayersWords(a) && !SitesLabel(a))
-        Force(*artist, "Artist");
+        Force(*artist, name);
     NameAlbumAfter(t);
     NameStationAfter(t);
 }

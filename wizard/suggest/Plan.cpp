@@ -63,6 +63,16 @@ void Force(Slot& slot, const char* name)
     slot.before.clear();
     slot.after.clear();
     slot.values = slot.wholes;
+    // But the folders of a file's whole path that every title shares stay, so that the next
+    // file is read: "D:\Series\Show\<Album> - 01 - Name.mkv".
+    const std::string_view first = slot.wholes.front();
+    const std::size_t folders = first.rfind('\\') + 1;
+    if (!IsPath(first) || folders == first.size() ||
+        !std::all_of(slot.wholes.begin(), slot.wholes.end(), [&](std::string_view w) { return w.starts_with(first.substr(0, folders)); }))
+        return;
+    slot.before.assign(first.substr(0, folders));
+    for (std::string_view& v : slot.values)
+        v.remove_prefix(folders);
 }
 
 namespace {

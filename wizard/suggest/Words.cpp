@@ -71,7 +71,8 @@ constexpr std::array<std::string_view, 3> kPodcastSites = {"BBC Sounds", "Pocket
 // Discogs", a release's page there.
 constexpr std::array<std::string_view, 1> kAlbumSites = {"Discogs"};
 // A page's label that says it plays a station live: "Radio 1 - Listen Live - BBC Sounds".
-constexpr std::array<std::string_view, 1> kLiveLabels = {"Listen Live"};
+// Twitch's chat popped out of a channel's page is "channel - Chat - Twitch".
+constexpr std::array<std::string_view, 2> kLiveLabels = {"Listen Live", "Chat"};
 // Of those, the sites whose channel is a user's login: letters, digits and underscores, no
 // blank (Twitch's username rules); a page with a blank names a category ("Just Chatting -
 // Twitch").
