@@ -189,9 +189,15 @@ std::string VideoPageTemplate(const Member& lone)
     for (int site = 1; site < lone.PartCount(); ++site) {
         const Separator& dash = Split(lone, site - 1);
         const std::string_view name = lone.PartText(site);
-        if (!dash.dash || dash.span.pos == 0 || !IsVideoSite(name) || IsLiveSite(name))
+        if (!dash.dash || dash.span.pos == 0 || !IsVideoSite(name))
             continue;
-        const std::string text = "<Title>" + lone.title->substr(static_cast<std::size_t>(dash.span.pos));
+        // A live channel's page with a label of its own: "larry - Chat - Twitch".
+        const bool chat = site >= 2 && IsLiveLabel(lone.PartText(site - 1)) && Split(lone, site - 2).dash;
+        if (IsLiveSite(name) && !chat)
+            return {};
+        const std::string text = IsLiveSite(name)
+                                     ? "<Station>" + lone.title->substr(static_cast<std::size_t>(Split(lone, site - 2).span.pos))
+                                     : "<Title>" + lone.title->substr(static_cast<std::size_t>(dash.span.pos));
         return PassesCheck(text) ? text : std::string();
     }
     return {};
