@@ -414,12 +414,16 @@ void KeepSiteConstant(Slot& artist)
 
 // "Song by Artist" and "Song by Artist on Site": a page or player that names the artist
 // after the song with a word. Only where no dash parts two varying names, so that a song
-// called "Stand by Me" after its artist stays whole.
+// called "Stand by Me" after its artist stays whole, and off video sites, whose titles are
+// the uploader's words ("Haru / Yorushika covered by ReGLOSS - YouTube").
 void SplitSongByArtist(FamilyPlan& plan)
 {
     constexpr std::string_view kBy = " by ";
     for (std::size_t s = 0; s < plan.separators.size(); ++s)
         if (plan.separators[s].dash && plan.parts[s].Varying() && plan.parts[s + 1].Varying())
+            return;
+    for (const PartPlan& part : plan.parts)
+        if (part.Constant() && IsVideoSite(part.slots[0].constant))
             return;
     for (PartPlan& part : plan.parts) {
         if (part.slots.size() != 1 || !part.slots[0].varying)
