@@ -242,7 +242,7 @@ TEST(TemplateSuggest, CorporaMeetTheContractAndGetTheTagsAPersonWouldWrite)
                                  "SuggestTitlesAE.txt", "SuggestTitlesW.txt", "SuggestTitlesAF.txt",
                                  "SuggestTitlesAG.txt", "SuggestTitlesAH.txt", "SuggestTitlesAI.txt",
                                  "SuggestTitlesAJ.txt", "SuggestTitlesAK.txt", "SuggestTitlesAL.txt",
-                                 "SuggestTitlesAM.txt"}) {
+                                 "SuggestTitlesAM.txt", "SuggestTitlesAN.txt"}) {
         if (const char* only = std::getenv("QEW_CORPUS"); only && *only) {
             ExpectCorpus(only);
             return;
@@ -715,6 +715,9 @@ TEST(TemplateSuggest, HardDecisions)
          {"Haru / Yorushika covered by Ann - YouTube - B", "Moon / Suisei covered by Ann - YouTube - B",
           "Blue Road by Ann | S", "Red Sky by Bob | S"},
          {{"<Title> by <Artist> | S", {2, 3}}, {"<Title> - YouTube - B", {0, 1}}}},
+        {"a series' episode mark before the episode's name in a video file",
+         {"Dark S01E01 - Secrets.mkv - P", "Dark S01E02 - Lies.mkv - P"},
+         {{"<Album> S01E<Track> - <Title>.mkv - P", {0, 1}}}},
         {"a '#' outside brackets is a video's name's own",
          {"Data #8 | Merge sort - YouTube - B", "Clip A - YouTube - B", "Clip B - YouTube - B"},
          {{"<Title> - YouTube - B", {0, 1, 2}}}},

@@ -380,15 +380,18 @@ void Namer::KeepPageLabel()
 }
 
 // The episode after the series' name in its title: "Attack on Titan Episode 23", "My
-// Hero Academia S05E12".
+// Hero Academia S05E12"; and in a video file's artist's place, where the episode's own name
+// follows: "Dark S01E01 - Secrets.mkv", the series the album.
 void Namer::SplitEpisode()
 {
     if (m_track)
         return;
+    const bool video = m_plan.namesFile && !m_plan.namesAudio;
     for (PartPlan& part : m_plan.parts) {
         for (std::size_t k = 0; k < part.slots.size(); ++k) {
             const Slot& slot = part.slots[k];
-            if (slot.name != "Title" || !slot.varying || part.inTitle)
+            const bool artist = slot.name == "Artist" && video && Has("Title");
+            if ((slot.name != "Title" && !artist) || !slot.varying || part.inTitle)
                 continue;
             const std::string word = EpisodeWord(slot.values.front());
             const bool every = !word.empty() && std::all_of(slot.values.begin(), slot.values.end(), [&](std::string_view v) {
@@ -398,7 +401,7 @@ void Namer::SplitEpisode()
             if (!every)
                 continue;
             auto [series, number] = CutAtWord(slot, word);
-            series.name = "Title";
+            series.name = artist ? "Album" : "Title";
             number.name = "Track";
             part.slots[k] = series;
             part.slots.insert(part.slots.begin() + static_cast<std::ptrdiff_t>(k) + 1, number);
