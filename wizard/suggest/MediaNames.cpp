@@ -308,7 +308,7 @@ void Namer::NameVideoTitle()
         int dashes = 0;
         for (int j = first; j < s - 1; ++j)
             dashes += Sep(j).dash ? 1 : 0;
-        if (!varying || (dashes == 1 && !MostlyVideos(first, s)))
+        if (!varying || (dashes == 1 && !MostlyVideos(first, s)) || LessonBetween(first, s))
             return;
         Force(*Free(first), "Title");
         m_title = true;
@@ -332,6 +332,20 @@ void Namer::NameQuotedSong()
     Force(*a, "Artist");
     Force(*t, "Title");
     m_title = true;
+}
+
+// A course's lessons between dashes, its label and number in the middle, are a series'
+// episodes, on a video site too: "CS50x 2024 - Lecture 1 - C - YouTube".
+bool Namer::LessonBetween(int first, int end)
+{
+    if (end - first != 3 || !Sep(first).dash || !Sep(first + 1).dash)
+        return false;
+    const Slot* lesson = Free(first + 1);
+    return lesson && lesson->varying && AllOf(lesson->wholes, [](std::string_view w) {
+               const std::size_t blank = w.rfind(' ');
+               return blank != std::string_view::npos && blank + 4 >= w.size() && AllDigits(w.substr(blank + 1)) &&
+                      IsEpisodeLabel(w.substr(0, blank));
+           });
 }
 
 bool Namer::MostlyVideos(int first, int end)

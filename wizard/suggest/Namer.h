@@ -85,6 +85,7 @@ private:
     bool OnVideoSite();
     // At least half the titles say, in parts [first, end), that their video is no song's.
     bool MostlyVideos(int first, int end);
+    bool LessonBetween(int first, int end);
     void NameRelease();
     void NameReleasedEpisode(PartPlan& part);
     void NamePath();
