@@ -242,7 +242,7 @@ TEST(TemplateSuggest, CorporaMeetTheContractAndGetTheTagsAPersonWouldWrite)
                                  "SuggestTitlesAE.txt", "SuggestTitlesW.txt", "SuggestTitlesAF.txt",
                                  "SuggestTitlesAG.txt", "SuggestTitlesAH.txt", "SuggestTitlesAI.txt",
                                  "SuggestTitlesAJ.txt", "SuggestTitlesAK.txt", "SuggestTitlesAL.txt",
-                                 "SuggestTitlesAM.txt", "SuggestTitlesAN.txt"}) {
+                                 "SuggestTitlesAM.txt", "SuggestTitlesAN.txt", "SuggestTitlesAO.txt"}) {
         if (const char* only = std::getenv("QEW_CORPUS"); only && *only) {
             ExpectCorpus(only);
             return;
@@ -708,6 +708,10 @@ TEST(TemplateSuggest, HardDecisions)
         {"a lesson's label and number between a name and the lesson's name make the name the series'",
          {"CS50 - Lecture 0 - Scratch.mp4 - P", "CS50 - Lecture 1 - C.mp4 - P"},
          {{"<Album> - Lecture <Track> - <Title>.mp4 - P", {0, 1}}}},
+        {"... apart from the course's other files",
+         {"CS50 - Lecture 1 - C.mp4 - P", "CS50 - Lecture 2 - Arrays.mp4 - P", "CS50 - Shorts - Lists.mp4 - P",
+          "CS50 - Shorts - Hash Tables.mp4 - P"},
+         {{"<Album> - Lecture <Track> - <Title>.mp4 - P", {0, 1}}, {"<Artist> - <Album> - <Title>.mp4 - P", {2, 3}}}},
         {"... on a video site too",
          {"CS50 - Lecture 1 - C - YouTube - B", "CS50 - Lecture 2 - Arrays - YouTube - B"},
          {{"<Album> - Lecture <Track> - <Title> - YouTube - B", {0, 1}}}},
@@ -724,6 +728,9 @@ TEST(TemplateSuggest, HardDecisions)
         {"a '#' outside brackets is a video's name's own",
          {"Data #8 | Merge sort - YouTube - B", "Clip A - YouTube - B", "Clip B - YouTube - B"},
          {{"<Title> - YouTube - B", {0, 1, 2}}}},
+        {"a live channel's login and what it streams",
+         {"shroud - VALORANT - Twitch - Mozilla Firefox", "Pestily - Escape from Tarkov - Twitch - Mozilla Firefox"},
+         {{"<Station> - <Title> - Twitch - Mozilla Firefox", {0, 1}}}},
         {"a live channel's tabs in a capture of no family keep the site and its chat's label",
          {"larry - Chat - Twitch - Mozilla Firefox", "larry - Twitch - Mozilla Firefox", "Twitch - Mozilla Firefox"},
          {{"<Station> - Chat - Twitch - Mozilla Firefox", {0}}, {"<Station> - Twitch - Mozilla Firefox", {1}}}},

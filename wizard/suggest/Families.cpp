@@ -389,6 +389,22 @@ std::vector<Family> Statuses(const Family& family)
     });
 }
 
+// A course's numbered lessons ("CS50x 2024 - Lecture 1 - C.mp4") are a series apart from
+// its other files of the same shape ("CS50x 2024 - Shorts - Hash Tables.mp4").
+std::vector<Family> Lessons(const Family& family)
+{
+    const auto lesson = [](const Member& m) {
+        for (int j = 1; j < m.PartCount(); ++j)
+            if (IsLesson(m.PartText(j)))
+                return true;
+        return false;
+    };
+    // One numbered part is no series: "Film - Part 2" beside "Clip - Take 1".
+    if (std::count_if(family.begin(), family.end(), lesson) < 2)
+        return {family};
+    return GroupBy(family, lesson);
+}
+
 } // namespace
 
 std::vector<Family> SplitByKind(const std::vector<Family>& families)
@@ -397,7 +413,8 @@ std::vector<Family> SplitByKind(const std::vector<Family>& families)
     for (const Family& family : families)
         for (const Family& tabs : BrowserTabs(family))
             for (const Family& shown : Statuses(tabs))
-                SplitReleases(shown, split);
+                for (const Family& kind : Lessons(shown))
+                    SplitReleases(kind, split);
     return split;
 }
 

@@ -44,7 +44,8 @@ std::vector<Family> GroupByStrongSeparators(const std::vector<Member>& members);
 // The families split by kind, as a person writes them: releases apart from other files and
 // from one another by their words, a browser window's tabs apart from another window's, a
 // media site's from other pages, tabs that count the window's others from those that do
-// not, and a player's statuses from what it plays.
+// not, a player's statuses from what it plays, and a course's numbered lessons from its
+// other files.
 std::vector<Family> SplitByKind(const std::vector<Family>& families);
 
 // The field of part j that marks a release's file name ("2019", "S01E05"); 0 when none.

@@ -214,16 +214,28 @@ void Namer::NameReleasedEpisode(PartPlan& part)
 // On a live site the one name that varies is the channel's or the station's.
 void Namer::NameLiveChannel()
 {
-    int varying = -1;
+    int varying = -1, second = -1;
     bool live = false, logins = false;
     for (int j = 0; j < Parts(); ++j) {
         live = live || Names(j, IsLiveSite) || Names(j, IsLiveLabel);
         logins = logins || Names(j, IsLoginSite);
         if (Part(j).Varying()) {
-            if (varying >= 0)
+            if (second >= 0)
                 return;
-            varying = j;
+            (varying >= 0 ? second : varying) = j;
         }
+    }
+    // A login and, after a dash, what it streams: "shroud - VALORANT - Twitch".
+    if (second >= 0) {
+        Slot* login = Free(varying);
+        Slot* stream = Free(second);
+        if (!live || !logins || second != varying + 1 || !Sep(varying).dash || !login || !stream ||
+            !AllOf(login->wholes, IsLogin) || !AllOf(stream->wholes, HasLetter))
+            return;
+        Force(*login, "Station");
+        Force(*stream, "Title");
+        m_title = true;
+        return;
     }
     Slot* channel = live && varying >= 0 ? Free(varying) : nullptr;
     if (!channel || !AllOf(channel->wholes, HasLetter))
@@ -341,11 +353,7 @@ bool Namer::LessonBetween(int first, int end)
     if (end - first != 3 || !Sep(first).dash || !Sep(first + 1).dash)
         return false;
     const Slot* lesson = Free(first + 1);
-    return lesson && lesson->varying && AllOf(lesson->wholes, [](std::string_view w) {
-               const std::size_t blank = w.rfind(' ');
-               return blank != std::string_view::npos && blank + 4 >= w.size() && AllDigits(w.substr(blank + 1)) &&
-                      IsEpisodeLabel(w.substr(0, blank));
-           });
+    return lesson && lesson->varying && AllOf(lesson->wholes, IsLesson);
 }
 
 bool Namer::MostlyVideos(int first, int end)

@@ -413,6 +413,15 @@ bool IsEpisodeLabel(std::string_view word)
     return IsOneOf(word, kEpisodeLabels);
 }
 
+bool IsLesson(std::string_view text)
+{
+    const std::size_t blank = text.rfind(' ');
+    return blank != std::string_view::npos && blank + 4 >= text.size() && blank + 1 < text.size() &&
+           std::all_of(text.begin() + static_cast<std::ptrdiff_t>(blank) + 1, text.end(),
+                       [](char c) { return c >= '0' && c <= '9'; }) &&
+           IsEpisodeLabel(text.substr(0, blank));
+}
+
 bool IsRadioName(std::string_view text)
 {
     return HasWordOf(text, kRadioWords);

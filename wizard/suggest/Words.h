@@ -46,6 +46,8 @@ bool IsLogin(std::string_view text);
 inline constexpr std::array<std::string_view, 3> kDiscLabels = {" CD", " Disc ", " Disk "};
 bool IsRadioName(std::string_view text); // "WMBC Radio", "Kiss FM"
 bool IsEpisodeLabel(std::string_view word); // "Episode", "Aula", "Lesson"
+// A lesson's or an episode's label and its number of up to three digits: "Lecture 1".
+bool IsLesson(std::string_view text);
 bool LooksLikeLogin(std::string_view text); // a login, and no word a category is named by
 // "Now playing", "Paused": the whole text, or its end after a blank.
 bool IsNowPlayingLabel(std::string_view text);
