@@ -171,11 +171,18 @@ constexpr std::array<std::string_view, 19> kPageSites = {
 // What a streaming site's page title puts before the show's name ("Watch The Bear | Hulu").
 constexpr std::array<std::string_view, 3> kPageLabels = {"Watch ", "Listen to ", "Stream "};
 
+// ASCII letters alike in either case; the lists' names are looked at for every part of every
+// title, so nothing is copied.
+bool SameIgnoringCase(std::string_view a, std::string_view b)
+{
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
+}
+
 template <std::size_t N>
 bool IsOneOf(std::string_view text, const std::array<std::string_view, N>& names)
 {
-    const std::string lower = Lower(text);
-    return std::any_of(names.begin(), names.end(), [&lower](std::string_view name) { return Lower(name) == lower; });
+    return std::any_of(names.begin(), names.end(), [text](std::string_view name) { return SameIgnoringCase(name, text); });
 }
 
 // A word of the text, letters and digits between others, is one of the names.
@@ -202,13 +209,11 @@ bool HasWordOf(std::string_view text, const std::array<std::string_view, N>& nam
 template <std::size_t N>
 bool EndsWithOneOf(std::string_view text, const std::array<std::string_view, N>& names)
 {
-    const std::string lower = Lower(text);
-    return std::any_of(names.begin(), names.end(), [&lower](std::string_view name) {
-        const std::string end = Lower(name);
-        if (!lower.ends_with(end))
+    return std::any_of(names.begin(), names.end(), [text](std::string_view name) {
+        if (text.size() < name.size() || !SameIgnoringCase(text.substr(text.size() - name.size()), name))
             return false;
         // After a blank, or the no-break space of Edge's "Microsoft Edge" in 1252.
-        const char before = lower.size() == end.size() ? ' ' : lower[lower.size() - end.size() - 1];
+        const char before = text.size() == name.size() ? ' ' : text[text.size() - name.size() - 1];
         return before == ' ' || before == '\xa0';
     });
 }
