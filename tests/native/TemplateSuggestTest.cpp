@@ -242,7 +242,8 @@ TEST(TemplateSuggest, CorporaMeetTheContractAndGetTheTagsAPersonWouldWrite)
                                  "SuggestTitlesAE.txt", "SuggestTitlesW.txt", "SuggestTitlesAF.txt",
                                  "SuggestTitlesAG.txt", "SuggestTitlesAH.txt", "SuggestTitlesAI.txt",
                                  "SuggestTitlesAJ.txt", "SuggestTitlesAK.txt", "SuggestTitlesAL.txt",
-                                 "SuggestTitlesAM.txt", "SuggestTitlesAN.txt", "SuggestTitlesAO.txt"}) {
+                                 "SuggestTitlesAM.txt", "SuggestTitlesAN.txt", "SuggestTitlesAO.txt",
+                                 "SuggestTitlesAP.txt"}) {
         if (const char* only = std::getenv("QEW_CORPUS"); only && *only) {
             ExpectCorpus(only);
             return;

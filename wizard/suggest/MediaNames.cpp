@@ -470,13 +470,15 @@ void Namer::NameShow()
 
 void Namer::KeepSiteAfter(Slot& slot)
 {
-    // A lyrics page's word after the song: "Fire Squad Lyrics | Genius Lyrics".
-    constexpr std::string_view kLyrics = " Lyrics";
-    if (std::all_of(slot.values.begin(), slot.values.end(),
-                    [&](std::string_view v) { return v.size() > kLyrics.size() && v.ends_with(kLyrics); })) {
-        slot.after.insert(0, kLyrics);
+    // A lyrics page's word after the song: "Fire Squad Lyrics | Genius Lyrics"; Bilibili's
+    // name joined to the video's by underscores, "..._哔哩哔哩_bilibili" (936).
+    for (const std::string_view end : {std::string_view(" Lyrics"), std::string_view("_\xdf\xd9\xc1\xa8\xdf\xd9\xc1\xa8_bilibili")}) {
+        if (!std::all_of(slot.values.begin(), slot.values.end(),
+                         [&](std::string_view v) { return v.size() > end.size() && v.ends_with(end); }))
+            continue;
+        slot.after.insert(0, end);
         for (std::string_view& v : slot.values)
-            v.remove_suffix(kLyrics.size());
+            v.remove_suffix(end.size());
         return;
     }
     // An uploader that every title names after the song is the page's ("Kerala by Ninja
