@@ -114,10 +114,8 @@ stCodePage KnownCodePage(unsigned int id)
     const auto known = std::find_if(kKnown.begin(), kKnown.end(), [id](const Known& k) { return k.id == id; });
     if (known == kKnown.end())
         return WesternCodePage();
-    stCodePage page;
-    for (const stByteRange& range : known->leadBytes)
-        for (int b = range.first; range.last != 0 && b <= range.last; ++b)
-            page.leadBytes.set(static_cast<std::size_t>(b));
+    const auto [first, second] = known->leadBytes;
+    stCodePage page = second.last == 0 ? DoubleByteCodePage({first}) : DoubleByteCodePage({first, second});
     for (std::size_t i = 0; i < known->brackets.size(); ++i)
         if (const std::uint16_t bytes = known->brackets[i]; bytes != 0)
             page.SetCharacter(static_cast<unsigned char>(bytes >> 8), static_cast<unsigned char>(bytes & 0xFF),

@@ -23,7 +23,7 @@ const std::string kCaption = "1. SampleArtist - SampleTitle - Winamp";
 // bytes are 0x81 to 0x9F and 0xE0 to 0xFC.
 const std::string kDoubleByteCaption =
     "1. \x89\x46\x91\xbd\x93\x63 - \x89\xd4\x91\xa9\x82\xf0\x8c\x4e\x82\xc9 - Winamp";
-const stCodePage kShiftJis = DoubleByteCodePage({{0x81, 0x9f}, {0xe0, 0xfc}});
+const stCodePage kShiftJis = KnownCodePage(932);
 
 using Ranges = std::vector<std::pair<int, int>>;
 

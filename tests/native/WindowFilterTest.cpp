@@ -9,7 +9,7 @@
 
 namespace {
 
-const stCodePage kShiftJis = DoubleByteCodePage({{0x81, 0x9F}, {0xE0, 0xFC}});
+const stCodePage kShiftJis = KnownCodePage(932);
 const stCodePage kSingleByte{};
 
 TEST(ProgramFileName, TakesWhatFollowsTheLastSeparatorButNeverATrailByte)

@@ -11,15 +11,16 @@ namespace suggest {
 
 namespace {
 
-// A browser's name ends the title's last part, or begins it: "Mozilla Firefox Private Browsing".
-bool IsBrowserName(std::string_view part)
-{
-    return EndsWithBrowserName(part) || StartsWithBrowserName(part);
-}
-
 const Separator& Split(const Member& m, int s)
 {
     return m.cut->separators[static_cast<std::size_t>(m.splits[static_cast<std::size_t>(s)])];
+}
+
+// Where the name of a live channel's page ends before the site's part: before its label
+// when it has one ("larry - Chat - Twitch"), else at the site.
+int ChannelPageEnd(const Member& lone, int site)
+{
+    return site >= 2 && IsLiveLabel(lone.PartText(site - 1)) && Split(lone, site - 2).dash ? site - 1 : site;
 }
 
 // The first of the parts that the title shares at its end, when it shares nothing before them.
@@ -94,7 +95,7 @@ std::string BrowserTabTemplate(const Member& lone, const std::vector<bool>& shar
         if (site < 1 || !Split(lone, site - 1).dash || !IsVideoSite(lone.PartText(site)) || Split(lone, site - 1).span.pos == 0)
             continue;
         // A live site's page is its channel's: "ZeratoR - Twitch", "ZeratoR - Chat - Twitch".
-        const int page = site >= 2 && IsLiveLabel(lone.PartText(site - 1)) && Split(lone, site - 2).dash ? site - 1 : site;
+        const int page = ChannelPageEnd(lone, site);
         if (IsLiveSite(lone.PartText(site)) && (!IsLoginSite(lone.PartText(site)) || IsLogin(lone.PartText(page - 1))))
             name = "<Station>";
         tail = page;
@@ -191,13 +192,12 @@ std::string VideoPageTemplate(const Member& lone)
         const std::string_view name = lone.PartText(site);
         if (!dash.dash || dash.span.pos == 0 || !IsVideoSite(name))
             continue;
-        // A live channel's page with a label of its own: "larry - Chat - Twitch".
-        const bool chat = site >= 2 && IsLiveLabel(lone.PartText(site - 1)) && Split(lone, site - 2).dash;
-        if (IsLiveSite(name) && !chat)
+        // A live channel's page only with a label of its own: "larry - Chat - Twitch".
+        const int page = ChannelPageEnd(lone, site);
+        if (IsLiveSite(name) && page == site)
             return {};
-        const std::string text = IsLiveSite(name)
-                                     ? "<Station>" + lone.title->substr(static_cast<std::size_t>(Split(lone, site - 2).span.pos))
-                                     : "<Title>" + lone.title->substr(static_cast<std::size_t>(dash.span.pos));
+        const std::string text = (IsLiveSite(name) ? "<Station>" : "<Title>") +
+                                 lone.title->substr(static_cast<std::size_t>(Split(lone, page - 1).span.pos));
         return PassesCheck(text) ? text : std::string();
     }
     return {};

@@ -356,7 +356,7 @@ std::vector<Family> BrowserTabs(const Family& family)
 {
     const int last = family.front().PartCount() - 1;
     const bool browsers = last > 0 && std::all_of(family.begin(), family.end(), [last](const Member& m) {
-        return StartsWithBrowserName(m.PartText(last)) || EndsWithBrowserName(m.PartText(last));
+        return IsBrowserName(m.PartText(last));
     });
     if (!browsers)
         return {family};

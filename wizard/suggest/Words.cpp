@@ -311,6 +311,11 @@ bool EndsWithBrowserName(std::string_view text)
     return EndsWithOneOf(text, kBrowserNames);
 }
 
+bool IsBrowserName(std::string_view part)
+{
+    return EndsWithBrowserName(part) || StartsWithBrowserName(part);
+}
+
 bool StartsWithBrowserName(std::string_view text)
 {
     const std::string lower = Lower(text);

@@ -23,6 +23,8 @@ bool ShowsArtistThenSong(std::string_view programFile);
 bool EndsWithBrowserName(std::string_view text);
 // "Mozilla Firefox Private Browsing": a browser's full name and what its window adds.
 bool StartsWithBrowserName(std::string_view text);
+// A title's last part that names its browser, either way.
+bool IsBrowserName(std::string_view part);
 // The length of a site's label that opens the text ("Watch " of "Watch The Bear"), 0 when none.
 std::size_t PageLabelLength(std::string_view text);
 // The whole text names a music or video site ("SoundCloud", "Pandora", "YouTube").
