@@ -75,7 +75,7 @@ std::vector<bool> VaryingButForAPart(const Member& lone, const std::vector<Named
 // name after a dash stays too ("Mi clip - YouTube"). Empty when the title is no such tab.
 std::string BrowserTabTemplate(const Member& lone, const std::vector<bool>& shared)
 {
-    const int parts = lone.PartCount();
+    const int browser = BrowserPart(lone);
     int tail = SharedTail(shared);
     // The shared end is the browser's name, after Edge's profile ("Personal") if any when the
     // page names no media site.
@@ -85,8 +85,7 @@ std::string BrowserTabTemplate(const Member& lone, const std::vector<bool>& shar
     bool media = false;
     for (int j = 0; j < tail; ++j)
         media = media || names(j);
-    if (tail <= 0 || tail < parts - 2 || (tail == parts - 2 && (names(tail) || media)) ||
-        !IsBrowserName(lone.PartText(parts - 1)))
+    if (browser < 0 || tail <= 0 || tail < browser - 1 || (tail == browser - 1 && (names(tail) || media)))
         return {};
     // The video site may come before Edge's profile: "Clip - YouTube - InPrivate"; the page's
     // name may end with a bracket: "Song (Official Video) - YouTube".
@@ -149,16 +148,12 @@ std::vector<std::string> AloneTemplates(const Member& lone, const std::vector<Na
             bestCount = count;
         }
     }
-    // In a capture of no family a tab on a video site shares the site's and the browser's
-    // names with any other ("lambda_larry - Twitch \x97 Mozilla Firefox"); another tab could be
-    // any page.
-    const int last = lone.PartCount() - 1;
-    bool video = false;
-    for (int j = 1; j < last; ++j)
-        video = video || IsVideoSite(lone.PartText(j));
-    if (best.empty() && shapes.empty() && video && IsBrowserName(lone.PartText(last)) && !onlyNumbered) {
-        best.assign(static_cast<std::size_t>(last + 1), false);
-        best.back() = true;
+    // A browser's tab that shares nothing with the families is a page of its own ("New Tab -
+    // Google Chrome (Incognito)" beside another window's tabs), or a video site's.
+    const int browser = BrowserPart(lone);
+    if (best.empty() && browser > 0 && !onlyNumbered) {
+        best.assign(static_cast<std::size_t>(lone.PartCount()), false);
+        std::fill(best.begin() + browser, best.end(), true);
         const std::string text = BrowserTabTemplate(lone, best);
         return text.empty() ? std::vector<std::string>() : std::vector<std::string>{text};
     }

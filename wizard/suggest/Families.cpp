@@ -354,9 +354,9 @@ void SplitReleases(const Family& family, std::vector<Family>& split)
 // that count the window's other tabs ("YouTube and 2 more pages - Personal - Microsoft Edge") apart from those that do not.
 std::vector<Family> BrowserTabs(const Family& family)
 {
-    const int last = family.front().PartCount() - 1;
+    const int last = BrowserPart(family.front());
     const bool browsers = last > 0 && std::all_of(family.begin(), family.end(), [last](const Member& m) {
-        return IsBrowserName(m.PartText(last));
+        return BrowserPart(m) == last;
     });
     if (!browsers)
         return {family};
@@ -373,7 +373,8 @@ std::vector<Family> BrowserTabs(const Family& family)
         const std::string_view site = IsSiteName(page) || !TabCountAround(page).site.empty() ? "site"
                                       : last >= 2 && EndsWithSiteName(page)                ? page
                                                                                            : "";
-        return std::tuple(m.PartText(last), counted, site);
+        return std::tuple(Text(*m.title, {m.Part(last).pos, static_cast<int>(m.title->size()) - m.Part(last).pos}), counted,
+                          site);
     });
 }
 
@@ -406,6 +407,15 @@ std::vector<Family> Lessons(const Family& family)
 }
 
 } // namespace
+
+int BrowserPart(const Member& m)
+{
+    const int last = m.PartCount() - 1;
+    const auto sep = [&m](int j) -> const Separator& { return m.cut->separators[static_cast<std::size_t>(m.splits[static_cast<std::size_t>(j)])]; };
+    if (last >= 3 && m.PartText(last).empty() && sep(last - 1).closes && sep(last - 2).opens && IsBrowserName(m.PartText(last - 2)))
+        return last - 2;
+    return last > 0 && IsBrowserName(m.PartText(last)) ? last : -1;
+}
 
 std::vector<Family> SplitByKind(const std::vector<Family>& families)
 {

@@ -48,6 +48,10 @@ std::vector<Family> GroupByStrongSeparators(const std::vector<Member>& members);
 // other files.
 std::vector<Family> SplitByKind(const std::vector<Family>& families);
 
+// The part of a browser's tab that names the browser, before the window's mode in brackets
+// if any ("Google Chrome (Incognito)"); -1 when the title ends with no browser's name.
+int BrowserPart(const Member& m);
+
 // The field of part j that marks a release's file name ("2019", "S01E05"); 0 when none.
 int ReleaseMark(const Member& m, int j, bool episode);
 

@@ -43,8 +43,9 @@ constexpr std::array<std::string_view, 2> kTitleFirstPrograms = {"cloudmusic", "
 // by the names that end their titles (" - Google Chrome", " (em dash) Mozilla Firefox").
 constexpr std::array<std::string_view, 7> kBrowsers = {"chrome", "firefox", "msedge", "opera", "brave", "vivaldi",
                                                        "chromium"};
-constexpr std::array<std::string_view, 7> kBrowserNames = {"google chrome", "mozilla firefox", "edge", "opera",
-                                                           "brave", "vivaldi", "chromium"};
+// Chrome names itself "Chrome" alone on a Korean desktop.
+constexpr std::array<std::string_view, 8> kBrowserNames = {"google chrome", "chrome", "mozilla firefox", "edge",
+                                                           "opera", "brave", "vivaldi", "chromium"};
 
 // Their page titles are whatever the uploader wrote, dashes and all ("Video titles on
 // YouTube follow no strict format": lttkgp/youtube_title_parse), so all before " - YouTube"
