@@ -96,6 +96,7 @@ private:
                 continue;
             m_cuts[i] = m_cutter(m_titles[i]);
             m_members.push_back({static_cast<int>(i), &m_titles[i], &m_cuts[i], m_cuts[i].strong});
+            KeepGluedPageWhole(m_members.back());
         }
     }
 

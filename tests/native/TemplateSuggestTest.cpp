@@ -783,6 +783,17 @@ TEST(TemplateSuggest, TheCodePageSaysWhatAByteIs)
     EXPECT_EQ(SuggestTemplatesInCodePage(quoted, kShiftJis),
               (std::vector<stTemplateSuggestion>{{"<Artist>\x81\x75<Title>\x81\x76 MV - YouTube - B", {0, 1}},
                                                  {"<Title> - YouTube - B", {2, 3}}}));
+    // A Chinese site's name joined to the page's ends it, whatever brackets the uploader wrote:
+    // 【Ann】Song_哔哩哔哩_bilibili, Show_腾讯视频 (936).
+    const std::vector<std::string> glued = {"\xa1\xbe" "Ann\xa1\xbfSong A_\xdf\xd9\xc1\xa8\xdf\xd9\xc1\xa8_bilibili - Google Chrome",
+                                            "Clip B_\xdf\xd9\xc1\xa8\xdf\xd9\xc1\xa8_bilibili - Google Chrome",
+                                            "Show_\xcc\xda\xd1\xb6\xca\xd3\xc6\xb5 - Google Chrome", "Mail - Google Chrome",
+                                            "Inbox - Google Chrome"};
+    EXPECT_EQ(SuggestTemplatesInCodePage(glued, KnownCodePage(936)),
+              (std::vector<stTemplateSuggestion>{
+                  {"<Title>_\xdf\xd9\xc1\xa8\xdf\xd9\xc1\xa8_bilibili - Google Chrome", {0, 1}},
+                  {"<Title>_\xcc\xda\xd1\xb6\xca\xd3\xc6\xb5 - Google Chrome", {2}},
+                  {"<Title> - Google Chrome", {3, 4}}}));
 }
 
 TEST(TemplateSuggest, DoubleByteCharactersAreNeverSplit)

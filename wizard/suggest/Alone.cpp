@@ -101,10 +101,11 @@ std::string BrowserTabTemplate(const Member& lone, const std::vector<bool>& shar
         break;
     }
     // Edge's count of the window's other tabs after the page's name is none of it: "Netflix
-    // and 2 more pages - Personal - Microsoft Edge".
+    // and 2 more pages - Personal - Microsoft Edge"; nor is a site's name joined to it.
     const TabCount count = TabCountAround(lone.PartText(tail - 1));
     const std::string counted =
-        count.site.empty() ? "" : std::string(count.before.substr(count.site.size())) + "<Unused>" + std::string(count.after);
+        count.site.empty() ? std::string(GluedSiteName(lone.PartText(tail - 1)))
+                           : std::string(count.before.substr(count.site.size())) + "<Unused>" + std::string(count.after);
     const std::string text = name + counted + lone.title->substr(static_cast<std::size_t>(Split(lone, tail - 1).span.pos));
     return PassesCheck(text) ? text : std::string();
 }
@@ -182,6 +183,12 @@ std::vector<std::string> AloneTemplates(const Member& lone, const std::vector<Na
 
 std::string VideoPageTemplate(const Member& lone)
 {
+    // A page joined to its site's name: "繁花_腾讯视频 - Google Chrome" (936).
+    if (const std::string_view glued = BrowserPart(lone) == 1 ? GluedSiteName(lone.PartText(0)) : std::string_view();
+        !glued.empty()) {
+        const std::string text = "<Title>" + std::string(glued) + lone.title->substr(static_cast<std::size_t>(Split(lone, 0).span.pos));
+        return PassesCheck(text) ? text : std::string();
+    }
     for (int site = 1; site < lone.PartCount(); ++site) {
         const Separator& dash = Split(lone, site - 1);
         const std::string_view name = lone.PartText(site);

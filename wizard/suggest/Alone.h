@@ -26,7 +26,8 @@ std::vector<std::string> AloneTemplates(const Member& lone, const std::vector<Na
 
 // A video site's page that stands alone: "<Title>" before the site's name, whatever dashes
 // the uploader wrote ("Rice Every Time - YouTube - Brave"), or a live channel's page with a
-// label of its own ("larry - Chat - Twitch"); empty on no video site.
+// label of its own ("larry - Chat - Twitch"), or a page joined to its site's name; empty on
+// no video site.
 std::string VideoPageTemplate(const Member& lone);
 
 } // namespace suggest

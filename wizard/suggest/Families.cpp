@@ -372,7 +372,7 @@ std::vector<Family> BrowserTabs(const Family& family)
         const std::string_view page = m.PartText(last - 1);
         const std::string_view site = IsSiteName(page) || !TabCountAround(page).site.empty() ? "site"
                                       : last >= 2 && EndsWithSiteName(page)                ? page
-                                                                                           : "";
+                                                                                           : GluedSiteName(page);
         return std::tuple(Text(*m.title, {m.Part(last).pos, static_cast<int>(m.title->size()) - m.Part(last).pos}), counted,
                           site);
     });
@@ -415,6 +415,13 @@ int BrowserPart(const Member& m)
     if (last >= 3 && m.PartText(last).empty() && sep(last - 1).closes && sep(last - 2).opens && IsBrowserName(m.PartText(last - 2)))
         return last - 2;
     return last > 0 && IsBrowserName(m.PartText(last)) ? last : -1;
+}
+
+void KeepGluedPageWhole(Member& m)
+{
+    const int browser = BrowserPart(m);
+    if (browser > 1 && !GluedSiteName(m.PartText(browser - 1)).empty())
+        m.splits.erase(m.splits.begin(), m.splits.begin() + (browser - 1));
 }
 
 std::vector<Family> SplitByKind(const std::vector<Family>& families)

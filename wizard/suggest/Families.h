@@ -52,6 +52,11 @@ std::vector<Family> SplitByKind(const std::vector<Family>& families);
 // if any ("Google Chrome (Incognito)"); -1 when the title ends with no browser's name.
 int BrowserPart(const Member& m);
 
+// A page joined to its site's name with no blank is one title as its uploader wrote it,
+// brackets and all ("【Java面试】为什么..._哔哩哔哩_bilibili - Google Chrome"): its own
+// separators go.
+void KeepGluedPageWhole(Member& m);
+
 // The field of part j that marks a release's file name ("2019", "S01E05"); 0 when none.
 int ReleaseMark(const Member& m, int j, bool episode);
 

@@ -470,9 +470,11 @@ void Namer::NameShow()
 
 void Namer::KeepSiteAfter(Slot& slot)
 {
-    // A lyrics page's word after the song: "Fire Squad Lyrics | Genius Lyrics"; Bilibili's
-    // name joined to the video's by underscores, "..._哔哩哔哩_bilibili" (936).
-    for (const std::string_view end : {std::string_view(" Lyrics"), std::string_view("_\xdf\xd9\xc1\xa8\xdf\xd9\xc1\xa8_bilibili")}) {
+    // A lyrics page's word after the song: "Fire Squad Lyrics | Genius Lyrics"; a site's name
+    // joined to the video's, "..._哔哩哔哩_bilibili" (936).
+    for (const std::string_view end : {std::string_view(" Lyrics"), GluedSiteName(slot.values.front())}) {
+        if (end.empty())
+            continue;
         if (!std::all_of(slot.values.begin(), slot.values.end(),
                          [&](std::string_view v) { return v.size() > end.size() && v.ends_with(end); }))
             continue;

@@ -149,7 +149,7 @@ constexpr std::array<std::string_view, 33> kTechWords = {
     "hevc",  "x264", "x265", "h264",  "h265",  "dts",  "ac3",  "evr",  "madvr", "dxva", "gpu"};
 
 // Music and video sites that name themselves in their page titles.
-constexpr std::array<std::string_view, 44> kSites = {
+constexpr std::array<std::string_view, 46> kSites = {
     "YouTube",      "YouTube Music", "Twitch",  "Spotify",    "SoundCloud", "Bandcamp", "Deezer",   "TIDAL",
     "Pandora",      "Jellyfin",      "Plex",    "Mixcloud",   "Apple Music", "Amazon Music", "Vimeo", "Netflix",
     "Napster",      "Qobuz",         "Audiomack", "Last.fm",  "TuneIn",     "iHeartRadio", "Dailymotion",
@@ -157,7 +157,14 @@ constexpr std::array<std::string_view, 44> kSites = {
     "Prime Video", "Apple TV+", "Paramount+", "Peacock", "Netflix Official Site", "Kick", "radio.net",
     "CHZZK", "Apple Podcasts", "BBC Sounds", "Twitch Player", "Online Radio Box",
     "\x83\x6a\x83\x52\x83\x6a\x83\x52\x93\xae\x89\xe6", // "ニコニコ動画" (932)
+    "\xcc\xda\xd1\xb6\xca\xd3\xc6\xb5",             // "腾讯视频", Tencent Video (936)
+    "\xb0\xae\xc6\xe6\xd2\xd5",                     // "爱奇艺", iQiyi (936)
 };
+// Chinese sites join their names to the page's with no blank: "繁花_腾讯视频", "..._哔哩哔哩_bilibili",
+// "...在线观看-爱奇艺" (936).
+constexpr std::array<std::string_view, 3> kGluedSites = {
+    "_\xcc\xda\xd1\xb6\xca\xd3\xc6\xb5", "-\xb0\xae\xc6\xe6\xd2\xd5",
+    "_\xdf\xd9\xc1\xa8\xdf\xd9\xc1\xa8_bilibili"};
 
 // Sites that play nothing, whose pages a browser's capture shows between the songs: "Max
 // Verstappen - Wikipedia", "How to ... - Stack Overflow", "cats - Google Search". A page's
@@ -380,6 +387,14 @@ std::size_t PageLabelLength(std::string_view text)
 bool IsSiteName(std::string_view text)
 {
     return IsOneOf(text, kSites);
+}
+
+std::string_view GluedSiteName(std::string_view text)
+{
+    for (const std::string_view glued : kGluedSites)
+        if (text.size() > glued.size() && text.ends_with(glued))
+            return text.substr(text.size() - glued.size());
+    return {};
 }
 
 bool EndsWithSiteName(std::string_view text)

@@ -31,6 +31,9 @@ std::size_t PageLabelLength(std::string_view text);
 bool IsSiteName(std::string_view text);
 // The text ends with a site's name after a blank, or is one ("Watch on Crunchyroll").
 bool EndsWithSiteName(std::string_view text);
+// The site's name that ends the text joined to it with no blank, with its joint ("繁花_腾讯视频");
+// empty when none does.
+std::string_view GluedSiteName(std::string_view text);
 // The whole text names a site that plays nothing ("Wikipedia", "GitHub").
 bool IsPageSite(std::string_view text);
 // The whole text names a site whose titles are whatever the uploader wrote ("YouTube").
