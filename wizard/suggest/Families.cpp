@@ -368,9 +368,9 @@ std::vector<Family> BrowserTabs(const Family& family)
         // Other pages count alike, whatever their names: "QQ Mail and 1 more page".
         if (!counted.empty() && !IsSiteName(counted))
             counted = "page";
-        // Sites' names alike, but a site's own label apart: "Free Listening on SoundCloud".
+        // Each site's pages apart, and a site's own label apart: "Free Listening on SoundCloud".
         const std::string_view page = m.PartText(last - 1);
-        const std::string_view site = IsSiteName(page) || !TabCountAround(page).site.empty() ? "site"
+        const std::string_view site = IsSiteName(page) ? page : !TabCountAround(page).site.empty() ? "site"
                                       : last >= 2 && EndsWithSiteName(page)                ? page
                                                                                            : GluedSiteName(page);
         return std::tuple(Text(*m.title, {m.Part(last).pos, static_cast<int>(m.title->size()) - m.Part(last).pos}), counted,

@@ -415,16 +415,21 @@ void Namer::SplitEpisode()
             const bool artist = slot.name == "Artist" && video && Has("Title");
             if ((slot.name != "Title" && !artist) || !slot.varying || part.inTitle)
                 continue;
-            const std::string word = EpisodeWord(slot.values.front());
+            const auto [word, after] = EpisodeWord(slot.values.front());
             const bool every = !word.empty() && std::all_of(slot.values.begin(), slot.values.end(), [&](std::string_view v) {
                 const std::size_t at = v.find(word);
-                return at != std::string_view::npos && at > 0 && AllDigits(v.substr(at + word.size()));
+                return at != std::string_view::npos && at > 0 && v.ends_with(after) &&
+                       v.size() > at + word.size() + after.size() &&
+                       AllDigits(v.substr(at + word.size(), v.size() - at - word.size() - after.size()));
             });
             if (!every)
                 continue;
             auto [series, number] = CutAtWord(slot, word);
             series.name = artist ? "Album" : "Title";
             number.name = "Track";
+            number.after.insert(0, after);
+            for (std::string_view& v : number.values)
+                v.remove_suffix(after.size());
             part.slots[k] = series;
             part.slots.insert(part.slots.begin() + static_cast<std::ptrdiff_t>(k) + 1, number);
             part.joints.insert(part.joints.begin() + static_cast<std::ptrdiff_t>(k), word);
@@ -435,8 +440,20 @@ void Namer::SplitEpisode()
 }
 
 // The words before an episode's number that end a value, with their blanks: " Episode ",
-// " Ep ", " S05E"; empty when it ends otherwise.
-std::string Namer::EpisodeWord(std::string_view value)
+// " Ep ", " S05E", and the word after it: " 第" and "集" of "庆余年 第1集" (936), " 第" and
+// "話" (932); empty when it ends otherwise.
+std::pair<std::string, std::string> Namer::EpisodeWord(std::string_view value)
+{
+    for (const auto& [before, after] : {std::pair<std::string_view, std::string_view>{" \xb5\xda", "\xbc\xaf"},
+                                        std::pair<std::string_view, std::string_view>{" \x91\xe6", "\x98\x62"}}) {
+        const std::size_t at = value.rfind(before);
+        if (at != std::string_view::npos && at > 0 && value.ends_with(after))
+            return {std::string(before), std::string(after)};
+    }
+    return {EpisodeBefore(value), {}};
+}
+
+std::string Namer::EpisodeBefore(std::string_view value)
 {
     const std::size_t blank = value.rfind(' ');
     if (blank == std::string_view::npos || blank == 0)

@@ -94,7 +94,8 @@ private:
     void NameQuotedSong();
     void NameVideoTitle();
     void SplitEpisode();
-    static std::string EpisodeWord(std::string_view value);
+    static std::pair<std::string, std::string> EpisodeWord(std::string_view value);
+    static std::string EpisodeBefore(std::string_view value);
     void KeepPageLabel();
     static void KeepSiteAfter(Slot& slot);
     void NameShow();

@@ -149,7 +149,7 @@ constexpr std::array<std::string_view, 33> kTechWords = {
     "hevc",  "x264", "x265", "h264",  "h265",  "dts",  "ac3",  "evr",  "madvr", "dxva", "gpu"};
 
 // Music and video sites that name themselves in their page titles.
-constexpr std::array<std::string_view, 46> kSites = {
+constexpr std::array<std::string_view, 48> kSites = {
     "YouTube",      "YouTube Music", "Twitch",  "Spotify",    "SoundCloud", "Bandcamp", "Deezer",   "TIDAL",
     "Pandora",      "Jellyfin",      "Plex",    "Mixcloud",   "Apple Music", "Amazon Music", "Vimeo", "Netflix",
     "Napster",      "Qobuz",         "Audiomack", "Last.fm",  "TuneIn",     "iHeartRadio", "Dailymotion",
@@ -159,6 +159,8 @@ constexpr std::array<std::string_view, 46> kSites = {
     "\x83\x6a\x83\x52\x83\x6a\x83\x52\x93\xae\x89\xe6", // "ニコニコ動画" (932)
     "\xcc\xda\xd1\xb6\xca\xd3\xc6\xb5",             // "腾讯视频", Tencent Video (936)
     "\xb0\xae\xc6\xe6\xd2\xd5",                     // "爱奇艺", iQiyi (936)
+    "\xcd\xf8\xd2\xd7\xd4\xc6\xd2\xf4\xc0\xd6",         // "网易云音乐", NetEase Cloud Music (936)
+    "QQ\xd2\xf4\xc0\xd6",                             // "QQ音乐", QQ Music (936)
 };
 // Chinese sites join their names to the page's with no blank: "繁花_腾讯视频", "..._哔哩哔哩_bilibili",
 // "...在线观看-爱奇艺" (936).
