@@ -191,6 +191,12 @@ std::string SharedDirectory(const Family& members, int j, const std::vector<std:
     return std::string(shared);
 }
 
+bool DifferAll(std::vector<std::string_view> values)
+{
+    std::sort(values.begin(), values.end());
+    return std::adjacent_find(values.begin(), values.end()) == values.end();
+}
+
 // A release's file name ("Andor.S01E01.1080p.WEB-DL.mkv", "Knives.Out.2019.1080p.mkv"): the
 // name before the mark whatever dots it holds, the mark, and the release's words after it.
 // Interpretation ends a name at its first dot, so a year marks only where most names have
@@ -212,6 +218,10 @@ bool PlanRelease(const Family& members, int j, PartPlan& plan)
             dotted += mark > 1 ? 1 : 0;
         }
         if (marks.size() != members.size() || (!episode && 2 * dotted > static_cast<int>(members.size())))
+            continue;
+        // Films whose release words all differ are named as their files are, whole
+        // ("Parasite.2019.1080p.BluRay.x264", "Oldboy.2003.720p.BluRay.x264").
+        if (!episode && members.size() > 1 && DifferAll(rest))
             continue;
         // "S<Unused>E<Track>": the season after its letter, then the episode; a show with no
         // seasons has an empty one ("E<Track>").
