@@ -217,7 +217,7 @@ void Namer::NameLiveChannel()
     int varying = -1, second = -1;
     bool live = false, logins = false;
     for (int j = 0; j < Parts(); ++j) {
-        live = live || Names(j, IsLiveSite) || Names(j, IsLiveLabel);
+        live = live || Names(j, EndsWithLiveSite) || Names(j, IsLiveLabel);
         logins = logins || Names(j, IsLoginSite);
         if (Part(j).Varying()) {
             if (second >= 0)

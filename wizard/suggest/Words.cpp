@@ -27,10 +27,12 @@ namespace {
 // - "Song - Artist - Amazon Music": the web player's tab, as a Chrome tab song reader splits
 //   it;
 // - "Song (en dash) Artists (middle dot) Supersonic": the Subsonic client's main window
-//   (dweymouth/supersonic ui/mainwindow.go).
-constexpr std::array<std::string_view, 10> kTitleFirst = {"YouTube Music", "Deezer",  "TIDAL", "Google Play Music",
+//   (dweymouth/supersonic ui/mainwindow.go);
+// - "Song - Artist - Pandora": the web player's tab, as a Pandora userscript and a media
+//   session detector's notes both read it.
+constexpr std::array<std::string_view, 11> kTitleFirst = {"YouTube Music", "Deezer",  "TIDAL", "Google Play Music",
                                                           "Quod Libet",    "YTubic",  "Last.fm", "Qobuz",
-                                                          "Supersonic",    "Amazon Music"};
+                                                          "Supersonic",    "Amazon Music", "Pandora"};
 // Programs that show the song first without their names in the title: NetEase Cloud Music's
 // OrpheusBrowserHost window, "Song - Artist" as a Discord presence for it reads it (its
 // Program.cs splits at " - ", the song first), and QQ Music's, which a player bridge's
@@ -417,6 +419,11 @@ bool IsVideoSite(std::string_view text)
 bool IsLiveSite(std::string_view text)
 {
     return IsOneOf(text, kLiveSites);
+}
+
+bool EndsWithLiveSite(std::string_view text)
+{
+    return EndsWithOneOf(text, kLiveSites);
 }
 
 bool IsLoginSite(std::string_view text)

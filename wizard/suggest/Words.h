@@ -40,6 +40,7 @@ bool IsPageSite(std::string_view text);
 bool IsVideoSite(std::string_view text);
 // A live site, whose page title is a channel's or station's name ("shroud - Twitch").
 bool IsLiveSite(std::string_view text);
+bool EndsWithLiveSite(std::string_view text); // "Watch Live on Kick"
 bool IsLiveLabel(std::string_view text); // "Listen Live"
 bool IsPodcastSite(std::string_view text);
 bool IsAlbumSite(std::string_view text);
