@@ -70,14 +70,16 @@ void Namer::Name()
 
 // A constant name before its year in brackets is the title, or beside the song and its
 // artist the album's: "Hunter x Hunter (2011) #56.mkv", "Pulp Fiction (1994) - 01. Dick
-// Dale - Misirlou".
+// Dale - Misirlou"; so is one before its episode's number, a series': "Kielings wilde Welt
+// (2/3)".
 void Namer::NameBeforeYear()
 {
     const char* before = !Has("Title") ? "Title" : Has("Artist") && !Has("Album") ? "Album" : nullptr;
     for (int j = 0; before && j + 1 < Parts(); ++j) {
         const PartPlan& year = Part(j + 1);
+        const bool episode = !Has("Title") && !year.slots.empty() && year.slots[0].name == "Track";
         if (IsName(j) && Part(j).Constant() && m_plan.separatorTexts[static_cast<std::size_t>(j)] == " (" &&
-            year.slots.size() == 1 && year.slots[0].name == "Year") {
+            ((year.slots.size() == 1 && year.slots[0].name == "Year") || episode)) {
             Force(*Free(j), before);
             break;
         }

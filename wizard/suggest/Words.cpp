@@ -46,8 +46,8 @@ constexpr std::array<std::string_view, 2> kTitleFirstPrograms = {"cloudmusic", "
 constexpr std::array<std::string_view, 7> kBrowsers = {"chrome", "firefox", "msedge", "opera", "brave", "vivaldi",
                                                        "chromium"};
 // Chrome names itself "Chrome" alone on a Korean desktop.
-constexpr std::array<std::string_view, 8> kBrowserNames = {"google chrome", "chrome", "mozilla firefox", "edge",
-                                                           "opera", "brave", "vivaldi", "chromium"};
+constexpr std::array<std::string_view, 9> kBrowserNames = {"google chrome", "chrome", "mozilla firefox", "edge",
+                                                           "opera", "brave", "vivaldi", "chromium", "internet explorer"};
 
 // Their page titles are whatever the uploader wrote, dashes and all ("Video titles on
 // YouTube follow no strict format": lttkgp/youtube_title_parse), so all before " - YouTube"
@@ -151,13 +151,14 @@ constexpr std::array<std::string_view, 33> kTechWords = {
     "hevc",  "x264", "x265", "h264",  "h265",  "dts",  "ac3",  "evr",  "madvr", "dxva", "gpu"};
 
 // Music and video sites that name themselves in their page titles.
-constexpr std::array<std::string_view, 48> kSites = {
+constexpr std::array<std::string_view, 52> kSites = {
     "YouTube",      "YouTube Music", "Twitch",  "Spotify",    "SoundCloud", "Bandcamp", "Deezer",   "TIDAL",
     "Pandora",      "Jellyfin",      "Plex",    "Mixcloud",   "Apple Music", "Amazon Music", "Vimeo", "Netflix",
     "Napster",      "Qobuz",         "Audiomack", "Last.fm",  "TuneIn",     "iHeartRadio", "Dailymotion",
     "Google Play Music", "Niconico", "Niconico Video", "Hulu", "Disney+", "Max", "HBO Max", "Crunchyroll",
     "Prime Video", "Apple TV+", "Paramount+", "Peacock", "Netflix Official Site", "Kick", "radio.net",
     "CHZZK", "Apple Podcasts", "BBC Sounds", "Twitch Player", "Online Radio Box",
+    "ZDFmediathek", "ZDF Mediathek", "ARD Mediathek", "RaiPlay", // European broadcasters' players
     "\x83\x6a\x83\x52\x83\x6a\x83\x52\x93\xae\x89\xe6", // "ニコニコ動画" (932)
     "\xcc\xda\xd1\xb6\xca\xd3\xc6\xb5",             // "腾讯视频", Tencent Video (936)
     "\xb0\xae\xc6\xe6\xd2\xd5",                     // "爱奇艺", iQiyi (936)
