@@ -450,6 +450,25 @@ std::pair<std::string, std::string> Namer::EpisodeWord(std::string_view value)
         if (at != std::string_view::npos && at > 0 && value.ends_with(after))
             return {std::string(before), std::string(after)};
     }
+    // The episode's number before its word, after the season's if any: "Наруто 1 сезон 24
+    // серия" (1251, Russian and Ukrainian).
+    constexpr std::string_view kSeason = " \xf1\xe5\xe7\xee\xed";
+    for (const std::string_view episode : {std::string_view(" \xf1\xe5\xf0\xe8\xff"), std::string_view(" \xf1\xe5\xf0\xb3\xff")}) {
+        if (!value.ends_with(episode))
+            continue;
+        const std::string_view head = value.substr(0, value.size() - episode.size());
+        const std::size_t blank = head.rfind(' ');
+        if (blank == std::string_view::npos || blank == 0 || !AllDigits(head.substr(blank + 1)))
+            continue;
+        std::size_t from = blank;
+        if (head.substr(0, blank).ends_with(kSeason) && blank > kSeason.size()) {
+            const std::size_t season = head.rfind(' ', blank - kSeason.size() - 1);
+            if (season != std::string_view::npos && season > 0 &&
+                AllDigits(head.substr(season + 1, blank - kSeason.size() - season - 1)))
+                from = season;
+        }
+        return {std::string(value.substr(from, blank + 1 - from)), std::string(episode)};
+    }
     return {EpisodeBefore(value), {}};
 }
 
