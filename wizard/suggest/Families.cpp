@@ -372,7 +372,8 @@ std::vector<Family> BrowserTabs(const Family& family)
         const std::string_view page = m.PartText(last - 1);
         const std::string_view site = IsSiteName(page) ? page : !TabCountAround(page).site.empty() ? "site"
                                       : last >= 2 && EndsWithSiteName(page)                ? page
-                                                                                           : GluedSiteName(page);
+                                      : !GluedSiteName(page).empty()                       ? GluedSiteName(page)
+                                                                                           : SiteLabelAtEnd(page);
         return std::tuple(Text(*m.title, {m.Part(last).pos, static_cast<int>(m.title->size()) - m.Part(last).pos}), counted,
                           site);
     });

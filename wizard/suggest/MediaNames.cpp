@@ -386,6 +386,17 @@ void Namer::KeepPageLabel()
         for (Slot& slot : part.slots) {
             if (slot.name == "Title" && slot.varying)
                 KeepSiteAfter(slot);
+            // The site's words after a value, constant or not: "Кино слушать онлайн на Яндекс
+            // Музыке" (1251).
+            if (const std::string_view label = SiteLabelAtEnd(slot.values.front());
+                !slot.name.empty() && !label.empty() && slot.after.empty() &&
+                std::all_of(slot.values.begin(), slot.values.end(), [label](std::string_view v) {
+                    return v.size() > label.size() && v.ends_with(label);
+                })) {
+                slot.after.assign(label);
+                for (std::string_view& v : slot.values)
+                    v.remove_suffix(label.size());
+            }
             if ((slot.name != "Title" && slot.name != "Artist") || !slot.varying || !slot.before.empty())
                 continue;
             const std::size_t label = PageLabelLength(slot.values.front());

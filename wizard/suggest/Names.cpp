@@ -263,7 +263,7 @@ bool Namer::TitleFirst()
     if (IsTitleFirstProgram(m_hints.programFile))
         return true;
     for (int j = 0; j < Parts(); ++j)
-        if (Names(j, IsTitleFirstName))
+        if (Names(j, IsTitleFirstName) || (Part(j).slots.size() == 1 && AllOf(Part(j).slots[0].wholes, EndsWithSiteLabel)))
             return true;
     // "Song (bullet) Artist" in a browser, one artist's songs or many.
     // The song's own brackets may come before the bullet: "Timeless (with Playboi Carti)".

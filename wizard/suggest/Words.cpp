@@ -165,6 +165,11 @@ constexpr std::array<std::string_view, 52> kSites = {
     "\xcd\xf8\xd2\xd7\xd4\xc6\xd2\xf4\xc0\xd6",         // "网易云音乐", NetEase Cloud Music (936)
     "QQ\xd2\xf4\xc0\xd6",                             // "QQ音乐", QQ Music (936)
 };
+// The words a site writes after a song's artist, as Yandex Music does, song first: "Song
+// (em dash) Artist слушать онлайн на Яндекс Музыке" ("listen online on Yandex Music", 1251).
+constexpr std::array<std::string_view, 1> kSiteLabels = {
+    " \xf1\xeb\xf3\xf8\xe0\xf2\xfc \xee\xed\xeb\xe0\xe9\xed \xed\xe0 \xdf\xed\xe4\xe5\xea\xf1 \xcc\xf3\xe7\xfb\xea\xe5"};
+
 // Chinese sites join their names to the page's with no blank: "繁花_腾讯视频", "..._哔哩哔哩_bilibili",
 // "...在线观看-爱奇艺" (936).
 constexpr std::array<std::string_view, 3> kGluedSites = {
@@ -300,6 +305,19 @@ bool HasTechWord(std::string_view text)
 bool IsTitleFirstName(std::string_view text)
 {
     return IsOneOf(text, kTitleFirst);
+}
+
+bool EndsWithSiteLabel(std::string_view text)
+{
+    return !SiteLabelAtEnd(text).empty();
+}
+
+std::string_view SiteLabelAtEnd(std::string_view text)
+{
+    for (const std::string_view label : kSiteLabels)
+        if (text.size() > label.size() && text.ends_with(label))
+            return text.substr(text.size() - label.size());
+    return {};
 }
 
 bool IsTitleFirstProgram(std::string_view programFile)

@@ -34,6 +34,9 @@ bool EndsWithSiteName(std::string_view text);
 // The site's name that ends the text joined to it with no blank, with its joint ("繁花_腾讯视频");
 // empty when none does.
 std::string_view GluedSiteName(std::string_view text);
+// The words of a site's own that end the text after a blank, empty when none do.
+std::string_view SiteLabelAtEnd(std::string_view text);
+bool EndsWithSiteLabel(std::string_view text);
 // The whole text names a site that plays nothing ("Wikipedia", "GitHub").
 bool IsPageSite(std::string_view text);
 // The whole text names a site whose titles are whatever the uploader wrote ("YouTube").
