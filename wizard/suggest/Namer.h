@@ -62,6 +62,7 @@ private:
     void NameArtistAndTitle();
     void NameStationAfter(int t);
     void NameStationAfterBar();
+    void NameRadioTitles();
     int NameInBracketsAfter(int t, char bracket);
     void NameAlbumAfter(int t);
     void NameSongThenConstantArtist();

@@ -62,6 +62,7 @@ void Namer::Name()
     NameArtistAndTitle();
     NameStationAfterBar();
     NameTheRest();
+    NameRadioTitles();
     SplitEpisode();
     KeepPageLabel();
     NameShow();
@@ -155,15 +156,18 @@ void Namer::NameLabelledNumber()
                 continue;
             m_track = true;
             if (words || labelled || !slot.before.empty()) {
+                // The series in the artist's place is the album beside the episode's name,
+                // the title where the episode has none ("Frieren - Episode 12").
+                const char* series = album ? "Album" : slot.name == "Title" && labelled ? "Title" : nullptr;
                 slot.before += label;
                 for (std::string_view& v : slot.values)
                     v.remove_prefix(label.size());
                 slot.name = "Track";
-                if (album)
+                if (series)
                     for (PartPlan& other : m_plan.parts)
-                        for (Slot& series : other.slots)
-                            if (series.name == "Artist")
-                                series.name = "Album";
+                        for (Slot& artist : other.slots)
+                            if (artist.name == "Artist")
+                                artist.name = series;
                 return;
             }
             Slot series, number;
@@ -452,12 +456,12 @@ void Namer::NameLeadingNumber()
         return;
     }
     NameTrack(*slot);
-    // A file's episode number after the series' name, with no name after it: "Frieren -
-    // 05 [1080p].mkv".
+    // An episode's number after the series' name, with no name after it: "Frieren - 05
+    // [1080p].mkv", "Frieren - 12 - mpv".
     bool more = false;
     for (int j = lead + 1; j < Parts(); ++j)
         more = more || (Free(j) && Part(j).Varying());
-    Slot* series = lead > 0 && m_plan.namesFile && !more ? Free(lead - 1) : nullptr;
+    Slot* series = lead > 0 && !more ? Free(lead - 1) : nullptr;
     if (series && Sep(lead - 1).dash && !PlayersWords(lead - 1)) {
         Force(*series, "Title");
         m_title = true;
@@ -502,6 +506,22 @@ void Namer::NameStation()
         return;
     }
     Force(*slot, "Station");
+}
+
+// Titles that are all radios' names and name nothing else are the stations' a player
+// plays from a list: "BBC Radio 1 - MPC-HC", "Classic FM - MPC-HC".
+void Namer::NameRadioTitles()
+{
+    Slot* title = nullptr;
+    for (PartPlan& part : m_plan.parts)
+        for (Slot& slot : part.slots)
+            if (!slot.name.empty() && !part.inTitle) {
+                if (slot.name != "Title" || title)
+                    return;
+                title = &slot;
+            }
+    if (title && !m_plan.namesFile && title->varying && AllOf(title->values, IsRadioName))
+        title->name = "Station";
 }
 
 // A radio's name after a bar that ends the song, the same in every title, is the station

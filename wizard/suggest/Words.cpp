@@ -151,7 +151,7 @@ constexpr std::array<std::string_view, 33> kTechWords = {
     "hevc",  "x264", "x265", "h264",  "h265",  "dts",  "ac3",  "evr",  "madvr", "dxva", "gpu"};
 
 // Music and video sites that name themselves in their page titles.
-constexpr std::array<std::string_view, 52> kSites = {
+constexpr std::array<std::string_view, 53> kSites = {
     "YouTube",      "YouTube Music", "Twitch",  "Spotify",    "SoundCloud", "Bandcamp", "Deezer",   "TIDAL",
     "Pandora",      "Jellyfin",      "Plex",    "Mixcloud",   "Apple Music", "Amazon Music", "Vimeo", "Netflix",
     "Napster",      "Qobuz",         "Audiomack", "Last.fm",  "TuneIn",     "iHeartRadio", "Dailymotion",
@@ -159,6 +159,7 @@ constexpr std::array<std::string_view, 52> kSites = {
     "Prime Video", "Apple TV+", "Paramount+", "Peacock", "Netflix Official Site", "Kick", "radio.net",
     "CHZZK", "Apple Podcasts", "BBC Sounds", "Twitch Player", "Online Radio Box",
     "ZDFmediathek", "ZDF Mediathek", "ARD Mediathek", "RaiPlay", // European broadcasters' players
+    "Amazon.com", // Prime Video's pages there: "The Boys - Amazon.com"
     "\x83\x6a\x83\x52\x83\x6a\x83\x52\x93\xae\x89\xe6", // "ニコニコ動画" (932)
     "\xcc\xda\xd1\xb6\xca\xd3\xc6\xb5",             // "腾讯视频", Tencent Video (936)
     "\xb0\xae\xc6\xe6\xd2\xd5",                     // "爱奇艺", iQiyi (936)
