@@ -243,7 +243,8 @@ TEST(TemplateSuggest, CorporaMeetTheContractAndGetTheTagsAPersonWouldWrite)
                                  "SuggestTitlesAG.txt", "SuggestTitlesAH.txt", "SuggestTitlesAI.txt",
                                  "SuggestTitlesAJ.txt", "SuggestTitlesAK.txt", "SuggestTitlesAL.txt",
                                  "SuggestTitlesAM.txt", "SuggestTitlesAN.txt", "SuggestTitlesAO.txt",
-                                 "SuggestTitlesAP.txt"}) {
+                                 "SuggestTitlesAP.txt", "SuggestTitlesAQ.txt", "SuggestTitlesAS.txt",
+                                 "SuggestTitlesAT.txt"}) {
         if (const char* only = std::getenv("QEW_CORPUS"); only && *only) {
             ExpectCorpus(only);
             return;
