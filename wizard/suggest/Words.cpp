@@ -187,8 +187,9 @@ constexpr std::array<std::string_view, 19> kPageSites = {
     "Facebook",      "LinkedIn",       "Google Suche",    "Recherche Google", "Buscar con Google",
     "Cerca con Google", "Pesquisa Google", "Google zoeken", "Szukaj w Google"};
 
-// What a streaming site's page title puts before the show's name ("Watch The Bear | Hulu").
-constexpr std::array<std::string_view, 3> kPageLabels = {"Watch ", "Listen to ", "Stream "};
+// What a streaming site's page title puts before the show's name ("Watch The Bear | Hulu",
+// "Watching Frieren Episode 25 - Crunchyroll").
+constexpr std::array<std::string_view, 4> kPageLabels = {"Watch ", "Watching ", "Listen to ", "Stream "};
 
 // ASCII letters alike in either case; the lists' names are looked at for every part of every
 // title, so nothing is copied.
