@@ -40,6 +40,8 @@ private:
     // Extras between an artist and a dash: empty parts, brackets and quotes, album and track.
     bool Extra(int j) { return Empty(j) || Bracketed(j) || Named(j); }
     int ArtistBefore(int a);
+    int ConstantBracketsAfter(int j);
+    void KeepNamesBrackets();
     bool ReadsOn(int t);
     bool OpensWithBracket(int t);
     bool VersionAfter(int t);

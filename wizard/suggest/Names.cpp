@@ -60,6 +60,7 @@ void Namer::Name()
     if (TitleFirst())
         NameTitleThenArtist();
     NameArtistAndTitle();
+    KeepNamesBrackets();
     NameStationAfterBar();
     NameTheRest();
     NameRadioTitles();
@@ -779,7 +780,38 @@ int Namer::ArtistBefore(int a)
     int b = a;
     while (b > 0 && !Sep(b - 1).dash && Extra(b))
         --b;
-    return b > 0 && Sep(b - 1).dash && Extra(b) && Free(b - 1) ? b - 1 : a;
+    if (b > 0 && Sep(b - 1).dash && Extra(b) && Free(b - 1))
+        return b - 1;
+    // A name with brackets of its own that every title has alike: "Hans Zimmer - Interstellar
+    // (Original Motion Picture Soundtrack) - Dust".
+    return b < a && IsName(b) && ConstantBracketsAfter(b) == a ? b : a;
+}
+
+// The last of the constant brackets and empty parts straight after part j, j when none; a
+// song's extras ("(Official Video)") are no name's.
+int Namer::ConstantBracketsAfter(int j)
+{
+    int end = j;
+    while (end + 1 < Parts() && !Sep(end).dash &&
+           (Empty(end + 1) ||
+            (Bracketed(end + 1) && Part(end + 1).Constant() && !HasSongExtra(Part(end + 1).slots[0].constant))))
+        ++end;
+    return end;
+}
+
+// An artist's or album's constant brackets are its name's: they read on over them.
+void Namer::KeepNamesBrackets()
+{
+    for (int j = 0; j < Parts(); ++j) {
+        const std::vector<Slot>& slots = Part(j).slots;
+        if (Part(j).inTitle || slots.size() != 1 || (slots[0].name != "Artist" && slots[0].name != "Album"))
+            continue;
+        const int end = ConstantBracketsAfter(j);
+        if (end == j || end + 1 >= Parts() || !Sep(end).dash)
+            continue;
+        for (int k = j + 1; k <= end; ++k)
+            Part(k).inTitle = true;
+    }
 }
 
 // A part in round brackets straight after the Title that varies and has words is the
