@@ -330,6 +330,9 @@ TEST(TemplateSuggest, HardDecisions)
          {"Frieren - 12 - mpv", "Frieren - 13 - mpv", "Frieren - Episode 12 - VLC", "Frieren - Episode 13 - VLC",
           "BBC Radio 1 - MPC-HC", "Classic FM - MPC-HC"},
          {{"<Title> - Episode <Track> - VLC", {2, 3}}, {"<Title> - <Track> - mpv", {0, 1}}, {"<Station> - MPC-HC", {4, 5}}}},
+        {"a family of searches reads the words searched",
+         {"cats - Google Search - Google Chrome", "dogs - Google Search - Google Chrome"},
+         {{"<Title> - Google Search - Google Chrome", {0, 1}}}},
         {"what follows a title after a colon is its subtitle",
          {"Ann Lee: First Talk | Show Cast #398 - YouTube - Brave", "Bob: War and Peace | Show Cast #400 - YouTube - Brave"},
          {{"<Title> | <Album> #<Track> - YouTube - Brave", {0, 1}}}},
@@ -813,6 +816,17 @@ TEST(TemplateSuggest, TheCodePageSaysWhatAByteIs)
                   {"<Title>_\xdf\xd9\xc1\xa8\xdf\xd9\xc1\xa8_bilibili - Google Chrome", {0, 1}},
                   {"<Title>_\xcc\xda\xd1\xb6\xca\xd3\xc6\xb5 - Google Chrome", {2}},
                   {"<Title> - Google Chrome", {3, 4}}}));
+    // An episode's number between 第 and 集, the site's words after it; a site's name after
+    // a song is no artist's: 狂飙第1集-电视剧全集-爱奇艺, 孤勇者 - 酷我音乐 (936).
+    const std::vector<std::string> episodes = {
+        "\xbf\xf1\xec\xad\xb5\xda" "1\xbc\xaf-\xb5\xe7\xca\xd3\xbe\xe7\xc8\xab\xbc\xaf-\xb0\xae\xc6\xe6\xd2\xd5 - Google Chrome",
+        "\xbf\xf1\xec\xad\xb5\xda" "2\xbc\xaf-\xb5\xe7\xca\xd3\xbe\xe7\xc8\xab\xbc\xaf-\xb0\xae\xc6\xe6\xd2\xd5 - Google Chrome",
+        "\xb9\xc2\xd3\xc2\xd5\xdf - \xbf\xe1\xce\xd2\xd2\xf4\xc0\xd6 - Google Chrome",
+        "\xba\xf3\xc0\xb4 - \xbf\xe1\xce\xd2\xd2\xf4\xc0\xd6 - Google Chrome"};
+    EXPECT_EQ(SuggestTemplatesInCodePage(episodes, KnownCodePage(936)),
+              (std::vector<stTemplateSuggestion>{
+                  {"<Title>\xb5\xda<Track>\xbc\xaf-\xb5\xe7\xca\xd3\xbe\xe7\xc8\xab\xbc\xaf-\xb0\xae\xc6\xe6\xd2\xd5 - Google Chrome", {0, 1}},
+                  {"<Title> - \xbf\xe1\xce\xd2\xd2\xf4\xc0\xd6 - Google Chrome", {2, 3}}}));
 }
 
 TEST(TemplateSuggest, DoubleByteCharactersAreNeverSplit)

@@ -269,6 +269,10 @@ void Namer::NamePage()
         return;
     if (browser < 2 || !Names(browser, EndsWithBrowserName) || !NamesPageSite(browser))
         return;
+    // But a family of searches reads the words searched: "cats - Google Search", "dogs -
+    // Google Search".
+    if (Names(browser - 1, IsSearchSite) && Part(browser - 2).Varying() && Sep(browser - 2).dash)
+        return;
     int first = browser;
     while (first > 0 && Free(first - 1))
         --first;
@@ -455,11 +459,22 @@ void Namer::SplitEpisode()
 // "話" (932); empty when it ends otherwise.
 std::pair<std::string, std::string> Namer::EpisodeWord(std::string_view value)
 {
-    for (const auto& [before, after] : {std::pair<std::string_view, std::string_view>{" \xb5\xda", "\xbc\xaf"},
-                                        std::pair<std::string_view, std::string_view>{" \x91\xe6", "\x98\x62"}}) {
+    // East Asian marks around the number, the blank before them if any, and the site's words
+    // after them: "庆余年 第1集", "狂飙第1集-电视剧全集" (936), "第1話" (932), "第1集" (950),
+    // "원피스 1071화" (949).
+    using Mark = std::pair<std::string_view, std::string_view>;
+    for (const auto& [before, after] : {Mark{"\xb5\xda", "\xbc\xaf"}, Mark{"\x91\xe6", "\x98\x62"},
+                                        Mark{"\xb2\xc4", "\xb6\xb0"}, Mark{" ", "\xc8\xad"}}) {
         const std::size_t at = value.rfind(before);
-        if (at != std::string_view::npos && at > 0 && value.ends_with(after))
-            return {std::string(before), std::string(after)};
+        if (at == std::string_view::npos || at == 0)
+            continue;
+        std::size_t end = at + before.size();
+        while (end < value.size() && value[end] >= '0' && value[end] <= '9')
+            ++end;
+        if (end == at + before.size() || !value.substr(end).starts_with(after))
+            continue;
+        const std::size_t from = value[at - 1] == ' ' ? at - 1 : at;
+        return {std::string(value.substr(from, at + before.size() - from)), std::string(value.substr(end))};
     }
     // The episode's number before its word, after the season's if any: "Наруто 1 сезон 24
     // серия" (1251, Russian and Ukrainian).

@@ -268,7 +268,8 @@ bool Namer::TitleFirst()
     if (IsTitleFirstProgram(m_hints.programFile))
         return true;
     for (int j = 0; j < Parts(); ++j)
-        if (Names(j, IsTitleFirstName) || (Part(j).slots.size() == 1 && AllOf(Part(j).slots[0].wholes, EndsWithSiteLabel)))
+        if (Names(j, IsTitleFirstName) || (Part(j).slots.size() == 1 && AllOf(Part(j).slots[0].wholes, EndsWithSiteLabel)) ||
+            (Names(j, IsTitleFirstPage) && Names(Parts() - 1, EndsWithBrowserName)))
             return true;
     // "Song (bullet) Artist" in a browser, one artist's songs or many.
     // The song's own brackets may come before the bullet: "Timeless (with Playboi Carti)".
@@ -283,7 +284,8 @@ bool Namer::TitleFirst()
 // profile's before "Microsoft Edge": someone else's, an artist's.
 bool Namer::OthersName(int j)
 {
-    if (!IsName(j) || !Part(j).Constant() || Names(j, EndsWithSiteName) || Names(j, EndsWithBrowserName))
+    if (!IsName(j) || !Part(j).Constant() || Names(j, EndsWithSiteName) || Names(j, EndsWithBrowserName) ||
+        Names(j, IsPageSite))
         return false;
     return !(j + 1 < Parts() && Part(j + 1).Constant() && Lower(Part(j + 1).slots[0].constant).ends_with("edge"));
 }
@@ -575,7 +577,7 @@ void Namer::NameTitleThenArtist()
         const bool bar = m_plan.separatorTexts[static_cast<std::size_t>(k - 1)] == " | ";
         if (!(Sep(k - 1).dash || bar) || !title || !title->varying || !artist)
             continue;
-        if (!artist->varying && (artist->constant.empty() || PlayersWords(k) || Names(k, IsTitleFirstName)))
+        if (!artist->varying && (artist->constant.empty() || PlayersWords(k) || Names(k, IsTitleFirstName) || Names(k, IsSiteName)))
             continue;
         Force(*title, "Title");
         m_title = true;

@@ -29,10 +29,16 @@ namespace {
 // - "Song (en dash) Artists (middle dot) Supersonic": the Subsonic client's main window
 //   (dweymouth/supersonic ui/mainwindow.go);
 // - "Song - Artist - Pandora": the web player's tab, as a Pandora userscript and a media
-//   session detector's notes both read it.
-constexpr std::array<std::string_view, 11> kTitleFirst = {"YouTube Music", "Deezer",  "TIDAL", "Google Play Music",
-                                                          "Quod Libet",    "YTubic",  "Last.fm", "Qobuz",
-                                                          "Supersonic",    "Amazon Music", "Pandora"};
+//   session detector's notes both read it;
+// - "Song - Artist - 网易云音乐 - Google Chrome", "Song - Artist - 酷狗音乐 - Microsoft Edge"
+//   (936): the Chinese players' web pages, as page-title readers split them.
+constexpr std::array<std::string_view, 11> kTitleFirst = {
+    "YouTube Music", "Deezer", "TIDAL", "Google Play Music", "Quod Libet", "YTubic", "Last.fm", "Qobuz", "Supersonic",
+    "Amazon Music", "Pandora"};
+// Sites whose pages show the song first where their desktop players do not: KuGou's player
+// shows "Artist - Song - 酷狗音乐" (936).
+constexpr std::array<std::string_view, 2> kTitleFirstPages = {"\xcd\xf8\xd2\xd7\xd4\xc6\xd2\xf4\xc0\xd6",
+                                                             "\xbf\xe1\xb9\xb7\xd2\xf4\xc0\xd6"};
 // Programs that show the song first without their names in the title: NetEase Cloud Music's
 // OrpheusBrowserHost window, "Song - Artist" as a Discord presence for it reads it (its
 // Program.cs splits at " - ", the song first), and QQ Music's, which a player bridge's
@@ -151,7 +157,7 @@ constexpr std::array<std::string_view, 33> kTechWords = {
     "hevc",  "x264", "x265", "h264",  "h265",  "dts",  "ac3",  "evr",  "madvr", "dxva", "gpu"};
 
 // Music and video sites that name themselves in their page titles.
-constexpr std::array<std::string_view, 53> kSites = {
+constexpr std::array<std::string_view, 57> kSites = {
     "YouTube",      "YouTube Music", "Twitch",  "Spotify",    "SoundCloud", "Bandcamp", "Deezer",   "TIDAL",
     "Pandora",      "Jellyfin",      "Plex",    "Mixcloud",   "Apple Music", "Amazon Music", "Vimeo", "Netflix",
     "Napster",      "Qobuz",         "Audiomack", "Last.fm",  "TuneIn",     "iHeartRadio", "Dailymotion",
@@ -165,6 +171,9 @@ constexpr std::array<std::string_view, 53> kSites = {
     "\xb0\xae\xc6\xe6\xd2\xd5",                     // "爱奇艺", iQiyi (936)
     "\xcd\xf8\xd2\xd7\xd4\xc6\xd2\xf4\xc0\xd6",         // "网易云音乐", NetEase Cloud Music (936)
     "QQ\xd2\xf4\xc0\xd6",                             // "QQ音乐", QQ Music (936)
+    "\xbf\xe1\xce\xd2\xd2\xf4\xc0\xd6",                 // "酷我音乐", Kuwo (936)
+    "\xbf\xe1\xb9\xb7\xd2\xf4\xc0\xd6",                 // "酷狗音乐", KuGou (936)
+    "ABEMA", "d\x83\x41\x83\x6a\x83\x81\x83\x58\x83\x67\x83\x41", // Japanese TV sites, "dアニメストア" (932)
 };
 // The words a site writes after a song's artist, as Yandex Music does, song first: "Song
 // (em dash) Artist слушать онлайн на Яндекс Музыке" ("listen online on Yandex Music", 1251).
@@ -173,19 +182,22 @@ constexpr std::array<std::string_view, 1> kSiteLabels = {
 
 // Chinese sites join their names to the page's with no blank: "繁花_腾讯视频", "..._哔哩哔哩_bilibili",
 // "...在线观看-爱奇艺" (936).
-constexpr std::array<std::string_view, 3> kGluedSites = {
+constexpr std::array<std::string_view, 4> kGluedSites = {
     "_\xcc\xda\xd1\xb6\xca\xd3\xc6\xb5", "-\xb0\xae\xc6\xe6\xd2\xd5",
-    "_\xdf\xd9\xc1\xa8\xdf\xd9\xc1\xa8_bilibili"};
+    "_\xdf\xd9\xc1\xa8\xdf\xd9\xc1\xa8_bilibili", "-\xd3\xc5\xbf\xe1" /* "-优酷", Youku */};
 
 // Sites that play nothing, whose pages a browser's capture shows between the songs: "Max
 // Verstappen - Wikipedia", "How to ... - Stack Overflow", "cats - Google Search". A page's
 // title there is one title, dashes and all. Google names its search page in the user's
 // language ("pogoda Krak\xf3w - Szukaj w Google").
-constexpr std::array<std::string_view, 19> kPageSites = {
-    "Wikipedia",     "Stack Overflow", "Google Search",   "Google Docs",      "Google Sheets",
-    "Google Drive",  "Gmail",          "GitHub",          "Reddit",           "Outlook",
-    "Facebook",      "LinkedIn",       "Google Suche",    "Recherche Google", "Buscar con Google",
-    "Cerca con Google", "Pesquisa Google", "Google zoeken", "Szukaj w Google"};
+constexpr std::array<std::string_view, 11> kPageSites = {"Wikipedia", "Stack Overflow", "Google Docs", "Google Sheets",
+                                                         "Google Drive", "Gmail", "GitHub", "Reddit", "Outlook",
+                                                         "Facebook", "LinkedIn"};
+// Of those, the search pages, whose families a person reads for the words searched ("cats -
+// Google Search"), in the user's language.
+constexpr std::array<std::string_view, 9> kSearchSites = {
+    "Google Search", "Google Suche", "Recherche Google", "Buscar con Google", "Cerca con Google", "Pesquisa Google",
+    "Google zoeken", "Szukaj w Google", "Google \xb7\x6a\xb4\x4d" /* "Google 搜尋" (950) */};
 
 // What a streaming site's page title puts before the show's name ("Watch The Bear | Hulu",
 // "Watching Frieren Episode 25 - Crunchyroll").
@@ -309,6 +321,11 @@ bool IsTitleFirstName(std::string_view text)
     return IsOneOf(text, kTitleFirst);
 }
 
+bool IsTitleFirstPage(std::string_view text)
+{
+    return IsOneOf(text, kTitleFirstPages);
+}
+
 bool EndsWithSiteLabel(std::string_view text)
 {
     return !SiteLabelAtEnd(text).empty();
@@ -429,7 +446,12 @@ bool EndsWithSiteName(std::string_view text)
 
 bool IsPageSite(std::string_view text)
 {
-    return IsOneOf(text, kPageSites);
+    return IsOneOf(text, kPageSites) || IsSearchSite(text);
+}
+
+bool IsSearchSite(std::string_view text)
+{
+    return IsOneOf(text, kSearchSites);
 }
 
 bool IsVideoSite(std::string_view text)
@@ -526,15 +548,17 @@ TabCount TabCountAround(std::string_view text)
 {
     // The joint, the count, the word for pages with one letter more or less, and what ends
     // the label: "and 2 more pages", "e altre 2 pagine", "y 3 p\xe1ginas m\xe1s", "e mais 4
-    // p\xe1ginas" (1252), Chinese's "\u548C\u53E6\u5916 2 \u4E2A\u9875\u9762" (936) and Korean's
-    // "\uC678 \uD398\uC774\uC9C0 1\uAC1C" (949).
+    // p\xe1ginas" (1252), Chinese's "\u548C\u53E6\u5916 2 \u4E2A\u9875\u9762" (936), Korean's
+    // "\uC678 \uD398\uC774\uC9C0 1\uAC1C" (949) and Taiwan's "和其他 6 個頁面", "和另外 3 個頁面" (950).
     struct Label {
         std::string_view joint, pages, end;
     };
     for (const Label label : {Label{" and ", " more page", ""}, Label{" e altre ", " pagin", ""},
                               Label{" y ", " p\xe1gina", " m\xe1s"}, Label{" e mais ", " p\xe1gina", ""},
                               Label{" \xba\xcd\xc1\xed\xcd\xe2 ", " \xb8\xf6\xd2\xb3\xc3\xe6", ""},
-                              Label{" \xbf\xdc \xc6\xe4\xc0\xcc\xc1\xf6 ", "\xb0\xb3", ""}}) {
+                              Label{" \xbf\xdc \xc6\xe4\xc0\xcc\xc1\xf6 ", "\xb0\xb3", ""},
+                              Label{" \xa9\x4d\xa8\xe4\xa5\x4c ", " \xad\xd3\xad\xb6\xad\xb1", ""},
+                              Label{" \xa9\x4d\xa5\x74\xa5\x7e ", " \xad\xd3\xad\xb6\xad\xb1", ""}}) {
         const std::size_t at = text.find(label.joint);
         if (at == std::string_view::npos || at == 0)
             continue;

@@ -37,8 +37,10 @@ std::string_view GluedSiteName(std::string_view text);
 // The words of a site's own that end the text after a blank, empty when none do.
 std::string_view SiteLabelAtEnd(std::string_view text);
 bool EndsWithSiteLabel(std::string_view text);
+bool IsTitleFirstPage(std::string_view text); // a site that shows the song first in a browser
 // The whole text names a site that plays nothing ("Wikipedia", "GitHub").
 bool IsPageSite(std::string_view text);
+bool IsSearchSite(std::string_view text); // "Google Search", "Szukaj w Google"
 // The whole text names a site whose titles are whatever the uploader wrote ("YouTube").
 bool IsVideoSite(std::string_view text);
 // A live site, whose page title is a channel's or station's name ("shroud - Twitch").
