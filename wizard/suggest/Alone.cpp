@@ -70,6 +70,31 @@ std::vector<bool> VaryingButForAPart(const Member& lone, const std::vector<Named
     return {};
 }
 
+// A title that shares no constant text with a family whose every part is a value, but is
+// cut by the family's own separators, is of its shape with a value less: "Björk  •  It's Oh
+// So Quiet" beside "Björk  •  Post  •  Army of Me", a file with no album.
+bool SeparatedAsAFamilyOfValues(const Member& lone, const std::vector<NamedShape>& shapes)
+{
+    if (lone.PartCount() < 2)
+        return false;
+    for (const NamedShape& named : shapes) {
+        const Member& first = *named.first;
+        if (std::find(named.constantParts.begin(), named.constantParts.end(), true) != named.constantParts.end() ||
+            first.PartCount() <= lone.PartCount())
+            continue;
+        bool same = true;
+        for (int s = 0; s + 1 < lone.PartCount() && same; ++s) {
+            const std::string_view text = lone.SepText(lone.splits[static_cast<std::size_t>(s)]);
+            same = false;
+            for (int f = 0; f + 1 < first.PartCount() && !same; ++f)
+                same = text == first.SepText(first.splits[static_cast<std::size_t>(f)]);
+        }
+        if (same)
+            return true;
+    }
+    return false;
+}
+
 // A browser tab standing alone that shares only the browser's suffix is one page's title,
 // dashes and all ("Home - Netflix - Google Chrome"): "<Title>" and the suffix; a video site's
 // name after a dash stays too ("Mi clip - YouTube"). Empty when the title is no such tab.
@@ -157,6 +182,10 @@ std::vector<std::string> AloneTemplates(const Member& lone, const std::vector<Na
         std::fill(best.begin() + browser, best.end(), true);
         const std::string text = BrowserTabTemplate(lone, best);
         return text.empty() ? std::vector<std::string>() : std::vector<std::string>{text};
+    }
+    if (best.empty() && !onlyNumbered && SeparatedAsAFamilyOfValues(lone, shapes)) {
+        const std::vector<bool> varying(static_cast<std::size_t>(lone.PartCount()), true);
+        return FamilyTemplates(alone, NameFamily(alone, hints, varying));
     }
     // The player's status alone ("No file - mpv") names nothing.
     bool status = true;
