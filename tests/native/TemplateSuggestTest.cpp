@@ -819,6 +819,11 @@ TEST(TemplateSuggest, TheCodePageSaysWhatAByteIs)
                   {"<Title>_\xdf\xd9\xc1\xa8\xdf\xd9\xc1\xa8_bilibili - Google Chrome", {0, 1}},
                   {"<Title>_\xcc\xda\xd1\xb6\xca\xd3\xc6\xb5 - Google Chrome", {2}},
                   {"<Title> - Google Chrome", {3, 4}}}));
+    // The series, the number between 第 and 話, and the episode's own name (932).
+    const std::vector<std::string> named = {"\x91\x92\x91\x97 \x91\xe6" "1\x98\x62 \x96\x60\x8c\xaf | ABEMA - B",
+                                            "\x91\x92\x91\x97 \x91\xe6" "2\x98\x62 \x96\x82\x96\x40 | ABEMA - B"};
+    EXPECT_EQ(SuggestTemplatesInCodePage(named, kShiftJis),
+              (std::vector<stTemplateSuggestion>{{"<Album> \x91\xe6<Track>\x98\x62 <Title> | ABEMA - B", {0, 1}}}));
     // An episode's number between 第 and 集, the site's words after it; a site's name after
     // a song is no artist's: 狂飙第1集-电视剧全集-爱奇艺, 孤勇者 - 酷我音乐 (936).
     const std::vector<std::string> episodes = {

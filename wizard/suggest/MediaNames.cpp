@@ -430,7 +430,12 @@ void Namer::SplitEpisode()
             const bool artist = slot.name == "Artist" && video && Has("Title");
             if ((slot.name != "Title" && !artist) || !slot.varying || part.inTitle)
                 continue;
-            const auto [word, after] = EpisodeWord(slot.values.front());
+            const auto [word, after, named] = EpisodeWord(slot.values.front());
+            if (named && !artist) {
+                if (SplitNamedEpisode(part, k, word, after))
+                    return;
+                continue;
+            }
             const bool every = !word.empty() && std::all_of(slot.values.begin(), slot.values.end(), [&](std::string_view v) {
                 const std::size_t at = v.find(word);
                 return at != std::string_view::npos && at > 0 && v.ends_with(after) &&
@@ -455,9 +460,37 @@ void Namer::SplitEpisode()
 }
 
 // The words before an episode's number that end a value, with their blanks: " Episode ",
-// " Ep ", " S05E", and the word after it: " 第" and "集" of "庆余年 第1集" (936), " 第" and
-// "話" (932); empty when it ends otherwise.
-std::pair<std::string, std::string> Namer::EpisodeWord(std::string_view value)
+// " Ep ", " S05E", and the words after it: " 第" and "集" of "庆余年 第1集" (936), " 第" and
+// "話 " before an episode's own name (932); empty when it ends otherwise.
+// "葬送のフリーレン 第1話 冒険の終わり" (932): the series is the album, the number the track,
+// the episode's own name after the mark the title. False when not every value is such.
+bool Namer::SplitNamedEpisode(PartPlan& part, std::size_t k, const std::string& word, const std::string& after)
+{
+    const Slot& slot = part.slots[k];
+    const bool every = std::all_of(slot.values.begin(), slot.values.end(), [&](std::string_view v) {
+        const std::size_t at = v.find(word);
+        if (at == std::string_view::npos || at == 0)
+            return false;
+        std::size_t end = at + word.size();
+        while (end < v.size() && v[end] >= '0' && v[end] <= '9')
+            ++end;
+        return end > at + word.size() && v.substr(end).starts_with(after) && v.size() > end + after.size();
+    });
+    if (!every)
+        return false;
+    auto [series, rest] = CutAtWord(slot, word);
+    auto [number, name] = CutAtWord(rest, after);
+    series.name = "Album";
+    number.name = "Track";
+    name.name = "Title";
+    part.slots[k] = series;
+    part.slots.insert(part.slots.begin() + static_cast<std::ptrdiff_t>(k) + 1, {number, name});
+    part.joints.insert(part.joints.begin() + static_cast<std::ptrdiff_t>(k), {word, after});
+    m_track = true;
+    return true;
+}
+
+Namer::EpisodeMark Namer::EpisodeWord(std::string_view value)
 {
     // East Asian marks around the number, the blank before them if any, and the site's words
     // after them: "庆余年 第1集", "狂飙第1集-电视剧全集" (936), "第1話" (932), "第1集" (950),
@@ -474,7 +507,13 @@ std::pair<std::string, std::string> Namer::EpisodeWord(std::string_view value)
         if (end == at + before.size() || !value.substr(end).starts_with(after))
             continue;
         const std::size_t from = value[at - 1] == ' ' ? at - 1 : at;
-        return {std::string(value.substr(from, at + before.size() - from)), std::string(value.substr(end))};
+        const std::string word(value.substr(from, at + before.size() - from));
+        // The episode's own name after the mark and a blank varies where the site's words
+        // would not.
+        const std::string_view rest = value.substr(end + after.size());
+        if (rest.size() > 1 && rest.front() == ' ')
+            return {word, std::string(after) + " ", true};
+        return {word, std::string(value.substr(end))};
     }
     // The episode's number before its word, after the season's if any: "Наруто 1 сезон 24
     // серия" (1251, Russian and Ukrainian).
@@ -495,7 +534,7 @@ std::pair<std::string, std::string> Namer::EpisodeWord(std::string_view value)
         }
         return {std::string(value.substr(from, blank + 1 - from)), std::string(episode)};
     }
-    return {EpisodeBefore(value), {}};
+    return {EpisodeBefore(value), {}, false};
 }
 
 std::string Namer::EpisodeBefore(std::string_view value)

@@ -97,7 +97,13 @@ private:
     void NameQuotedSong();
     void NameVideoTitle();
     void SplitEpisode();
-    static std::pair<std::string, std::string> EpisodeWord(std::string_view value);
+    // The words before and after an episode's number, and whether its own name follows.
+    struct EpisodeMark {
+        std::string before, after;
+        bool named = false;
+    };
+    static EpisodeMark EpisodeWord(std::string_view value);
+    bool SplitNamedEpisode(PartPlan& part, std::size_t k, const std::string& word, const std::string& after);
     static std::string EpisodeBefore(std::string_view value);
     void KeepPageLabel();
     static void KeepSiteAfter(Slot& slot);
