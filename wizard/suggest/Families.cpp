@@ -368,10 +368,12 @@ std::vector<Family> BrowserTabs(const Family& family)
         // Other pages count alike, whatever their names: "QQ Mail and 1 more page".
         if (!counted.empty() && !IsSiteName(counted))
             counted = "page";
-        // Each site's pages apart, and a site's own label apart: "Free Listening on SoundCloud".
+        // Each site's pages apart, also where its name ends the page's ("A Film on Vimeo"),
+        // and a site's own label apart: "Free Listening on SoundCloud".
         const std::string_view page = m.PartText(last - 1);
         const std::string_view site = IsSiteName(page) ? page : !TabCountAround(page).site.empty() ? "site"
                                       : last >= 2 && EndsWithSiteName(page)                ? page
+                                      : EndsWithSiteName(page)                             ? page.substr(page.rfind(' ') + 1)
                                       : !GluedSiteName(page).empty()                       ? GluedSiteName(page)
                                                                                            : SiteLabelAtEnd(page);
         return std::tuple(Text(*m.title, {m.Part(last).pos, static_cast<int>(m.title->size()) - m.Part(last).pos}), counted,

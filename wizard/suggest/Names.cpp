@@ -907,13 +907,15 @@ void Namer::NameTheRest()
     for (Slot* slot : rest)
         slot->name = !m_title && song != rest.end() && slot == *song ? "Title" : "Unused";
     // What follows the title after a colon is its own subtitle: "Mark Zuckerberg: First
-    // Interview in the Metaverse | Lex Fridman Podcast #398"; something else stays around it.
+    // Interview in the Metaverse | Lex Fridman Podcast #398", "Grève SNCF : le trafic" in
+    // French; something else stays around it.
     for (int j = 0; j + 2 < Parts(); ++j) {
         const std::vector<Slot>& title = Part(j).slots;
         const std::vector<Slot>& next = Part(j + 1).slots;
         if (!Part(j).inTitle && title.size() == 1 && title[0].name == "Title" && next.size() == 1 &&
             next[0].name == "Unused" && std::find(rest.begin(), rest.end(), &next[0]) != rest.end() &&
-            m_plan.separatorTexts[static_cast<std::size_t>(j)] == ": " && AllOf(next[0].wholes, HasLetter))
+            (m_plan.separatorTexts[static_cast<std::size_t>(j)] == ": " || m_plan.separatorTexts[static_cast<std::size_t>(j)] == " : ") &&
+            AllOf(next[0].wholes, HasLetter))
             Part(j + 1).inTitle = true;
     }
     NameBarredNames();

@@ -134,9 +134,10 @@ constexpr std::array<std::string_view, 22> kSongExtras = {
 constexpr std::array<std::string_view, 16> kVideoWords = {
     "trailer", "teaser",   "tutorial", "course",      "lecture",   "highlights", "documentary", "podcast",
     "gameplay", "walkthrough", "explained", "unboxing", "interview", "webinar", "vlog",     "reaction"};
-// The words that label a running number as an episode or a lesson: "Episode 05", "Aula 01".
-constexpr std::array<std::string_view, 18> kEpisodeLabels = {
-    "episode", "ep", "ep.", "episodio", "\xe9pisode", "folge", "aula", "lesson", "lecture", "class",
+// The words that label a running number as an episode or a lesson: "Episode 05", "Aula 01";
+// names are compared with ASCII's case alone, so French's capital is a word of its own.
+constexpr std::array<std::string_view, 19> kEpisodeLabels = {
+    "episode", "ep", "ep.", "episodio", "\xe9pisode", "\xc9pisode", "folge", "aula", "lesson", "lecture", "class",
     "part", "chapter", "cap", "cap.", "cap\xedtulo", "capitulo", "session", "day"};
 // The words of a radio's name: "WMBC Radio", "Kiss FM", and SomaFM's, whose streams name it
 // ("SomaFM: Deep Space One", "Underground Eighties: ... [SomaFM]").
@@ -157,7 +158,7 @@ constexpr std::array<std::string_view, 33> kTechWords = {
     "hevc",  "x264", "x265", "h264",  "h265",  "dts",  "ac3",  "evr",  "madvr", "dxva", "gpu"};
 
 // Music and video sites that name themselves in their page titles.
-constexpr std::array<std::string_view, 57> kSites = {
+constexpr std::array<std::string_view, 60> kSites = {
     "YouTube",      "YouTube Music", "Twitch",  "Spotify",    "SoundCloud", "Bandcamp", "Deezer",   "TIDAL",
     "Pandora",      "Jellyfin",      "Plex",    "Mixcloud",   "Apple Music", "Amazon Music", "Vimeo", "Netflix",
     "Napster",      "Qobuz",         "Audiomack", "Last.fm",  "TuneIn",     "iHeartRadio", "Dailymotion",
@@ -166,6 +167,7 @@ constexpr std::array<std::string_view, 57> kSites = {
     "CHZZK", "Apple Podcasts", "BBC Sounds", "Twitch Player", "Online Radio Box",
     "ZDFmediathek", "ZDF Mediathek", "ARD Mediathek", "RaiPlay", // European broadcasters' players
     "Amazon.com", // Prime Video's pages there: "The Boys - Amazon.com"
+    "Rumble", "Genius", "Genius Lyrics",
     "\x83\x6a\x83\x52\x83\x6a\x83\x52\x93\xae\x89\xe6", // "ニコニコ動画" (932)
     "\xcc\xda\xd1\xb6\xca\xd3\xc6\xb5",             // "腾讯视频", Tencent Video (936)
     "\xb0\xae\xc6\xe6\xd2\xd5",                     // "爱奇艺", iQiyi (936)
