@@ -67,13 +67,17 @@ void Namer::SplitPageCount(PartPlan& part)
 // count is read too.
 void Namer::NameTabCount(Slot& slot)
 {
+    // One page more or several: "and 1 more page", "and 2 more pages" read on to the end.
     std::string before, after;
     for (std::string_view whole : slot.wholes) {
         const TabCount count = TabCountAround(whole);
-        if (count.site.empty() || (!before.empty() && (count.before != before || count.after != after)))
+        if (count.site.empty() || (!before.empty() && count.before != before))
             return;
+        if (!before.empty() && count.after != after)
+            after.clear();
+        else
+            after = count.after;
         before = count.before;
-        after = count.after;
     }
     Force(slot, "Unused");
     slot.before = before;
