@@ -244,7 +244,8 @@ TEST(TemplateSuggest, CorporaMeetTheContractAndGetTheTagsAPersonWouldWrite)
                                  "SuggestTitlesAJ.txt", "SuggestTitlesAK.txt", "SuggestTitlesAL.txt",
                                  "SuggestTitlesAM.txt", "SuggestTitlesAN.txt", "SuggestTitlesAO.txt",
                                  "SuggestTitlesAP.txt", "SuggestTitlesAQ.txt", "SuggestTitlesAS.txt",
-                                 "SuggestTitlesAT.txt", "SuggestTitlesAU.txt", "SuggestTitlesAV.txt"}) {
+                                 "SuggestTitlesAT.txt", "SuggestTitlesAU.txt", "SuggestTitlesAV.txt",
+                                 "SuggestTitlesAW.txt", "SuggestTitlesAX.txt"}) {
         if (const char* only = std::getenv("QEW_CORPUS"); only && *only) {
             ExpectCorpus(only);
             return;
