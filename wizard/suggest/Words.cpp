@@ -60,8 +60,10 @@ constexpr std::array<std::string_view, 9> kBrowserNames = {"google chrome", "chr
 // is the title; the suffixes are those of a media detector's list (" - YouTube",
 // " - Twitch"). Niconico's pages end " - Niconico", " - Niconico Video:GINZA" or, on a
 // Japanese desktop, its name in Shift JIS (" - ニコニコ動画:GINZA").
-constexpr std::array<std::string_view, 5> kVideoSites = {"YouTube", "Twitch", "Niconico", "Niconico Video",
-                                                         "\x83\x6A\x83\x52\x83\x6A\x83\x52\x93\xAE\x89\xE6"};
+// Dailymotion's pages end " - Vidéo Dailymotion" in French, " - video Dailymotion" in English.
+constexpr std::array<std::string_view, 8> kVideoSites = {"YouTube", "Twitch", "Niconico", "Niconico Video",
+                                                         "\x83\x6A\x83\x52\x83\x6A\x83\x52\x93\xAE\x89\xE6",
+                                                         "Dailymotion", "Vid\xe9o Dailymotion", "video Dailymotion"};
 
 // Live sites, whose page title is the channel's or the station's name ("shroud - Twitch",
 // "KEXP, 90.3 FM, Seattle | Free Internet Radio | TuneIn"): a live channel plays as a station
