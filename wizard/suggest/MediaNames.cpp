@@ -434,8 +434,10 @@ void Namer::SplitEpisode()
             const bool artist = slot.name == "Artist" && video && Has("Title");
             if ((slot.name != "Title" && !artist) || !slot.varying || part.inTitle)
                 continue;
-            const auto [word, after, named] = EpisodeWord(slot.values.front());
-            if (named && !artist) {
+            const EpisodeMark mark = EpisodeWord(slot.values.front());
+            const std::string& word = mark.before;
+            const std::string& after = mark.after;
+            if (mark.named && !artist) {
                 if (SplitNamedEpisode(part, k, word, after))
                     return;
                 continue;
