@@ -245,7 +245,7 @@ TEST(TemplateSuggest, CorporaMeetTheContractAndGetTheTagsAPersonWouldWrite)
                                  "SuggestTitlesAM.txt", "SuggestTitlesAN.txt", "SuggestTitlesAO.txt",
                                  "SuggestTitlesAP.txt", "SuggestTitlesAQ.txt", "SuggestTitlesAS.txt",
                                  "SuggestTitlesAT.txt", "SuggestTitlesAU.txt", "SuggestTitlesAV.txt",
-                                 "SuggestTitlesAW.txt", "SuggestTitlesAX.txt"}) {
+                                 "SuggestTitlesAW.txt", "SuggestTitlesAX.txt", "SuggestTitlesAZ.txt"}) {
         if (const char* only = std::getenv("QEW_CORPUS"); only && *only) {
             ExpectCorpus(only);
             return;
