@@ -396,15 +396,8 @@ void Namer::KeepPageLabel()
                 KeepSiteAfter(slot);
             // The site's words after a value, constant or not: "Кино слушать онлайн на Яндекс
             // Музыке" (1251).
-            if (const std::string_view label = SiteLabelAtEnd(slot.values.front());
-                !slot.name.empty() && !label.empty() && slot.after.empty() &&
-                std::all_of(slot.values.begin(), slot.values.end(), [label](std::string_view v) {
-                    return v.size() > label.size() && v.ends_with(label);
-                })) {
-                slot.after.assign(label);
-                for (std::string_view& v : slot.values)
-                    v.remove_suffix(label.size());
-            }
+            if (!slot.name.empty() && slot.after.empty())
+                KeepEndAfter(slot, SiteLabelAtEnd(slot.values.front()));
             if ((slot.name != "Title" && slot.name != "Artist") || !slot.varying || !slot.before.empty())
                 continue;
             const std::size_t label = PageLabelLength(slot.values.front());
@@ -575,47 +568,40 @@ void Namer::NameShow()
                 slot.name = "Album";
 }
 
+// The end that every value has, moved into the constant text after them; false when one
+// lacks it or it is empty.
+bool Namer::KeepEndAfter(Slot& slot, std::string_view end)
+{
+    if (end.empty() || !std::all_of(slot.values.begin(), slot.values.end(),
+                                    [end](std::string_view v) { return v.size() > end.size() && v.ends_with(end); }))
+        return false;
+    slot.after.insert(0, end);
+    for (std::string_view& v : slot.values)
+        v.remove_suffix(end.size());
+    return true;
+}
+
 void Namer::KeepSiteAfter(Slot& slot)
 {
     // A lyrics page's word after the song: "Fire Squad Lyrics | Genius Lyrics"; a site's name
     // joined to the video's, "..._哔哩哔哩_bilibili" (936).
-    for (const std::string_view end : {std::string_view(" Lyrics"), GluedSiteName(slot.values.front())}) {
-        if (end.empty())
-            continue;
-        if (!std::all_of(slot.values.begin(), slot.values.end(),
-                         [&](std::string_view v) { return v.size() > end.size() && v.ends_with(end); }))
-            continue;
-        slot.after.insert(0, end);
-        for (std::string_view& v : slot.values)
-            v.remove_suffix(end.size());
-        return;
-    }
+    for (const std::string_view end : {std::string_view(" Lyrics"), GluedSiteName(slot.values.front())})
+        if (KeepEndAfter(slot, end))
+            return;
     // An uploader that every title names after the song is the page's ("Kerala by Ninja
     // Tune", a label's uploads); one that varies is the artist's, named elsewhere.
     constexpr std::string_view kBy = " by ";
     const std::string_view first = slot.values.front();
     if (const std::size_t by = first.rfind(kBy); by != std::string_view::npos && by > 0 && slot.values.size() > 1) {
         const std::string_view uploader = first.substr(by);
-        if (uploader.size() > kBy.size() && std::all_of(slot.values.begin(), slot.values.end(), [&](std::string_view v) {
-                return v.size() > uploader.size() && v.ends_with(uploader);
-            })) {
-            slot.after.insert(0, uploader);
-            for (std::string_view& v : slot.values)
-                v.remove_suffix(uploader.size());
+        if (uploader.size() > kBy.size() && KeepEndAfter(slot, uploader))
             return;
-        }
     }
     constexpr std::string_view kOn = " on ";
     const std::size_t on = first.rfind(kOn);
     if (on == std::string_view::npos || on == 0 || !IsSiteName(first.substr(on + kOn.size())))
         return;
-    const std::string_view site = first.substr(on);
-    if (!std::all_of(slot.values.begin(), slot.values.end(),
-                     [&](std::string_view v) { return v.size() > site.size() && v.ends_with(site); }))
-        return;
-    slot.after.insert(0, site);
-    for (std::string_view& v : slot.values)
-        v.remove_suffix(site.size());
+    KeepEndAfter(slot, first.substr(on));
 }
 
 } // namespace suggest

@@ -107,6 +107,7 @@ private:
     static std::string EpisodeBefore(std::string_view value);
     void KeepPageLabel();
     static void KeepSiteAfter(Slot& slot);
+    static bool KeepEndAfter(Slot& slot, std::string_view end);
     void NameShow();
 
     FamilyPlan& m_plan;
