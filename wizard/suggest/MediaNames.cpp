@@ -445,14 +445,47 @@ void Namer::SplitEpisode()
                 continue;
             auto [series, number] = CutAtWord(slot, word);
             series.name = artist ? "Album" : "Title";
-            number.name = "Track";
+            number.name = mark.season ? "Unused" : "Track";
             number.after.insert(0, after);
             for (std::string_view& v : number.values)
                 v.remove_suffix(after.size());
             part.slots[k] = series;
             part.slots.insert(part.slots.begin() + static_cast<std::ptrdiff_t>(k) + 1, number);
             part.joints.insert(part.joints.begin() + static_cast<std::ptrdiff_t>(k), word);
-            m_track = true;
+            m_track = !mark.season;
+            return;
+        }
+    }
+}
+
+// A series' name that every title shares before its episode's mark is the title too, so that
+// the next series is read: "Bloodhounds 2. Sezon <Track>. B\xf6l\xfcm izle".
+void Namer::NameConstantSeries()
+{
+    if (Has("Title"))
+        return;
+    for (PartPlan& part : m_plan.parts) {
+        for (std::size_t k = 0; k < part.slots.size(); ++k) {
+            Slot& number = part.slots[k];
+            if (number.name != "Track")
+                continue;
+            const std::string before = EpisodeAmidWords(number.wholes.front()).before;
+            if (before.empty() || !number.before.ends_with(before) || !HasLetter(number.before.substr(0, number.before.size() - before.size())))
+                return;
+            const std::size_t length = number.before.size() - before.size();
+            Slot series = number;
+            for (std::size_t m = 0; m < number.wholes.size(); ++m) {
+                series.wholes[m] = number.wholes[m].substr(0, length);
+                number.wholes[m].remove_prefix(length);
+            }
+            Force(series, "Title");
+            series.varying = false;
+            series.constant.assign(series.wholes.front());
+            number.before = before;
+            number.constant.assign(number.wholes.front());
+            part.slots.insert(part.slots.begin() + static_cast<std::ptrdiff_t>(k), std::move(series));
+            part.joints.insert(part.joints.begin() + static_cast<std::ptrdiff_t>(k), "");
+            m_title = true;
             return;
         }
     }
@@ -533,7 +566,52 @@ Namer::EpisodeMark Namer::EpisodeWord(std::string_view value)
         }
         return {std::string(value.substr(from, blank + 1 - from)), std::string(episode)};
     }
-    return {EpisodeBefore(value), {}, false};
+    if (std::string word = EpisodeBefore(value); !word.empty())
+        return {word, {}, false};
+    return EpisodeAmidWords(value);
+}
+
+// An episode's label and number inside the name, after the season's if any, and the site's
+// words after them: "Das Boot Staffel 2 Folge 1", "One Piece Saison 1 \xc9pisode 3 VOSTFR",
+// and in Turkish the numbers first: "Bloodhounds 2. Sezon 3. B\xf6l\xfcm izle". The series
+// comes first; empty when there is none.
+Namer::EpisodeMark Namer::EpisodeAmidWords(std::string_view value)
+{
+    std::vector<std::string_view> words;
+    for (std::size_t at = 0; at <= value.size();) {
+        const std::size_t blank = std::min(value.find(' ', at), value.size());
+        words.push_back(value.substr(at, blank - at));
+        at = blank + 1;
+    }
+    const auto ordinal = [](std::string_view w) { return w.size() >= 2 && w.back() == '.' && AllDigits(w.substr(0, w.size() - 1)); };
+    for (std::size_t w = words.size(); w-- > 1;) {
+        std::size_t number = 0;
+        if (IsEpisodeLabel(words[w - 1]) && AllDigits(words[w]))
+            number = w;
+        else if (Lower(words[w]) == "b\xf6l\xfcm" && ordinal(words[w - 1]))
+            number = w - 1;
+        else
+            continue;
+        std::size_t first = std::min(w - 1, number);
+        if (first >= 2 && ((IsSeasonLabel(words[first - 2]) && AllDigits(words[first - 1])) ||
+                           (IsSeasonLabel(words[first - 1]) && ordinal(words[first - 2]))))
+            first -= 2;
+        if (first == 0)
+            return {};
+        const auto offset = [&value](std::string_view w) { return static_cast<std::size_t>(w.data() - value.data()); };
+        const std::size_t digits = offset(words[number]);
+        const std::size_t end = digits + (ordinal(words[number]) ? words[number].size() - 1 : words[number].size());
+        const std::size_t from = offset(words[first]) - 1;
+        return {std::string(value.substr(from, digits - from)), std::string(value.substr(end)), false};
+    }
+    for (std::size_t w = words.size(); w-- > 2;) {
+        if (IsSeasonLabel(words[w - 1]) && AllDigits(words[w])) {
+            const std::size_t at = static_cast<std::size_t>(words[w - 1].data() - value.data()) - 1;
+            const std::size_t digits = static_cast<std::size_t>(words[w].data() - value.data());
+            return {std::string(value.substr(at, digits - at)), std::string(value.substr(digits + words[w].size())), false, true};
+        }
+    }
+    return {};
 }
 
 std::string Namer::EpisodeBefore(std::string_view value)

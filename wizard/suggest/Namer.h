@@ -33,7 +33,7 @@ private:
     bool PlayersWords(int j) { return PlayerName(j) || (Part(j).Constant() && IsNowPlayingLabel(Part(j).slots[0].constant)); }
     bool Names(int j, bool (*known)(std::string_view));
     bool TitleFirst();
-    bool OthersName(int j);
+    bool OthersName(int j, bool profile = true);
     int Lead();
     bool DashAfter(int j) const;
     bool Has(std::string_view name) const;
@@ -97,14 +97,17 @@ private:
     void NameQuotedSong();
     void NameVideoTitle();
     void SplitEpisode();
+    void NameConstantSeries();
     // The words before and after an episode's number, and whether its own name follows.
     struct EpisodeMark {
         std::string before, after;
         bool named = false;
+        bool season = false; // a season's number alone, no episode's: "Babylon Berlin Staffel 4"
     };
     static EpisodeMark EpisodeWord(std::string_view value);
     bool SplitNamedEpisode(PartPlan& part, std::size_t k, const std::string& word, const std::string& after);
     static std::string EpisodeBefore(std::string_view value);
+    static EpisodeMark EpisodeAmidWords(std::string_view value);
     void KeepPageLabel();
     static void KeepSiteAfter(Slot& slot);
     static bool KeepEndAfter(Slot& slot, std::string_view end);

@@ -65,6 +65,7 @@ void Namer::Name()
     NameTheRest();
     NameRadioTitles();
     SplitEpisode();
+    NameConstantSeries();
     KeepPageLabel();
     NameShow();
     KeepTitleWords();
@@ -275,19 +276,20 @@ bool Namer::TitleFirst()
     // The song's own brackets may come before the bullet: "Timeless (with Playboi Carti)".
     for (int s = 0; s + 1 < Parts(); ++s)
         if (Sep(s).bullet && (Part(s).Varying() || (s >= 2 && Empty(s) && ReadsOn(s - 2))) &&
-            (Part(s + 1).Varying() || OthersName(s + 1)))
+            (Part(s + 1).Varying() || OthersName(s + 1, false)))
             return IsBrowserProgram(m_hints.programFile) || Names(Parts() - 1, EndsWithBrowserName);
     return false;
 }
 
 // A constant name that is neither the player's nor a site's or browser's, nor an Edge
-// profile's before "Microsoft Edge": someone else's, an artist's.
-bool Namer::OthersName(int j)
+// profile's before "Microsoft Edge": someone else's, an artist's. After a bullet it is no
+// profile's, which Edge puts after a dash.
+bool Namer::OthersName(int j, bool profile)
 {
     if (!IsName(j) || !Part(j).Constant() || Names(j, EndsWithSiteName) || Names(j, EndsWithBrowserName) ||
         Names(j, IsPageSite))
         return false;
-    return !(j + 1 < Parts() && Part(j + 1).Constant() && Lower(Part(j + 1).slots[0].constant).ends_with("edge"));
+    return !(profile && j + 1 < Parts() && Part(j + 1).Constant() && Lower(Part(j + 1).slots[0].constant).ends_with("edge"));
 }
 
 // The first part after nothing but empty constant text.
@@ -523,7 +525,11 @@ void Namer::NameRadioTitles()
                     return;
                 title = &slot;
             }
-    if (title && !m_plan.namesFile && title->varying && AllOf(title->values, IsRadioName))
+    if (!title || m_plan.namesFile || !title->varying)
+        return;
+    // Most of the names say they are radios': "RMF FM", "Radio ZET", "Antyradio".
+    const auto radios = std::count_if(title->values.begin(), title->values.end(), IsRadioName);
+    if (static_cast<std::size_t>(radios) * 2 > title->values.size())
         title->name = "Station";
 }
 
@@ -569,13 +575,14 @@ void Namer::NameTitleThenArtist()
     if (m_title)
         return;
     for (int k = 1; k < Parts(); ++k) {
-        // "Song (Live) - Artist": the brackets are the song's.
-        const int t = k >= 3 && Empty(k - 1) && ReadsOn(k - 3) ? k - 3 : k - 1;
+        // "Song (Live) - Artist": the brackets are the song's, and so is the version after its
+        // dash ("Song - Remastered 2011 (bullet) Artist").
+        const int t = k >= 3 && Empty(k - 1) && ReadsOn(k - 3) ? k - 3 : k >= 2 && VersionAfter(k - 2) ? k - 2 : k - 1;
         Slot* title = Free(t);
         Slot* artist = Free(k);
         // A dash, or the bar of a player's own title ("Song | Artist | YouTube Music").
         const bool bar = m_plan.separatorTexts[static_cast<std::size_t>(k - 1)] == " | ";
-        if (!(Sep(k - 1).dash || bar) || !title || !title->varying || !artist)
+        if (!(Sep(k - 1).dash || bar) || !title || !title->varying || !artist || VersionAfter(k - 1))
             continue;
         if (!artist->varying && (artist->constant.empty() || PlayersWords(k) || Names(k, IsTitleFirstName) || Names(k, IsSiteName)))
             continue;
@@ -762,6 +769,13 @@ void Namer::NameSongThenConstantArtist()
             t += 2;
         if (t + 2 >= Parts() || !Sep(t).dash || !OthersName(t + 1))
             continue;
+        // The last name before the browser's is the page's site when it says so: "Lindmo - NRK
+        // TV - Mozilla Firefox", but "Fast Car - Tracy Chapman - Google Chrome". A series'
+        // episodes have no artist: "One Piece Saison 1 \xc9pisode 3 VOSTFR - Anime-Sama".
+        const bool episodes = std::all_of(song->values.begin(), song->values.end(),
+                                          [](std::string_view v) { return !EpisodeWord(v).before.empty(); });
+        if (t + 2 == Parts() - 1 && Names(t + 2, EndsWithBrowserName) && (Names(t + 1, LooksLikeSiteName) || episodes))
+            return;
         if (!std::all_of(m_plan.parts.begin() + t + 2, m_plan.parts.end(), [](const PartPlan& p) { return p.Constant(); }))
             return;
         // A music video names its artist first: "Band - Full Performance (Live on KEXP) -
@@ -909,14 +923,31 @@ void Namer::NameTheRest()
     // What follows the title after a colon is its own subtitle: "Mark Zuckerberg: First
     // Interview in the Metaverse | Lex Fridman Podcast #398", "Grève SNCF : le trafic" in
     // French; something else stays around it.
+    // After an episode's label and number the name is the episode's own: "Episode 12:
+    // Starting Over".
     for (int j = 0; j + 2 < Parts(); ++j) {
-        const std::vector<Slot>& title = Part(j).slots;
-        const std::vector<Slot>& next = Part(j + 1).slots;
+        std::vector<Slot>& title = Part(j).slots;
+        std::vector<Slot>& next = Part(j + 1).slots;
         if (!Part(j).inTitle && title.size() == 1 && title[0].name == "Title" && next.size() == 1 &&
             next[0].name == "Unused" && std::find(rest.begin(), rest.end(), &next[0]) != rest.end() &&
             (m_plan.separatorTexts[static_cast<std::size_t>(j)] == ": " || m_plan.separatorTexts[static_cast<std::size_t>(j)] == " : ") &&
-            AllOf(next[0].wholes, HasLetter))
-            Part(j + 1).inTitle = true;
+            AllOf(next[0].wholes, HasLetter)) {
+            const std::string_view first = title[0].values.front();
+            const std::string label(first.substr(0, first.rfind(' ') + 1));
+            const bool labelled = std::all_of(title[0].values.begin(), title[0].values.end(), [&label](std::string_view v) {
+                return IsLesson(v) && v.starts_with(label);
+            });
+            if (!m_track && labelled && title[0].before.empty()) {
+                title[0].name = "Track";
+                title[0].before = label;
+                for (std::string_view& v : title[0].values)
+                    v.remove_prefix(label.size());
+                next[0].name = "Title";
+                m_track = true;
+            } else {
+                Part(j + 1).inTitle = true;
+            }
+        }
     }
     NameBarredNames();
     NameBeforeYear();

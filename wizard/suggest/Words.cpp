@@ -138,12 +138,15 @@ constexpr std::array<std::string_view, 16> kVideoWords = {
     "gameplay", "walkthrough", "explained", "unboxing", "interview", "webinar", "vlog",     "reaction"};
 // The words that label a running number as an episode or a lesson: "Episode 05", "Aula 01";
 // names are compared with ASCII's case alone, so French's capital is a word of its own.
-constexpr std::array<std::string_view, 19> kEpisodeLabels = {
+constexpr std::array<std::string_view, 23> kEpisodeLabels = {
     "episode", "ep", "ep.", "episodio", "\xe9pisode", "\xc9pisode", "folge", "aula", "lesson", "lecture", "class",
-    "part", "chapter", "cap", "cap.", "cap\xedtulo", "capitulo", "session", "day"};
+    "part", "chapter", "cap", "cap.", "cap\xedtulo", "capitulo", "session", "day", "avsnitt", "aflevering", "odcinek", "jakso"};
+// A season's: "Staffel 2 Folge 1", "Saison 1 \xc9pisode 3", and the Turkish "1. Sezon 3. B\xf6l\xfcm".
+constexpr std::array<std::string_view, 11> kSeasonLabels = {"season", "staffel", "saison", "temporada", "stagione", "s\xe4song",
+                                                           "s\xe6son", "sesong", "kausi", "seizoen", "sezon"};
 // The words of a radio's name: "WMBC Radio", "Kiss FM", and SomaFM's, whose streams name it
 // ("SomaFM: Deep Space One", "Underground Eighties: ... [SomaFM]").
-constexpr std::array<std::string_view, 3> kRadioWords = {"radio", "fm", "somafm"};
+constexpr std::array<std::string_view, 5> kRadioWords = {"radio", "fm", "somafm", "r\xe1dio", "radyo"};
 // And pairs of words, whose words alone a song's name may hold.
 constexpr std::array<std::string_view, 4> kVideoPhrases = {"short film", "open movie", "full movie", "short story"};
 
@@ -495,6 +498,11 @@ bool IsEpisodeLabel(std::string_view word)
     return IsOneOf(word, kEpisodeLabels);
 }
 
+bool IsSeasonLabel(std::string_view word)
+{
+    return IsOneOf(word, kSeasonLabels);
+}
+
 bool IsLesson(std::string_view text)
 {
     const std::size_t blank = text.rfind(' ');
@@ -507,6 +515,19 @@ bool IsLesson(std::string_view text)
 bool IsRadioName(std::string_view text)
 {
     return HasWordOf(text, kRadioWords);
+}
+
+bool LooksLikeSiteName(std::string_view text)
+{
+    constexpr std::array<std::string_view, 12> kMediaWords = {"tv",    "radio", "fm",     "podcast",   "play",   "world",
+                                                            "music", "video", "stream", "streaming", "online", "player"};
+    // A domain's ending: "RTVE.es", "welle.io".
+    const std::size_t dot = text.rfind('.');
+    const bool domain = dot != std::string_view::npos && dot > 0 && text.size() - dot >= 3 && text.size() - dot <= 4 &&
+                        std::all_of(text.begin() + static_cast<std::ptrdiff_t>(dot) + 1, text.end(),
+                                    [](char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }) &&
+                        text.find(' ') == std::string_view::npos;
+    return domain || HasWordOf(text, kMediaWords);
 }
 
 bool LooksLikeLogin(std::string_view text)
@@ -551,13 +572,13 @@ bool IsAlbumSite(std::string_view text)
 TabCount TabCountAround(std::string_view text)
 {
     // The joint, the count, the word for pages with one letter more or less, and what ends
-    // the label: "and 2 more pages", "e altre 2 pagine", "y 3 p\xe1ginas m\xe1s", "e mais 4
+    // the label: "and 2 more pages", "und 2 weitere Seiten", "e altre 2 pagine", "y 3 p\xe1ginas m\xe1s", "e mais 4
     // p\xe1ginas" (1252), Chinese's "\u548C\u53E6\u5916 2 \u4E2A\u9875\u9762" (936), Korean's
     // "\uC678 \uD398\uC774\uC9C0 1\uAC1C" (949) and Taiwan's "和其他 6 個頁面", "和另外 3 個頁面" (950).
     struct Label {
         std::string_view joint, pages, end;
     };
-    for (const Label label : {Label{" and ", " more page", ""}, Label{" e altre ", " pagin", ""},
+    for (const Label label : {Label{" and ", " more page", ""}, Label{" und ", " weitere Seite", ""}, Label{" e altre ", " pagin", ""},
                               Label{" y ", " p\xe1gina", " m\xe1s"}, Label{" e mais ", " p\xe1gina", ""},
                               Label{" \xba\xcd\xc1\xed\xcd\xe2 ", " \xb8\xf6\xd2\xb3\xc3\xe6", ""},
                               Label{" \xbf\xdc \xc6\xe4\xc0\xcc\xc1\xf6 ", "\xb0\xb3", ""},

@@ -56,7 +56,11 @@ bool IsLogin(std::string_view text);
 // What ends an album before its disc's number: "[The Wall CD2 #01]", "Disc 1 #03".
 inline constexpr std::array<std::string_view, 3> kDiscLabels = {" CD", " Disc ", " Disk "};
 bool IsRadioName(std::string_view text); // "WMBC Radio", "Kiss FM"
+// A name that says it is a site's, a channel's or a show's: "NRK TV", "RTVE.es", "Mindshift
+// Podcast", "Guarda streaming".
+bool LooksLikeSiteName(std::string_view text);
 bool IsEpisodeLabel(std::string_view word); // "Episode", "Aula", "Lesson"
+bool IsSeasonLabel(std::string_view word); // "Season", "Staffel", "Sezon"
 // A lesson's or an episode's label and its number of up to three digits: "Lecture 1".
 bool IsLesson(std::string_view text);
 bool LooksLikeLogin(std::string_view text); // a login, and no word a category is named by
