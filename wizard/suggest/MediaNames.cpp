@@ -428,34 +428,48 @@ void Namer::SplitEpisode()
             if ((slot.name != "Title" && !artist) || !slot.varying || part.inTitle)
                 continue;
             const EpisodeMark mark = EpisodeWord(slot.values.front());
-            const std::string& word = mark.before;
-            const std::string& after = mark.after;
             if (mark.named && !artist) {
-                if (SplitNamedEpisode(part, k, word, after))
+                if (SplitNamedEpisode(part, k, mark.before, mark.after))
                     return;
                 continue;
             }
-            const bool every = !word.empty() && std::all_of(slot.values.begin(), slot.values.end(), [&](std::string_view v) {
-                const std::size_t at = v.find(word);
-                return at != std::string_view::npos && at > 0 && v.ends_with(after) &&
-                       v.size() > at + word.size() + after.size() &&
-                       AllDigits(v.substr(at + word.size(), v.size() - at - word.size() - after.size()));
-            });
-            if (!every)
-                continue;
-            auto [series, number] = CutAtWord(slot, word);
-            series.name = artist ? "Album" : "Title";
-            number.name = mark.season ? "Unused" : "Track";
-            number.after.insert(0, after);
-            for (std::string_view& v : number.values)
-                v.remove_suffix(after.size());
-            part.slots[k] = series;
-            part.slots.insert(part.slots.begin() + static_cast<std::ptrdiff_t>(k) + 1, number);
-            part.joints.insert(part.joints.begin() + static_cast<std::ptrdiff_t>(k), word);
-            m_track = !mark.season;
-            return;
+            // The season's number before the episode's is read and left, and so it may vary:
+            // "JUJUTSU KAISEN Season 3 Episode 59", "Tulsa King Season 2 Episode 4".
+            const EpisodeMark episode = EpisodeAmidWords(slot.values.front(), false);
+            if (SplitAtMark(part, k, mark, artist) || (episode.before != mark.before && SplitAtMark(part, k, episode, artist))) {
+                if (const EpisodeMark season = EpisodeAmidWords(part.slots[k].values.front()); season.season)
+                    SplitAtMark(part, k, season, artist);
+                return;
+            }
         }
     }
+}
+
+// Slot k cut at the mark into the series and the number, when every value has the mark
+// with a number after it and the same words after that.
+bool Namer::SplitAtMark(PartPlan& part, std::size_t k, const EpisodeMark& mark, bool artist)
+{
+    const Slot& slot = part.slots[k];
+    const std::string& word = mark.before;
+    const std::string& after = mark.after;
+    const bool every = !word.empty() && std::all_of(slot.values.begin(), slot.values.end(), [&](std::string_view v) {
+        const std::size_t at = v.find(word);
+        return at != std::string_view::npos && at > 0 && v.ends_with(after) && v.size() > at + word.size() + after.size() &&
+               AllDigits(v.substr(at + word.size(), v.size() - at - word.size() - after.size()));
+    });
+    if (!every)
+        return false;
+    auto [series, number] = CutAtWord(slot, word);
+    series.name = artist ? "Album" : "Title";
+    number.name = mark.season ? "Unused" : "Track";
+    number.after.insert(0, after);
+    for (std::string_view& v : number.values)
+        v.remove_suffix(after.size());
+    part.slots[k] = series;
+    part.slots.insert(part.slots.begin() + static_cast<std::ptrdiff_t>(k) + 1, number);
+    part.joints.insert(part.joints.begin() + static_cast<std::ptrdiff_t>(k), word);
+    m_track = m_track || !mark.season;
+    return true;
 }
 
 // A series' name that every title shares before its episode's mark is the title too, so that
@@ -575,7 +589,7 @@ Namer::EpisodeMark Namer::EpisodeWord(std::string_view value)
 // words after them: "Das Boot Staffel 2 Folge 1", "One Piece Saison 1 \xc9pisode 3 VOSTFR",
 // and in Turkish the numbers first: "Bloodhounds 2. Sezon 3. B\xf6l\xfcm izle". The series
 // comes first; empty when there is none.
-Namer::EpisodeMark Namer::EpisodeAmidWords(std::string_view value)
+Namer::EpisodeMark Namer::EpisodeAmidWords(std::string_view value, bool withSeason)
 {
     std::vector<std::string_view> words;
     for (std::size_t at = 0; at <= value.size();) {
@@ -593,7 +607,7 @@ Namer::EpisodeMark Namer::EpisodeAmidWords(std::string_view value)
         else
             continue;
         std::size_t first = std::min(w - 1, number);
-        if (first >= 2 && ((IsSeasonLabel(words[first - 2]) && AllDigits(words[first - 1])) ||
+        if (withSeason && first >= 2 && ((IsSeasonLabel(words[first - 2]) && AllDigits(words[first - 1])) ||
                            (IsSeasonLabel(words[first - 1]) && ordinal(words[first - 2]))))
             first -= 2;
         if (first == 0)
@@ -677,9 +691,18 @@ void Namer::KeepSiteAfter(Slot& slot)
     }
     constexpr std::string_view kOn = " on ";
     const std::size_t on = first.rfind(kOn);
-    if (on == std::string_view::npos || on == 0 || !IsSiteName(first.substr(on + kOn.size())))
+    if (on != std::string_view::npos && on > 0 && IsSiteName(first.substr(on + kOn.size()))) {
+        KeepEndAfter(slot, first.substr(on));
         return;
-    KeepEndAfter(slot, first.substr(on));
+    }
+    // Words that every page ends with and that say they are the site's: "Watch Us Streaming
+    // Online | Hulu", "Hits UK Playlist on Amazon Music Unlimited".
+    const std::string_view common = CommonEnd(slot.values);
+    const std::size_t blank = common.find(' ');
+    const std::string_view words = blank == std::string_view::npos ? std::string_view() : common.substr(blank);
+    const bool several = slot.values.size() > 1 && words.rfind(' ') > 0 && words.rfind(' ') != std::string_view::npos;
+    if (several && words.find_first_of("([") == std::string_view::npos && !HasSongExtra(words) && LooksLikeSiteName(words))
+        KeepEndAfter(slot, words);
 }
 
 } // namespace suggest

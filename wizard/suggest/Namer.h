@@ -107,7 +107,8 @@ private:
     static EpisodeMark EpisodeWord(std::string_view value);
     bool SplitNamedEpisode(PartPlan& part, std::size_t k, const std::string& word, const std::string& after);
     static std::string EpisodeBefore(std::string_view value);
-    static EpisodeMark EpisodeAmidWords(std::string_view value);
+    static EpisodeMark EpisodeAmidWords(std::string_view value, bool withSeason = true);
+    bool SplitAtMark(PartPlan& part, std::size_t k, const EpisodeMark& mark, bool artist);
     void KeepPageLabel();
     static void KeepSiteAfter(Slot& slot);
     static bool KeepEndAfter(Slot& slot, std::string_view end);

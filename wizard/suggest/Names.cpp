@@ -772,9 +772,11 @@ void Namer::NameSongThenConstantArtist()
         // The last name before the browser's is the page's site when it says so: "Lindmo - NRK
         // TV - Mozilla Firefox", but "Fast Car - Tracy Chapman - Google Chrome". A series'
         // episodes have no artist: "One Piece Saison 1 \xc9pisode 3 VOSTFR - Anime-Sama".
-        const bool episodes = std::all_of(song->values.begin(), song->values.end(),
-                                          [](std::string_view v) { return !EpisodeWord(v).before.empty(); });
-        if (t + 2 == Parts() - 1 && Names(t + 2, EndsWithBrowserName) && (Names(t + 1, LooksLikeSiteName) || episodes))
+        const bool episodes = std::all_of(song->values.begin(), song->values.end(), [](std::string_view v) {
+            return !EpisodeWord(v).before.empty() || IsLesson(v.substr(0, v.find(':')));
+        }) || (j > 0 && Part(j - 1).slots.size() == 1 && AllOf(Part(j - 1).slots[0].wholes, IsLesson));
+        if (Names(Parts() - 1, EndsWithBrowserName) && (Names(t + 1, LooksLikeSiteName) || episodes) &&
+            std::all_of(m_plan.parts.begin() + t + 1, m_plan.parts.end(), [](const PartPlan& p) { return p.Constant(); }))
             return;
         if (!std::all_of(m_plan.parts.begin() + t + 2, m_plan.parts.end(), [](const PartPlan& p) { return p.Constant(); }))
             return;

@@ -144,6 +144,18 @@ Slot PlanStretch(const Family& members, int j, int from, int to)
             hi = k;
         }
     }
+    // A number's dotted neighbours are one value with it, a date's day, month and year:
+    // "Tagesschau vom 24.11.2022".
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    const auto dotted = [&](int k) {
+        const std::string_view before = first.FieldText(first.FirstSep(j) + k), after = first.FieldText(first.FirstSep(j) + k + 1);
+        return first.SepText(first.FirstSep(j) + k) == "." && !before.empty() && digit(before.back()) && !after.empty() &&
+               digit(after.front());
+    };
+    while (lo > from && dotted(lo - 1))
+        --lo;
+    while (hi >= 0 && hi < to && dotted(hi))
+        ++hi;
     Slot slot;
     slot.constant.assign(first.Fields(j, from, to));
     for (const Member& m : members)
