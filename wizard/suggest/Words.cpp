@@ -146,7 +146,7 @@ constexpr std::array<std::string_view, 11> kSeasonLabels = {"season", "staffel",
                                                            "s\xe6son", "sesong", "kausi", "seizoen", "sezon"};
 // The words of a radio's name: "WMBC Radio", "Kiss FM", and SomaFM's, whose streams name it
 // ("SomaFM: Deep Space One", "Underground Eighties: ... [SomaFM]").
-constexpr std::array<std::string_view, 5> kRadioWords = {"radio", "fm", "somafm", "r\xe1dio", "radyo"};
+constexpr std::array<std::string_view, 4> kRadioWords = {"radio", "fm", "somafm", "radyo"};
 // And pairs of words, whose words alone a song's name may hold.
 constexpr std::array<std::string_view, 4> kVideoPhrases = {"short film", "open movie", "full movie", "short story"};
 
@@ -514,7 +514,12 @@ bool IsLesson(std::string_view text)
 
 bool IsRadioName(std::string_view text)
 {
-    return HasWordOf(text, kRadioWords);
+    // Portuguese "R\xe1dio Globo", whose accent no word of the list can hold.
+    const std::string lower = Lower(text);
+    const std::size_t at = lower.find("r\xe1" "dio");
+    const bool accented = at != std::string::npos && (at == 0 || lower[at - 1] == ' ') &&
+                          (at + 5 == lower.size() || lower[at + 5] == ' ');
+    return accented || HasWordOf(text, kRadioWords);
 }
 
 bool LooksLikeSiteName(std::string_view text)
