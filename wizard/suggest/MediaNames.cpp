@@ -398,7 +398,7 @@ void Namer::KeepPageLabel()
             // Музыке" (1251).
             if (!slot.name.empty() && slot.after.empty())
                 KeepEndAfter(slot, SiteLabelAtEnd(slot.values.front()));
-            if ((slot.name != "Title" && slot.name != "Artist") || !slot.varying || !slot.before.empty())
+            if ((slot.name != "Title" && slot.name != "Artist" && slot.name != "Album") || !slot.before.empty())
                 continue;
             const std::size_t label = PageLabelLength(slot.values.front());
             const bool every = label > 0 && std::all_of(slot.values.begin(), slot.values.end(), [&](std::string_view v) {
@@ -424,7 +424,9 @@ void Namer::SplitEpisode()
     for (PartPlan& part : m_plan.parts) {
         for (std::size_t k = 0; k < part.slots.size(); ++k) {
             const Slot& slot = part.slots[k];
-            const bool artist = slot.name == "Artist" && video && Has("Title");
+            // A series beside its episode's name may be the album already: "Crunchyroll - Watch
+            // Hunter x Hunter Episode 1 - Departure".
+            const bool artist = (slot.name == "Artist" && video && Has("Title")) || slot.name == "Album";
             if ((slot.name != "Title" && !artist) || !slot.varying || part.inTitle)
                 continue;
             const EpisodeMark mark = EpisodeWord(slot.values.front());
@@ -636,6 +638,9 @@ std::string Namer::EpisodeBefore(std::string_view value)
     const std::string_view last = value.substr(blank + 1);
     if (IsEpisodeMark(last))
         return std::string(value.substr(blank, last.find_first_of("Ee", 1) + 2));
+    // "Solo Leveling E13".
+    if (IsLoneEpisodeMark(last))
+        return std::string(value.substr(blank, 2));
     const std::size_t before = value.rfind(' ', blank - 1);
     const std::string label = Lower(value.substr(before == std::string_view::npos ? 0 : before + 1,
                                                  blank - (before == std::string_view::npos ? 0 : before + 1)));
