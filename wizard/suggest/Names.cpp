@@ -557,10 +557,14 @@ void Namer::NameSongByArtist()
             !part.slots[1].name.empty())
             continue;
         for (auto [slot, name] : {std::pair{&part.slots[0], "Title"}, std::pair{&part.slots[1], "Artist"}}) {
-            if (slot->varying)
+            if (slot->varying) {
                 slot->name = name;
-            else
-                Force(*slot, name);
+                continue;
+            }
+            // One artist throughout keeps the site after it: "Midnights by Taylor Swift on Apple Music".
+            const std::string site = slot->after;
+            Force(*slot, name);
+            KeepEndAfter(*slot, site);
         }
         m_title = true;
         return;
