@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-// A double-byte character that reads as an ASCII mark: 【 and 「 as '[', （ as '('.
+// A double-byte character that reads as an ASCII mark: 【 and 「 as '[', （ as '(', ｜ as '|'.
 struct stWideMark {
     unsigned char lead = 0;
     unsigned char trail = 0;
@@ -41,7 +41,8 @@ struct stCodePage {
     bool operator==(const stCodePage&) const = default;
 };
 
-// The double-byte characters that may read as marks: the East Asian and full-width brackets.
+// The double-byte characters that may read as marks: the East Asian and full-width brackets,
+// and the full-width bar.
 std::u32string_view WideMarkCharacters();
 
 struct stByteRange {

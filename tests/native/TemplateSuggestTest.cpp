@@ -879,6 +879,11 @@ TEST(TemplateSuggest, TheCodePageSaysWhatAByteIs)
                                             "\x91\x92\x91\x97 \x91\xe6" "2\x98\x62 \x96\x82\x96\x40 | ABEMA - B"};
     EXPECT_EQ(SuggestTemplatesInCodePage(named, kShiftJis),
               (std::vector<stTemplateSuggestion>{{"<Album> \x91\xe6<Track>\x98\x62 <Title> | ABEMA - B", {0, 1}}}));
+    // ... and before the site's name after a full-width bar, which parts them as a bar does.
+    const std::vector<std::string> barred = {"\x91\x92\x91\x97 \x91\xe6" "1\x98\x62 \x96\x60\x8c\xaf\x81\x62TVer - B",
+                                             "\x91\x92\x91\x97 \x91\xe6" "2\x98\x62 \x96\x82\x96\x40\x81\x62TVer - B"};
+    EXPECT_EQ(SuggestTemplatesInCodePage(barred, kShiftJis),
+              (std::vector<stTemplateSuggestion>{{"<Album> \x91\xe6<Track>\x98\x62 <Title>\x81\x62TVer - B", {0, 1}}}));
     // An episode's number between 第 and 集, the site's words after it; a site's name after
     // a song is no artist's: 狂飙第1集-电视剧全集-爱奇艺, 孤勇者 - 酷我音乐 (936).
     const std::vector<std::string> episodes = {
