@@ -247,8 +247,11 @@ std::vector<bool> SharedConstantParts(const Member& lone, const Member& first, c
 {
     const int n = lone.PartCount(), m = first.PartCount();
     const auto sep = [](const Member& x, int j) { return x.SepText(x.splits[static_cast<std::size_t>(j)]); };
+    // Another status in the status's place is the same text to the family, the title's own
+    // ("paused: Ann - Song" beside "playing: ...").
     const auto same = [&](int j, int k) {
-        return constantParts[static_cast<std::size_t>(k)] && lone.PartText(j) == first.PartText(k);
+        return constantParts[static_cast<std::size_t>(k)] &&
+               (lone.PartText(j) == first.PartText(k) || (IsNowPlayingLabel(lone.PartText(j)) && IsNowPlayingLabel(first.PartText(k))));
     };
     int lead = 0;
     while (lead + 1 < n && lead + 1 < m && same(lead, lead) && sep(lone, lead) == sep(first, lead))
@@ -382,14 +385,15 @@ std::vector<Family> BrowserTabs(const Family& family)
 }
 
 // A player's status in a value's place ("No file - mpv" among "Show S01E01 - mpv") is none
-// of the family's values: the titles that show one are a family of their own.
+// of the family's values: the titles that show one are a family of their own, one for each
+// status ("playing: Ann - Song", "paused: Bob - Tune").
 std::vector<Family> Statuses(const Family& family)
 {
     return GroupBy(family, [](const Member& m) {
         for (int j = 0; j < m.PartCount(); ++j)
             if (IsNowPlayingLabel(m.PartText(j)))
-                return true;
-        return false;
+                return Lower(m.PartText(j));
+        return std::string();
     });
 }
 

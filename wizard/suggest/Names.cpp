@@ -813,10 +813,13 @@ int Namer::ArtistBefore(int a)
 // song's extras ("(Official Video)") are no name's.
 int Namer::ConstantBracketsAfter(int j)
 {
+    // But one album's between dashes are its own whatever they say: "The Beatles - Help!
+    // (Remastered) - Yesterday".
+    const bool album = j > 0 && Sep(j - 1).dash && !Part(j).Varying();
     int end = j;
     while (end + 1 < Parts() && !Sep(end).dash &&
-           (Empty(end + 1) ||
-            (Bracketed(end + 1) && Part(end + 1).Constant() && !HasSongExtra(Part(end + 1).slots[0].constant))))
+           (Empty(end + 1) || (Bracketed(end + 1) && Part(end + 1).Constant() &&
+                               (album || !HasSongExtra(Part(end + 1).slots[0].constant)))))
         ++end;
     return end;
 }
