@@ -355,6 +355,9 @@ TEST(TemplateSuggest, HardDecisions)
          {{"Watch <Title> Season <Unused> | Max - H", {0, 1}}}},
         {"...", {"Episode 12: Starting Over | Maya - I", "Episode 13: Saying No | Maya - I"},
          {{"Episode <Track>: <Title> | Maya - I", {0, 1}}}},
+        {"... one series throughout with dashes of its own before its episode's mark",
+         {"Nadia - The Secret of Blue Water - S01E06 - Infiltration.mkv - M", "Nadia - The Secret of Blue Water - S01E07 - Escape.mkv - M"},
+         {{"<Album> - S01E<Track> - <Title>.mkv - M", {0, 1}}}},
         {"... a season that varies before the episode's label, and a date whole",
          {"JUJUTSU KAISEN Season 3 Episode 59 - Watch on Crunchyroll - Opera", "Frieren Season 1 Episode 12 - Watch on Crunchyroll - Opera",
           "Echo der Zeit vom 12.03.2024: Abend - SRF - W", "Echo der Zeit vom 01.04.2024: Abend - SRF - W"},
@@ -899,6 +902,14 @@ TEST(TemplateSuggest, TheCodePageSaysWhatAByteIs)
               (std::vector<stTemplateSuggestion>{
                   {"<Title>\xb5\xda<Track>\xbc\xaf-\xb5\xe7\xca\xd3\xbe\xe7\xc8\xab\xbc\xaf-\xb0\xae\xc6\xe6\xd2\xd5 - Google Chrome", {0, 1}},
                   {"<Title> - \xbf\xe1\xce\xd2\xd2\xf4\xc0\xd6 - Google Chrome", {2, 3}}}));
+    // A show's 第N期, and a name after the mark that is the mark again, no episode's own:
+    // 乘风 第1期.mp4, 金字塔 - S01E01 - 第1集.mkv (936).
+    const std::vector<std::string> shows = {"\xb3\xcb\xb7\xe7 \xb5\xda" "1\xc6\xda.mp4 - P", "\xb3\xcb\xb7\xe7 \xb5\xda" "2\xc6\xda.mp4 - P",
+                                            "\xbd\xf0\xd7\xd6\xcb\xfe - S01E01 - \xb5\xda" "1\xbc\xaf.mkv - P",
+                                            "\xbd\xf0\xd7\xd6\xcb\xfe - S01E02 - \xb5\xda" "2\xbc\xaf.mkv - P"};
+    EXPECT_EQ(SuggestTemplatesInCodePage(shows, KnownCodePage(936)),
+              (std::vector<stTemplateSuggestion>{{"<Title> - S01E<Track> - <Unused>.mkv - P", {2, 3}},
+                                                 {"<Title> \xb5\xda<Track>\xc6\xda.mp4 - P", {0, 1}}}));
 }
 
 TEST(TemplateSuggest, DoubleByteCharactersAreNeverSplit)

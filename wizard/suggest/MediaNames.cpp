@@ -123,6 +123,13 @@ void Namer::NameEpisodeMark()
         const bool crossed = AllOf(marks, seasonAndX);
         if (!crossed && !AllOf(marks, IsEpisodeMark))
             continue;
+        // One series throughout may hold dashes of its own: "Nadia - The Secret of Blue Water
+        // - S01E06 - Infiltration.mkv".
+        int first = named;
+        while (named == j - 1 && first > Lead() && Sep(first - 1).dash && Free(first - 1) && Part(first - 1).Constant() &&
+               Part(named).Constant())
+            --first;
+        series = Free(first);
         const std::size_t e = (crossed ? marks.front().find('x') : marks.front().find_first_of("Ee", 1)) + 1;
         const std::string season(marks.front().substr(0, e));
         if (!std::all_of(marks.begin(), marks.end(), [&](std::string_view w) { return w.starts_with(season); }))
@@ -134,10 +141,20 @@ void Namer::NameEpisodeMark()
             mark->values[m] = marks[m].substr(season.size());
         m_track = true;
         // The episode's name after the mark, where the file's name does not end with it.
+        // A name that differs only in its number is the mark again, no name: "S01E01 - 第1集" (936).
         Slot* episode = extension.empty() && j + 1 < Parts() && Sep(j).dash ? Free(j + 1) : nullptr;
-        if (episode && !episode->varying)
+        const auto letters = [](std::string_view v) {
+            std::string rest;
+            std::copy_if(v.begin(), v.end(), std::back_inserter(rest), [](char c) { return c < '0' || c > '9'; });
+            return rest;
+        };
+        if (episode && (!episode->varying || std::all_of(episode->values.begin(), episode->values.end(), [&](std::string_view v) {
+                            return letters(v) == letters(episode->values.front());
+                        })))
             episode = nullptr;
         Force(*series, episode ? "Album" : "Title");
+        for (int k = first + 1; k <= named; ++k)
+            Part(k).inTitle = true;
         if (episode) {
             Force(*episode, "Title");
             TakeIntoTitle(j + 1);
@@ -541,11 +558,12 @@ bool Namer::SplitNamedEpisode(PartPlan& part, std::size_t k, const std::string& 
 Namer::EpisodeMark Namer::EpisodeWord(std::string_view value)
 {
     // East Asian marks around the number, the blank before them if any, and the site's words
-    // after them: "庆余年 第1集", "狂飙第1集-电视剧全集" (936), "第1話" (932), "第1集" (950),
-    // "원피스 1071화" (949).
+    // after them: "庆余年 第1集", "狂飙第1集-电视剧全集", a show's "第1期" (936), "第1話" (932),
+    // "第1集" (950), "원피스 1071화" (949).
     using Mark = std::pair<std::string_view, std::string_view>;
-    for (const auto& [before, after] : {Mark{"\xb5\xda", "\xbc\xaf"}, Mark{"\x91\xe6", "\x98\x62"},
-                                        Mark{"\xb2\xc4", "\xb6\xb0"}, Mark{" ", "\xc8\xad"}}) {
+    for (const auto& [before, after] : {Mark{"\xb5\xda", "\xbc\xaf"}, Mark{"\xb5\xda", "\xc6\xda"},
+                                        Mark{"\x91\xe6", "\x98\x62"}, Mark{"\xb2\xc4", "\xb6\xb0"},
+                                        Mark{" ", "\xc8\xad"}}) {
         const std::size_t at = value.rfind(before);
         if (at == std::string_view::npos || at == 0)
             continue;
